@@ -1,0 +1,12 @@
+#include "startup.h"
+
+#include <QApplication>
+
+namespace Lumo {
+
+int runProgram(QApplication &app)
+{
+    return app.exec();
+}
+
+} // namespace Lumo

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace Lumo {
+
+// The program's name as the user sees it in captions and message boxes.
+inline const QString AppTitle = QStringLiteral("Lumo Tessaray v1.20");
+
+// The line break of every text the program builds and every file it writes.
+inline const QString CrLf = QStringLiteral("\r\n");
+
+// The twelve sign names in zodiac order, Aries first.
+const QStringList &signNames();
+
+// "January" to "December"; position 0 is January.
+const QStringList &monthNames();
+
+// 1-based month number of an exact, case-sensitive month name; 0 for any other text.
+int monthNumber(const QString &monthName);
+
+} // namespace Lumo
