@@ -5,9 +5,9 @@ namespace Lumo {
 const QStringList &signNames()
 {
     static const QStringList names{
-        QStringLiteral("Aries"),  QStringLiteral("Taurus"),      QStringLiteral("Gemini"),
-        QStringLiteral("Cancer"), QStringLiteral("Leo"),         QStringLiteral("Virgo"),
-        QStringLiteral("Libra"),  QStringLiteral("Scorpio"),     QStringLiteral("Sagittarius"),
+        QStringLiteral("Aries"),     QStringLiteral("Taurus"),   QStringLiteral("Gemini"),
+        QStringLiteral("Cancer"),    QStringLiteral("Leo"),      QStringLiteral("Virgo"),
+        QStringLiteral("Libra"),     QStringLiteral("Scorpio"),  QStringLiteral("Sagittarius"),
         QStringLiteral("Capricorn"), QStringLiteral("Aquarius"), QStringLiteral("Pisces")};
     return names;
 }
@@ -15,10 +15,10 @@ const QStringList &signNames()
 const QStringList &monthNames()
 {
     static const QStringList names{
-        QStringLiteral("January"),   QStringLiteral("February"), QStringLiteral("March"),
-        QStringLiteral("April"),     QStringLiteral("May"),      QStringLiteral("June"),
-        QStringLiteral("July"),      QStringLiteral("August"),   QStringLiteral("September"),
-        QStringLiteral("October"),   QStringLiteral("November"), QStringLiteral("December")};
+        QStringLiteral("January"), QStringLiteral("February"), QStringLiteral("March"),
+        QStringLiteral("April"),   QStringLiteral("May"),      QStringLiteral("June"),
+        QStringLiteral("July"),    QStringLiteral("August"),   QStringLiteral("September"),
+        QStringLiteral("October"), QStringLiteral("November"), QStringLiteral("December")};
     return names;
 }
 

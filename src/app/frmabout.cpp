@@ -1,0 +1,32 @@
+#include "frmabout.h"
+
+#include "common/vendorpages.h"
+#include "forms/desktop.h"
+
+namespace Lumo {
+
+frmAbout::frmAbout(QWidget *parent) : QDialog(parent)
+{
+    ui.setupUi(this);
+    setFixedSize(sizeHint());
+    connect(ui.cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+    connect(ui.lblCoBrand, &ClickableLabel::clicked, this, &frmAbout::lblCobrand_Click);
+    connect(ui.lblHomePage, &ClickableLabel::clicked, this, &frmAbout::lblHomePage_Click);
+}
+
+void frmAbout::cmdOK_Click()
+{
+    accept();
+}
+
+void frmAbout::lblCobrand_Click()
+{
+    OpenVendorPage(Page::FullyBranded);
+}
+
+void frmAbout::lblHomePage_Click()
+{
+    OpenVendorPage(Page::Home);
+}
+
+} // namespace Lumo

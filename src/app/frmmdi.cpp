@@ -1,0 +1,255 @@
+#include "frmmdi.h"
+
+#include "common/vendorpages.h"
+#include "forms/clickablelabel.h"
+#include "forms/desktop.h"
+#include "frmnagscreen2.h"
+#include "readings/astrology/frmkarmicastrologydisplay.h"
+#include "readings/astrology/frmkarmicastrologymain.h"
+#include "readings/numerology/frmkarmicdebtnodisplay.h"
+#include "readings/numerology/frmkarmicdebtnumbermain.h"
+#include "readings/numerology/frmkarmiclessionnodisplay.h"
+#include "readings/numerology/frmkarmiclessonnumbermain.h"
+#include "readings/soulmate/frmzodiacsoulmatesigndisplay.h"
+#include "readings/soulmate/frmzodiacsoulmatesignmain.h"
+#include "readings/spiritual/frmzodiacspiritualsigndisplay.h"
+#include "readings/spiritual/frmzodiacspiritualsignmain.h"
+
+#include <QMouseEvent>
+
+namespace Lumo {
+
+namespace {
+constexpr int CaptionCount = 8;
+constexpr int FirstReadingCaption = 3;
+constexpr int ExitButtonRightMargin = 8; // 120 twips
+constexpr QSize ClientArea(792, 546);    // 11880 by 8190 twips
+} // namespace
+
+void unloadReadingForms()
+{
+    Forms::unload<frmKarmicAstrologyDisplay>();
+    Forms::unload<frmKarmicAstrologyMain>();
+    Forms::unload<frmKarmicDebtNoDisplay>();
+    Forms::unload<frmKarmicDebtNumberMain>();
+    Forms::unload<frmKarmicLessionNoDisplay>();
+    Forms::unload<frmKarmicLessonNumberMain>();
+    Forms::unload<frmZodiacSoulmateSignDisplay>();
+    Forms::unload<frmZodiacSoulmateSignMain>();
+    Forms::unload<frmZodiacSpiritualSignDisplay>();
+    Forms::unload<frmZodiacSpiritualSignMain>();
+    // Closing a report window brings its display form back; close that one too.
+    Forms::unload<frmKarmicAstrologyDisplay>();
+    Forms::unload<frmKarmicDebtNoDisplay>();
+    Forms::unload<frmKarmicLessionNoDisplay>();
+    Forms::unload<frmZodiacSoulmateSignDisplay>();
+    Forms::unload<frmZodiacSpiritualSignDisplay>();
+}
+
+frmMDI::frmMDI()
+{
+    ui.setupUi(this);
+    for (int i = 0; i < ReadingCount; ++i) {
+        connect(selectOptionButton(i), &QPushButton::clicked, this,
+                [this, i] { cmdSelectOption_Click(i); });
+    }
+    for (int i = 0; i < CaptionCount; ++i) {
+        ClickableLabel *label = captionLabel(i);
+        connect(label, &ClickableLabel::clicked, this, [this, i] { lblCaption_Click(i); });
+        connect(label, &ClickableLabel::mouseMoved, this, [this, i] { lblCaption_MouseMove(i); });
+        if (i < FirstReadingCaption)
+            label->setCursor(Qt::ArrowCursor);
+        if (!label->wordWrap())
+            label->resize(label->sizeHint().width() + 16, label->height());
+    }
+    ui.picMain->setMouseTracking(true);
+    ui.picMain->installEventFilter(this);
+    ui.Picture1->installEventFilter(this);
+    ui.Picture6->installEventFilter(this);
+    ui.PicCoBrand->installEventFilter(this);
+
+    connect(ui.cmdMdiExit, &QPushButton::clicked, this, &frmMDI::cmdMdiExit_Click);
+    connect(ui.Label7, &ClickableLabel::clicked, this, &frmMDI::Label7_Click);
+    connect(ui.Picture6, &ClickableLabel::clicked, this, &frmMDI::Picture6_Click);
+    connect(ui.lblQuennetBanner, &ClickableLabel::clicked, this, &frmMDI::lblQuennetBanner_Click);
+    connect(ui.mnuExit, &QAction::triggered, this, &frmMDI::mnuExit_Click);
+    connect(ui.mnuOnline, &QAction::triggered, this, &frmMDI::mnuOnline_Click);
+    connect(ui.mnuVisit, &QAction::triggered, this, &frmMDI::mnuVisit_Click);
+    connect(ui.mnuUpdate, &QAction::triggered, this, &frmMDI::mnuUpdate_Click);
+    connect(ui.mnuAbout, &QAction::triggered, this, &frmMDI::mnuAbout_Click);
+    connect(ui.mkmoney, &QAction::triggered, this, &frmMDI::mkmoney_Click);
+}
+
+QPushButton *frmMDI::selectOptionButton(int index) const
+{
+    return findChild<QPushButton *>(QStringLiteral("cmdSelectOption_%1").arg(index));
+}
+
+ClickableLabel *frmMDI::captionLabel(int index) const
+{
+    return findChild<ClickableLabel *>(QStringLiteral("lblCaption_%1").arg(index));
+}
+
+void frmMDI::Form_Load()
+{
+    // The designed client area, then centred on the screen.
+    resize(ClientArea.width(), ClientArea.height() + menuBar()->sizeHint().height());
+    placeAtTopCentre();
+    centreContents();
+}
+
+// Centres the banner, the button row and the welcome labels on the width of the area that holds
+// them, and keeps the Exit button at the right edge; runs again whenever the window is resized.
+void frmMDI::centreContents()
+{
+    const auto centreIn = [](QWidget *child, int areaWidth) {
+        child->move(qMax(0, (areaWidth - child->width()) / 2), child->y());
+    };
+    centreIn(ui.lblQuennetBanner, ui.Picture6->width());
+    centreIn(ui.picButtonContainer, ui.Picture1->width());
+    for (int i = 0; i < CaptionCount; ++i)
+        centreIn(captionLabel(i), ui.picMain->width());
+    const int exitLeft = ui.PicCoBrand->width() - (ui.cmdMdiExit->width() + ExitButtonRightMargin);
+    ui.cmdMdiExit->move(exitLeft, ui.cmdMdiExit->y());
+    ui.Label7->resize(qMax(0, exitLeft - 2 * ui.Label7->x()), ui.Label7->height());
+}
+
+bool frmMDI::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Resize)
+        centreContents();
+    else if (watched == ui.picMain && event->type() == QEvent::MouseMove)
+        picMain_MouseMove();
+    return Form::eventFilter(watched, event);
+}
+
+void frmMDI::Form_Unload()
+{
+    unloadReadingForms();
+    MDIForm_Unload();
+}
+
+void frmMDI::MDIForm_Unload()
+{
+    showSupportDialog();
+}
+
+void frmMDI::showInputForm(int index)
+{
+    Form *input = nullptr;
+    switch (index) {
+    case 0:
+        input = Forms::get<frmKarmicAstrologyMain>();
+        break;
+    case 1:
+        input = Forms::get<frmKarmicDebtNumberMain>();
+        break;
+    case 2:
+        input = Forms::get<frmKarmicLessonNumberMain>();
+        break;
+    case 3:
+        input = Forms::get<frmZodiacSoulmateSignMain>();
+        break;
+    case 4:
+        input = Forms::get<frmZodiacSpiritualSignMain>();
+        break;
+    default:
+        return;
+    }
+    input->showForm();
+    input->placeAtTopCentre();
+}
+
+void frmMDI::OpenReading(int index)
+{
+    unloadReadingForms();
+    ui.picMain->hide();
+    showInputForm(index);
+}
+
+void frmMDI::cmdSelectOption_Click(int index)
+{
+    OpenReading(index);
+}
+
+void frmMDI::lblCaption_Click(int index)
+{
+    unloadReadingForms();
+    if (index < FirstReadingCaption)
+        return;
+    ui.picMain->hide();
+    showInputForm(index - FirstReadingCaption);
+}
+
+void frmMDI::lblCaption_MouseMove(int index)
+{
+    if (index < FirstReadingCaption)
+        return;
+    QLabel *label = captionLabel(index);
+    QFont font = label->font();
+    font.setUnderline(true);
+    label->setFont(font);
+}
+
+void frmMDI::picMain_MouseMove()
+{
+    for (int i = 0; i < CaptionCount; ++i) {
+        QLabel *label = captionLabel(i);
+        QFont font = label->font();
+        font.setUnderline(false);
+        label->setFont(font);
+    }
+}
+
+void frmMDI::cmdMdiExit_Click()
+{
+    unload();
+}
+
+void frmMDI::mnuExit_Click()
+{
+    unload();
+}
+
+void frmMDI::mnuOnline_Click()
+{
+    OpenVendorPage(Page::Help);
+}
+
+void frmMDI::mnuVisit_Click()
+{
+    OpenVendorPage(Page::Home);
+}
+
+void frmMDI::mnuUpdate_Click()
+{
+    OpenVendorPage(Page::Download);
+}
+
+void frmMDI::mnuAbout_Click()
+{
+    if (Shell *shell = Shell::instance())
+        shell->showAboutBox(this);
+}
+
+void frmMDI::mkmoney_Click()
+{
+    OpenVendorPage(Page::FullyBranded);
+}
+
+void frmMDI::Label7_Click()
+{
+    OpenVendorPage(Page::FullyBranded);
+}
+
+void frmMDI::Picture6_Click()
+{
+    OpenVendorPage(Page::Home);
+}
+
+void frmMDI::lblQuennetBanner_Click()
+{
+    OpenVendorPage(Page::Home);
+}
+
+} // namespace Lumo

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "forms/form.h"
+#include "ui_frmmdi.h"
+
+namespace Lumo {
+
+class ClickableLabel;
+
+// The main window: the banner, the five reading buttons, the welcome panel over the workspace in
+// which the reading forms open, and the exit strip.
+class frmMDI : public Form
+{
+    Q_OBJECT
+
+public:
+    frmMDI();
+
+    static constexpr int ReadingCount = 5;
+
+    QMdiArea *workspace() const { return ui.mdiWorkspace; }
+    QWidget *startPanel() const { return ui.picMain; }
+
+    void OpenReading(int index);
+    void cmdSelectOption_Click(int index);
+    void lblCaption_Click(int index);
+    void lblCaption_MouseMove(int index);
+    void picMain_MouseMove();
+
+    ClickableLabel *captionLabel(int index) const;
+
+protected:
+    void Form_Load() override;
+    void Form_Unload() override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void MDIForm_Unload();
+    void cmdMdiExit_Click();
+    void mnuExit_Click();
+    void mnuOnline_Click();
+    void mnuVisit_Click();
+    void mnuUpdate_Click();
+    void mnuAbout_Click();
+    void mkmoney_Click();
+    void Label7_Click();
+    void Picture6_Click();
+    void lblQuennetBanner_Click();
+
+    void showInputForm(int index);
+    void centreContents();
+    QPushButton *selectOptionButton(int index) const;
+
+    Ui::frmMDI ui;
+};
+
+// Unloads the input, display and report forms of every reading, so at most one reading is open.
+void unloadReadingForms();
+
+} // namespace Lumo

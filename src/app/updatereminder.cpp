@@ -1,0 +1,7 @@
+#include "updatereminder.h"
+
+namespace Lumo {
+
+void UpdateReminder() {}
+
+} // namespace Lumo

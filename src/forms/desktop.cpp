@@ -1,0 +1,93 @@
+#include "desktop.h"
+
+#include "common/names.h"
+#include "common/vendorpages.h"
+
+#include <QDesktopServices>
+#include <QPrinter>
+
+namespace Lumo {
+
+namespace {
+Desktop *installedDesktop = nullptr;
+} // namespace
+
+Desktop &Desktop::instance()
+{
+    static SystemDesktop systemDesktop;
+    return installedDesktop ? *installedDesktop : systemDesktop;
+}
+
+void Desktop::install(Desktop *desktop)
+{
+    installedDesktop = desktop;
+}
+
+QMessageBox::StandardButton SystemDesktop::message(QWidget *parent, const QString &text,
+                                                   QMessageBox::Icon icon,
+                                                   QMessageBox::StandardButtons buttons)
+{
+    QMessageBox box(icon, AppTitle, text, buttons, parent);
+    return QMessageBox::StandardButton(box.exec());
+}
+
+static QString runFileDialog(QWidget *parent, const FileDialogRequest &request,
+                             QFileDialog::AcceptMode mode)
+{
+    QFileDialog dialog(parent, request.title, QString(), request.filter);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
+                                                       : QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    dialog.setOptions(request.options);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
+}
+
+QString SystemDesktop::openFileName(QWidget *parent, const FileDialogRequest &request)
+{
+    return runFileDialog(parent, request, QFileDialog::AcceptOpen);
+}
+
+QString SystemDesktop::saveFileName(QWidget *parent, const FileDialogRequest &request)
+{
+    return runFileDialog(parent, request, QFileDialog::AcceptSave);
+}
+
+bool SystemDesktop::choosePrinter(QWidget *parent, QPrinter &printer,
+                                  QAbstractPrintDialog::PrintDialogOptions options,
+                                  QAbstractPrintDialog::PrintRange range)
+{
+    QPrintDialog dialog(&printer, parent);
+    dialog.setOptions(options);
+    dialog.setPrintRange(range);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void SystemDesktop::openUrl(const QUrl &url)
+{
+    QDesktopServices::openUrl(url);
+}
+
+QDate SystemDesktop::today()
+{
+    return QDate::currentDate();
+}
+
+void showInformation(QWidget *parent, const QString &text)
+{
+    Desktop::instance().message(parent, text, QMessageBox::Information, QMessageBox::Ok);
+}
+
+void showCritical(QWidget *parent, const QString &text)
+{
+    Desktop::instance().message(parent, text, QMessageBox::Critical, QMessageBox::Ok);
+}
+
+void OpenVendorPage(const QString &pageKey)
+{
+    Desktop::instance().openUrl(vendorPageUrl(pageKey));
+}
+
+} // namespace Lumo

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <QDate>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QString>
+#include <QUrl>
+
+class QPrinter;
+class QWidget;
+
+namespace Lumo {
+
+// What a file dialog asks for: title, filter, default suffix and options.
+struct FileDialogRequest
+{
+    QString title;
+    QString filter;
+    QString defaultSuffix;
+    QFileDialog::Options options;
+};
+
+// Everything modal or outside the program that a test must be able to answer: message boxes,
+// file and print dialogs, the web browser and today's date. The program uses the real Qt
+// dialogs; tests install a scripted implementation.
+class Desktop
+{
+public:
+    virtual ~Desktop() = default;
+
+    virtual QMessageBox::StandardButton message(QWidget *parent, const QString &text,
+                                                QMessageBox::Icon icon,
+                                                QMessageBox::StandardButtons buttons) = 0;
+    // The chosen file name, or an empty text when the user cancels.
+    virtual QString openFileName(QWidget *parent, const FileDialogRequest &request) = 0;
+    virtual QString saveFileName(QWidget *parent, const FileDialogRequest &request) = 0;
+    // Lets the user set up the printer; false when the dialog is cancelled.
+    virtual bool choosePrinter(QWidget *parent, QPrinter &printer,
+                               QAbstractPrintDialog::PrintDialogOptions options,
+                               QAbstractPrintDialog::PrintRange range) = 0;
+    virtual void openUrl(const QUrl &url) = 0;
+    virtual QDate today() = 0;
+
+    static Desktop &instance();
+    // Replaces the desktop (tests); null puts the real one back. The caller keeps ownership.
+    static void install(Desktop *desktop);
+};
+
+// The real desktop: Qt's dialogs, the default browser and the system clock.
+class SystemDesktop : public Desktop
+{
+public:
+    QMessageBox::StandardButton message(QWidget *parent, const QString &text,
+                                        QMessageBox::Icon icon,
+                                        QMessageBox::StandardButtons buttons) override;
+    QString openFileName(QWidget *parent, const FileDialogRequest &request) override;
+    QString saveFileName(QWidget *parent, const FileDialogRequest &request) override;
+    bool choosePrinter(QWidget *parent, QPrinter &printer,
+                       QAbstractPrintDialog::PrintDialogOptions options,
+                       QAbstractPrintDialog::PrintRange range) override;
+    void openUrl(const QUrl &url) override;
+    QDate today() override;
+};
+
+// Shorthands for the message boxes of the reading forms: OK button, titled with the program's
+// title.
+void showInformation(QWidget *parent, const QString &text);
+void showCritical(QWidget *parent, const QString &text);
+
+// Opens VendorPageBase + "ssd.php?page=" + key in the browser; a failure is not reported.
+void OpenVendorPage(const QString &pageKey);
+
+} // namespace Lumo

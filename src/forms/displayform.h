@@ -1,0 +1,31 @@
+#pragma once
+
+#include "readingform.h"
+
+namespace Lumo {
+
+// A display form of a reading: Back returns to the input form that opened it, Exit and the close
+// box return to the main window's start panel.
+class DisplayForm : public ReadingForm
+{
+    Q_OBJECT
+
+public:
+    void cmdBack_Click();
+    void cmdExit_Click();
+
+protected:
+    // The input form that opens this display form.
+    virtual Form *inputForm() = 0;
+
+    // Finds Back, Exit and their menu items by name and connects them. Call after setupUi.
+    void connectDisplayControls();
+    void Form_Load() override;
+    void Form_Unload() override;
+
+private:
+    void mnuFileBack_Click();
+    void mnuExit_Click();
+};
+
+} // namespace Lumo

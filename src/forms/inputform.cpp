@@ -1,0 +1,168 @@
+#include "inputform.h"
+
+#include "common/names.h"
+#include "datecheck.h"
+#include "desktop.h"
+#include "keypressfilter.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace Lumo {
+
+InputForm::InputForm(const InputFormSettings &settings) : m_settings(settings) {}
+
+void InputForm::connectInputControls()
+{
+    cboDate = findChild<QComboBox *>(QStringLiteral("cboDate"));
+    cboMonth = findChild<QComboBox *>(QStringLiteral("cboMonth"));
+    cboYear = findChild<QComboBox *>(QStringLiteral("cboYear"));
+    txtName = findChild<QLineEdit *>(QStringLiteral("txtName"));
+    txtFirstName = findChild<QLineEdit *>(QStringLiteral("txtFirstName"));
+    txtMiddleName = findChild<QLineEdit *>(QStringLiteral("txtMiddleName"));
+    txtLastName = findChild<QLineEdit *>(QStringLiteral("txtLastName"));
+
+    if (txtName)
+        KeyPressFilter::install(txtName, [this](int &key) { txtName_KeyPress(key); });
+    if (txtFirstName)
+        KeyPressFilter::install(txtFirstName, [this](int &key) { txtFirstName_KeyPress(key); });
+    if (txtMiddleName)
+        KeyPressFilter::install(txtMiddleName, [this](int &key) { txtMiddleName_KeyPress(key); });
+    if (txtLastName)
+        KeyPressFilter::install(txtLastName, [this](int &key) { txtLastName_KeyPress(key); });
+
+    if (auto *next = findChild<QPushButton *>(QStringLiteral("cmdNext")))
+        connect(next, &QPushButton::clicked, this, &InputForm::cmdNext_Click);
+    if (auto *exit = findChild<QPushButton *>(QStringLiteral("cmdExit")))
+        connect(exit, &QPushButton::clicked, this, &InputForm::cmdExit_Click);
+    if (auto *next = findChild<QAction *>(QLatin1String(m_settings.nextMenuItem)))
+        connect(next, &QAction::triggered, this, &InputForm::mnuNext_Click);
+    if (auto *exit = findChild<QAction *>(QStringLiteral("mnuExit")))
+        connect(exit, &QAction::triggered, this, &InputForm::mnuExit_Click);
+    connectVendorLinks();
+}
+
+void InputForm::Form_Load()
+{
+    placeAtTopCentre();
+    if (m_settings.remindsUpdate && Shell::instance())
+        Shell::instance()->UpdateReminder();
+    fillLists();
+}
+
+void InputForm::fillLists()
+{
+    for (int day = 1; day <= 31; ++day)
+        cboDate->addItem(QString::number(day));
+    cboMonth->addItems(monthNames());
+    for (int year = m_settings.firstYear; year <= m_settings.lastYear; ++year)
+        cboYear->addItem(QString::number(year));
+    cboDate->setCurrentIndex(0);
+    cboMonth->setCurrentIndex(0);
+    cboYear->setCurrentIndex(0);
+}
+
+void InputForm::Form_Unload()
+{
+    setStartPanelVisible(true);
+}
+
+void InputForm::cmdExit_Click()
+{
+    unload();
+}
+
+void InputForm::mnuExit_Click()
+{
+    cmdExit_Click();
+}
+
+void InputForm::mnuNext_Click()
+{
+    cmdNext_Click();
+}
+
+// The single name box takes letters (as capitals), space, Enter and Backspace only.
+void InputForm::txtName_KeyPress(int &KeyAscii)
+{
+    if (isAsciiLetter(KeyAscii)) {
+        KeyAscii = upperCasedKey(KeyAscii);
+        return;
+    }
+    if (KeyAscii == ' ' || KeyAscii == '\r' || KeyAscii == '\b')
+        return;
+    showInformation(this, QStringLiteral("Please Enter only Letters"));
+    KeyAscii = 0;
+}
+
+// The numerology name boxes only turn small letters into capitals; every other key passes.
+void InputForm::txtFirstName_KeyPress(int &KeyAscii)
+{
+    KeyAscii = upperCasedKey(KeyAscii);
+}
+
+void InputForm::txtMiddleName_KeyPress(int &KeyAscii)
+{
+    KeyAscii = upperCasedKey(KeyAscii);
+}
+
+void InputForm::txtLastName_KeyPress(int &KeyAscii)
+{
+    KeyAscii = upperCasedKey(KeyAscii);
+}
+
+bool InputForm::failEntry(const QString &message, QWidget *focus)
+{
+    showInformation(this, message);
+    if (focus)
+        focus->setFocus();
+    return false;
+}
+
+bool InputForm::ValidateEntry()
+{
+    if (txtName) {
+        if (txtName->text().isEmpty())
+            return failEntry(QStringLiteral("Please Enter Your Name"), txtName);
+    } else {
+        if (txtFirstName->text().isEmpty())
+            return failEntry(QStringLiteral("Please Enter Your First Name"), txtFirstName);
+        if (txtLastName->text().isEmpty())
+            return failEntry(QStringLiteral("Please Enter Your Last Name"), txtLastName);
+        if (cboDate->currentText().isEmpty())
+            return failEntry(QStringLiteral("Please Specify Your Birth Date"), cboDate);
+        if (cboMonth->currentText().isEmpty())
+            return failEntry(QStringLiteral("Please Specify Your Birth Month"), cboMonth);
+        if (cboYear->currentText().isEmpty())
+            return failEntry(QStringLiteral("Please Specify Your Birth Year"), cboYear);
+    }
+
+    switch (checkBirthDate(cboDate->currentIndex(), cboMonth->currentIndex(),
+                           cboYear->currentText().toInt())) {
+    case DateCheck::BadFebruaryDay:
+        return failEntry(m_settings.februaryMessage,
+                         m_settings.februaryFailureFocusesDay ? cboDate : nullptr);
+    case DateCheck::BadThirtyFirst:
+        return failEntry(m_settings.thirtyFirstMessage, nullptr);
+    case DateCheck::Valid:
+        break;
+    }
+    return true;
+}
+
+void InputForm::hideForReading()
+{
+    hideForm();
+    setStartPanelVisible(false);
+}
+
+void InputForm::showReading(Form *display)
+{
+    hideForm();
+    display->showForm();
+    setStartPanelVisible(false);
+}
+
+} // namespace Lumo

@@ -1,0 +1,59 @@
+#include "textboxes.h"
+
+#include <QClipboard>
+#include <QEvent>
+#include <QGuiApplication>
+#include <QPlainTextEdit>
+#include <QTextEdit>
+
+namespace Lumo {
+
+namespace {
+
+void clearClipboard()
+{
+    QGuiApplication::clipboard()->clear();
+}
+
+class MouseClipboardClearer : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseMove:
+            clearClipboard();
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+};
+
+template <class Box> void watch(Box *box)
+{
+    box->viewport()->setMouseTracking(true);
+    box->viewport()->installEventFilter(new MouseClipboardClearer(box));
+    QObject::connect(box, &Box::textChanged, box, &clearClipboard);
+}
+
+} // namespace
+
+void clearClipboardOnUse(QPlainTextEdit *box)
+{
+    watch(box);
+}
+
+void clearClipboardOnUse(QTextEdit *box)
+{
+    watch(box);
+}
+
+} // namespace Lumo

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "forms/displayform.h"
+#include "ui_frmkarmiclessionnodisplay.h"
+
+namespace Lumo {
+
+class frmKarmicLessionNoDisplay : public DisplayForm
+{
+    Q_OBJECT
+
+public:
+    frmKarmicLessionNoDisplay();
+
+    Ui::frmKarmicLessionNoDisplay ui;
+
+protected:
+    Form *inputForm() override;
+};
+
+} // namespace Lumo

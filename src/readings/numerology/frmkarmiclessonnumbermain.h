@@ -1,0 +1,20 @@
+#pragma once
+
+#include "forms/inputform.h"
+#include "ui_frmkarmiclessonnumbermain.h"
+
+namespace Lumo {
+
+class frmKarmicLessonNumberMain : public InputForm
+{
+    Q_OBJECT
+
+public:
+    frmKarmicLessonNumberMain();
+
+    void cmdNext_Click() override;
+
+    Ui::frmKarmicLessonNumberMain ui;
+};
+
+} // namespace Lumo

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "forms/inputform.h"
+#include "ui_frmzodiacsoulmatesignmain.h"
+
+namespace Lumo {
+
+class frmZodiacSoulmateSignMain : public InputForm
+{
+    Q_OBJECT
+
+public:
+    frmZodiacSoulmateSignMain();
+
+    void cmdNext_Click() override;
+
+    Ui::frmZodiacSoulmateSignMain ui;
+};
+
+} // namespace Lumo
