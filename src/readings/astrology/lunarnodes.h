@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+namespace Lumo {
+
+// North Node sign value of a birth date from 1 January 1940 to 31 December 2009. The month and
+// the day are 1-based and compared as plain numbers, after the year. The value for Aquarius is
+// spelt "Aquarious", as the reading shows it. Any date outside the table gives the empty text.
+QString FindNorthNode(int year, int month, int day);
+
+// South Node value of a North Node value; the pairs hold both ways ("Aquarious" and "Aquarius"
+// give "Leo", "Leo" gives "Aquarius"). The empty text for any other text.
+QString OppositeSign(const QString &northValue);
+
+} // namespace Lumo

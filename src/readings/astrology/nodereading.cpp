@@ -1,0 +1,11 @@
+#include "nodereading.h"
+
+namespace Lumo {
+
+NodeReadingData &NodeReading()
+{
+    static NodeReadingData reading;
+    return reading;
+}
+
+} // namespace Lumo
