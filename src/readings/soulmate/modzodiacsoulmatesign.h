@@ -36,8 +36,6 @@ struct JunoPeriod
     QDate first;
     QDate last;
     QString sign;
-
-    bool operator==(const JunoPeriod &) const = default;
 };
 
 // The table's rows for the years firstYear to lastYear (within 1930 to 2012), in date order;
