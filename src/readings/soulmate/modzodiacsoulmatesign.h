@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QDate>
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+namespace Lumo {
+
+// The sign found by the last Juno lookup that found one. Empty when the program starts, written
+// only by a lookup that finds a sign and never cleared, so a lookup that finds nothing leaves the
+// previous reading's sign in place.
+QString &JunoSign();
+
+// Each half of the Juno table answers only for its own years: when the year text names one of
+// them and the month text is a month name, the sign on that date is stored in JunoSign();
+// otherwise JunoSign() is left as it was. The texts are those of the input form's year, month
+// and day lists. Called one after the other, the two act as one lookup over 1930 to 2012.
+void FindJunoSign1930To1970(const QString &yearText, const QString &monthText,
+                            const QString &dayText);
+void FindJunoSign1971To2012(const QString &yearText, const QString &monthText,
+                            const QString &dayText);
+
+// Juno's sign on the date the three texts give, over the whole table (1930 to 2012).
+// Nothing for a year text that is no whole number in that range or a month text that is not
+// exactly a month name. A day text that is no whole number counts as day 0. The day is never
+// checked against the month's length: a day past the month's end counts as later than its last
+// day (30 February 1962 is "Taurus", like 1 March 1962).
+std::optional<QString> junoSignOn(const QString &yearText, const QString &monthText,
+                                  const QString &dayText);
+
+// One row of the Juno table: Juno stood in sign from first to last, both days included.
+struct JunoPeriod
+{
+    QDate first;
+    QDate last;
+    QString sign;
+};
+
+// The table's rows for the years firstYear to lastYear (within 1930 to 2012), in date order;
+// a period running on past lastYear is cut at its end, one from before firstYear starts with it.
+QList<JunoPeriod> junoPeriods(int firstYear, int lastYear);
+
+} // namespace Lumo

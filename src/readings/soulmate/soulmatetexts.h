@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+namespace Lumo {
+
+// The description of the partner who suits Juno in sign, chosen by the exact, case-sensitive
+// sign name; a null QString for any text that is no sign name, so the caller can leave its
+// caption as it was.
+QString soulmateDescription(const QString &sign);
+
+} // namespace Lumo
