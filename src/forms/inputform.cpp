@@ -152,17 +152,4 @@ bool InputForm::ValidateEntry()
     return true;
 }
 
-void InputForm::hideForReading()
-{
-    hideForm();
-    setStartPanelVisible(false);
-}
-
-void InputForm::showReading(Form *display)
-{
-    hideForm();
-    display->showForm();
-    setStartPanelVisible(false);
-}
-
 } // namespace Lumo

@@ -47,10 +47,6 @@ protected:
     void Form_Load() override;
     void Form_Unload() override;
 
-    // Hides this form (it keeps its entries) and the start panel, and shows the display form.
-    void showReading(Form *display);
-    void hideForReading();
-
 private:
     void txtName_KeyPress(int &KeyAscii);
     void txtFirstName_KeyPress(int &KeyAscii);

@@ -1,9 +1,12 @@
 #include "textboxes.h"
 
+#include "desktop.h"
+
 #include <QClipboard>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QPlainTextEdit>
+#include <QPrinter>
 #include <QTextEdit>
 
 namespace Lumo {
@@ -54,6 +57,20 @@ void clearClipboardOnUse(QPlainTextEdit *box)
 void clearClipboardOnUse(QTextEdit *box)
 {
     watch(box);
+}
+
+void showReadingText(QPlainTextEdit *box, const QString &text)
+{
+    box->setPlainText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    box->moveCursor(QTextCursor::Start);
+}
+
+void printReadingText(QPlainTextEdit *box)
+{
+    QPrinter printer;
+    if (Desktop::instance().choosePrinter(box->window(), printer, QAbstractPrintDialog::PrintToFile,
+                                          QAbstractPrintDialog::AllPages))
+        box->print(&printer);
 }
 
 } // namespace Lumo

@@ -1,6 +1,7 @@
 #pragma once
 
 class QPlainTextEdit;
+class QString;
 class QTextEdit;
 
 namespace Lumo {
@@ -9,5 +10,11 @@ namespace Lumo {
 // release and click of the mouse over it, so reading texts cannot be copied out.
 void clearClipboardOnUse(QPlainTextEdit *box);
 void clearClipboardOnUse(QTextEdit *box);
+
+// Shows a reading text built with CR LF line breaks, with the caret at its start.
+void showReadingText(QPlainTextEdit *box, const QString &text);
+
+// Asks for a printer and prints the box's whole text; cancelling prints nothing.
+void printReadingText(QPlainTextEdit *box);
 
 } // namespace Lumo

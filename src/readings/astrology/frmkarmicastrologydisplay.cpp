@@ -1,5 +1,6 @@
 #include "frmkarmicastrologydisplay.h"
 
+#include "forms/textboxes.h"
 #include "frmkarmicastrologymain.h"
 
 namespace Lumo {
@@ -8,6 +9,8 @@ frmKarmicAstrologyDisplay::frmKarmicAstrologyDisplay()
 {
     ui.setupUi(this);
     connectDisplayControls();
+    clearClipboardOnUse(ui.txtNorthDesc);
+    clearClipboardOnUse(ui.txtSouthDesc);
 }
 
 Form *frmKarmicAstrologyDisplay::inputForm()

@@ -1,4 +1,5 @@
 #include "frmkarmicdebtnodisplay.h"
+#include "forms/textboxes.h"
 
 #include "frmkarmicdebtnumbermain.h"
 
@@ -8,11 +9,18 @@ frmKarmicDebtNoDisplay::frmKarmicDebtNoDisplay()
 {
     ui.setupUi(this);
     connectDisplayControls();
+    clearClipboardOnUse(ui.txtDisplay);
+    connect(ui.cmdprint, &QPushButton::clicked, this, &frmKarmicDebtNoDisplay::cmdprint_Click);
 }
 
 Form *frmKarmicDebtNoDisplay::inputForm()
 {
     return Forms::get<frmKarmicDebtNumberMain>();
+}
+
+void frmKarmicDebtNoDisplay::cmdprint_Click()
+{
+    printReadingText(ui.txtDisplay);
 }
 
 } // namespace Lumo

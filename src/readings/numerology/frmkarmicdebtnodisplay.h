@@ -12,6 +12,8 @@ class frmKarmicDebtNoDisplay : public DisplayForm
 public:
     frmKarmicDebtNoDisplay();
 
+    void cmdprint_Click();
+
     Ui::frmKarmicDebtNoDisplay ui;
 
 protected:

@@ -1,6 +1,12 @@
 #include "frmkarmicdebtnumbermain.h"
 
+#include "forms/textboxes.h"
 #include "frmkarmicdebtnodisplay.h"
+#include "karmicdebt.h"
+#include "namenumbers.h"
+
+#include <QComboBox>
+#include <QLineEdit>
 
 namespace Lumo {
 
@@ -27,7 +33,13 @@ void frmKarmicDebtNumberMain::cmdNext_Click()
 {
     if (!ValidateEntry())
         return;
-    showReading(Forms::get<frmKarmicDebtNoDisplay>());
+    hideForm();
+    setStartPanelVisible(false);
+    auto *display = Forms::get<frmKarmicDebtNoDisplay>();
+    display->showForm();
+    const QString name = fullName(txtFirstName->text(), txtMiddleName->text(), txtLastName->text());
+    const int debt = karmicDebtNumber(nameNumbers(name), birthDayNumber(cboDate->currentText()));
+    showReadingText(display->ui.txtDisplay, karmicDebtReading(debt));
 }
 
 } // namespace Lumo

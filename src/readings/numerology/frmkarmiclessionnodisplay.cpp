@@ -1,4 +1,5 @@
 #include "frmkarmiclessionnodisplay.h"
+#include "forms/textboxes.h"
 
 #include "frmkarmiclessonnumbermain.h"
 
@@ -8,11 +9,18 @@ frmKarmicLessionNoDisplay::frmKarmicLessionNoDisplay()
 {
     ui.setupUi(this);
     connectDisplayControls();
+    clearClipboardOnUse(ui.txtDisplay);
+    connect(ui.cmdprint, &QPushButton::clicked, this, &frmKarmicLessionNoDisplay::cmdprint_Click);
 }
 
 Form *frmKarmicLessionNoDisplay::inputForm()
 {
     return Forms::get<frmKarmicLessonNumberMain>();
+}
+
+void frmKarmicLessionNoDisplay::cmdprint_Click()
+{
+    printReadingText(ui.txtDisplay);
 }
 
 } // namespace Lumo

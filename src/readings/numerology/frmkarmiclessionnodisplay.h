@@ -12,6 +12,8 @@ class frmKarmicLessionNoDisplay : public DisplayForm
 public:
     frmKarmicLessionNoDisplay();
 
+    void cmdprint_Click();
+
     Ui::frmKarmicLessionNoDisplay ui;
 
 protected:

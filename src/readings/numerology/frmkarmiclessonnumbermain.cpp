@@ -1,6 +1,12 @@
 #include "frmkarmiclessonnumbermain.h"
 
+#include "forms/textboxes.h"
 #include "frmkarmiclessionnodisplay.h"
+#include "karmiclessons.h"
+#include "namenumbers.h"
+
+#include <QComboBox>
+#include <QLineEdit>
 
 namespace Lumo {
 
@@ -27,7 +33,12 @@ void frmKarmicLessonNumberMain::cmdNext_Click()
 {
     if (!ValidateEntry())
         return;
-    showReading(Forms::get<frmKarmicLessionNoDisplay>());
+    hideForm();
+    setStartPanelVisible(false);
+    auto *display = Forms::get<frmKarmicLessionNoDisplay>();
+    display->showForm();
+    const QString name = fullName(txtFirstName->text(), txtMiddleName->text(), txtLastName->text());
+    showReadingText(display->ui.txtDisplay, karmicLessonReading(name));
 }
 
 } // namespace Lumo

@@ -1,6 +1,10 @@
 #include "frmzodiacsoulmatesignmain.h"
 
 #include "frmzodiacsoulmatesigndisplay.h"
+#include "modzodiacsoulmatesign.h"
+#include "soulmatetexts.h"
+
+#include <QComboBox>
 
 namespace Lumo {
 
@@ -27,7 +31,18 @@ void frmZodiacSoulmateSignMain::cmdNext_Click()
 {
     if (!ValidateEntry())
         return;
-    showReading(Forms::get<frmZodiacSoulmateSignDisplay>());
+    FindJunoSign1930To1970(cboYear->currentText(), cboMonth->currentText(), cboDate->currentText());
+    FindJunoSign1971To2012(cboYear->currentText(), cboMonth->currentText(), cboDate->currentText());
+
+    auto *display = Forms::get<frmZodiacSoulmateSignDisplay>();
+    const QString description = soulmateDescription(JunoSign());
+    if (!description.isNull())
+        display->ui.lblSignDesc->setText(description);
+    display->ui.lblSoulmateSign->setText(JunoSign());
+
+    hideForm();
+    display->showForm();
+    setStartPanelVisible(false);
 }
 
 } // namespace Lumo

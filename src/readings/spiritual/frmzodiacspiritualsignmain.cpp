@@ -1,6 +1,10 @@
 #include "frmzodiacspiritualsignmain.h"
 
 #include "frmzodiacspiritualsigndisplay.h"
+#include "modzodiacspiritualsign.h"
+#include "spiritualtexts.h"
+
+#include <QComboBox>
 
 namespace Lumo {
 
@@ -27,7 +31,17 @@ void frmZodiacSpiritualSignMain::cmdNext_Click()
 {
     if (!ValidateEntry())
         return;
-    showReading(Forms::get<frmZodiacSpiritualSignDisplay>());
+    FindNeptuneSign(cboYear->currentText(), cboMonth->currentText(), cboDate->currentText());
+
+    auto *display = Forms::get<frmZodiacSpiritualSignDisplay>();
+    const QString description = spiritualDescription(NeptuneSign());
+    if (!description.isNull())
+        display->ui.lblSignDesc->setText(description);
+    display->ui.lblSpritualSign->setText(NeptuneSign());
+
+    hideForm();
+    display->showForm();
+    setStartPanelVisible(false);
 }
 
 } // namespace Lumo
