@@ -1,0 +1,154 @@
+#include "readings/astrology/frmkarmicastrologydisplay.h"
+#include "readings/astrology/frmkarmicastrologymain.h"
+#include "readings/astrology/nodereading.h"
+#include "readings/astrology/nodetexts.h"
+#include "support/readingfixture.h"
+#include "support/scripteddesktop.h"
+
+#include <QTest>
+
+using namespace Lumo;
+using namespace Lumo::Testing;
+
+class tst_AstrologyReading : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void cleanup() { ReadingFixture::closeAll(); }
+    void showsBothNodes_data();
+    void showsBothNodes();
+    void backThenNewDateShowsOnlyTheNewReading();
+    void refusedEntryLeavesTheReadingStateAlone();
+
+private:
+    frmKarmicAstrologyDisplay *runReading(const QString &name, const QString &day,
+                                          const QString &month, const QString &year);
+};
+
+frmKarmicAstrologyDisplay *tst_AstrologyReading::runReading(const QString &name, const QString &day,
+                                                            const QString &month,
+                                                            const QString &year)
+{
+    ReadingFixture::mainWindow()->OpenReading(0);
+    auto *input = Forms::get<frmKarmicAstrologyMain>();
+    ReadingFixture::typeName(input->txtName, name);
+    ReadingFixture::pickDate(input, day, month, year);
+    QTest::mouseClick(input->ui.cmdNext, Qt::LeftButton);
+    return Forms::loaded<frmKarmicAstrologyDisplay>();
+}
+
+void tst_AstrologyReading::showsBothNodes_data()
+{
+    QTest::addColumn<QString>("day");
+    QTest::addColumn<QString>("month");
+    QTest::addColumn<QString>("year");
+    QTest::addColumn<QString>("north");
+    QTest::addColumn<QString>("northKeywords");
+    QTest::addColumn<QString>("south");
+    QTest::addColumn<QString>("southKeywords");
+    QTest::newRow("Virgo") << "15"
+                           << "June"
+                           << "1960"
+                           << "Virgo"
+                           << "Generous and Kind"
+                           << "Pisces"
+                           << "Generous and Kind";
+    QTest::newRow("Aquarious") << "1"
+                               << "January"
+                               << "1953"
+                               << "Aquarious"
+                               << "Domestic and Emotional"
+                               << "Leo"
+                               << "Domestic and Emotional";
+    QTest::newRow("Aries keywords differ") << "1"
+                                           << "June"
+                                           << "1949"
+                                           << "Aries"
+                                           << "Co-dependent and Indecisive"
+                                           << "Libra"
+                                           << "Co-dependency and Indecisiveness";
+}
+
+void tst_AstrologyReading::showsBothNodes()
+{
+    QFETCH(QString, day);
+    QFETCH(QString, month);
+    QFETCH(QString, year);
+    QFETCH(QString, north);
+    QFETCH(QString, northKeywords);
+    QFETCH(QString, south);
+    QFETCH(QString, southKeywords);
+    ReadingFixture fixture;
+    ScriptedDesktop desktop;
+
+    frmKarmicAstrologyDisplay *display = runReading(QStringLiteral("ann lee"), day, month, year);
+
+    QVERIFY(display);
+    QVERIFY(desktop.messages.isEmpty());
+    QCOMPARE(display->ui.lblNorthSign->text(), north);
+    QCOMPARE(display->ui.lblNorthKeyWord->text(), northKeywords);
+    QCOMPARE(display->ui.lblSouthSign->text(), south);
+    QCOMPARE(display->ui.lblSouthKeyWord->text(), southKeywords);
+    const NodeSignTexts *texts = nodeSignTexts(north);
+    QCOMPARE(display->ui.txtNorthDesc->toPlainText(), texts->northDescription);
+    QCOMPARE(display->ui.txtSouthDesc->toPlainText(), texts->southDescription);
+    QCOMPARE(display->ui.txtNorthDesc->textCursor().position(), 0);
+
+    QVERIFY(display->isFormVisible());
+    QVERIFY(!Forms::loaded<frmKarmicAstrologyMain>()->isFormVisible());
+    QVERIFY(ReadingFixture::mainWindow()->startPanel()->isHidden());
+
+    const NodeReadingData &reading = NodeReading();
+    QCOMPARE(reading.name, QStringLiteral("ANN LEE"));
+    QCOMPARE(reading.day, qint16(day.toInt()));
+    QCOMPARE(reading.monthName, month);
+    QCOMPARE(reading.year, qint16(year.toInt()));
+    QCOMPARE(reading.northSign, north);
+    QCOMPARE(reading.southSign, south);
+}
+
+void tst_AstrologyReading::backThenNewDateShowsOnlyTheNewReading()
+{
+    ReadingFixture fixture;
+    ScriptedDesktop desktop;
+    frmKarmicAstrologyDisplay *first = runReading(QStringLiteral("ANN"), "15", "June", "1960");
+    QVERIFY(first);
+    QTest::mouseClick(first->ui.cmdBack, Qt::LeftButton);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!Forms::loaded<frmKarmicAstrologyDisplay>());
+
+    auto *input = Forms::loaded<frmKarmicAstrologyMain>();
+    QVERIFY(input && input->isFormVisible());
+    QCOMPARE(input->txtName->text(), QStringLiteral("ANN"));
+    ReadingFixture::pickDate(input, "1", "January", "1962");
+    QTest::mouseClick(input->ui.cmdNext, Qt::LeftButton);
+
+    auto *second = Forms::loaded<frmKarmicAstrologyDisplay>();
+    QVERIFY(second);
+    QCOMPARE(second->ui.lblNorthSign->text(), QStringLiteral("Leo"));
+    QCOMPARE(second->ui.lblSouthSign->text(), QStringLiteral("Aquarius"));
+    QCOMPARE(second->ui.lblNorthKeyWord->text(), QStringLiteral("Introvert, Shy and Timid"));
+    QVERIFY(second->ui.txtNorthDesc->toPlainText().contains(
+        QStringLiteral(".Never jump out to follow the latest trend and fashion")));
+}
+
+void tst_AstrologyReading::refusedEntryLeavesTheReadingStateAlone()
+{
+    ReadingFixture fixture;
+    ScriptedDesktop desktop;
+    runReading(QStringLiteral("ANN"), "5", "May", "1960");
+    ReadingFixture::closeAll();
+    ReadingFixture again;
+
+    QVERIFY(!runReading(QString(), "1", "January", "1953"));
+    QVERIFY(!runReading(QStringLiteral("BOB"), "30", "February", "1953"));
+
+    QCOMPARE(desktop.messageTexts(),
+             QStringList({"Please Enter Your Name", "Please Enter Correct Date Of Birth !"}));
+    QCOMPARE(NodeReading().name, QStringLiteral("ANN"));
+    QCOMPARE(NodeReading().northSign, QStringLiteral("Virgo"));
+}
+
+QTEST_MAIN(tst_AstrologyReading)
+#include "tst_astrologyreading.moc"

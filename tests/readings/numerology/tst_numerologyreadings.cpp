@@ -1,0 +1,186 @@
+#include "common/names.h"
+#include "readings/numerology/frmkarmicdebtnodisplay.h"
+#include "readings/numerology/frmkarmicdebtnumbermain.h"
+#include "readings/numerology/frmkarmiclessionnodisplay.h"
+#include "readings/numerology/frmkarmiclessonnumbermain.h"
+#include "readings/numerology/karmicdebt.h"
+#include "readings/numerology/karmiclessons.h"
+#include "support/readingfixture.h"
+#include "support/scripteddesktop.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Lumo;
+using namespace Lumo::Testing;
+
+class tst_NumerologyReadings : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void cleanup() { ReadingFixture::closeAll(); }
+    void debtReading_data();
+    void debtReading();
+    void lessonReading();
+    void backAndNextShowTheSameReadingAfresh();
+    void printsTheReadingToPdf();
+    void cancelledPrintPrintsNothing();
+
+private:
+    static QString shown(const QString &crlfText)
+    {
+        return QString(crlfText).replace(CrLf, QStringLiteral("\n"));
+    }
+};
+
+void tst_NumerologyReadings::debtReading_data()
+{
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("middle");
+    QTest::addColumn<QString>("last");
+    QTest::addColumn<QString>("day");
+    QTest::addColumn<int>("debt");
+    QTest::newRow("inner dream 13") << "ann"
+                                    << ""
+                                    << "lee"
+                                    << "1" << 13;
+    QTest::newRow("birthday decides last") << "NED"
+                                           << ""
+                                           << "MA"
+                                           << "16" << 16;
+    QTest::newRow("middle name counts") << "NED"
+                                        << "B"
+                                        << "MA"
+                                        << "1" << 0;
+    QTest::newRow("none") << "BOB"
+                          << ""
+                          << "STONE"
+                          << "2" << 0;
+}
+
+void tst_NumerologyReadings::debtReading()
+{
+    QFETCH(QString, first);
+    QFETCH(QString, middle);
+    QFETCH(QString, last);
+    QFETCH(QString, day);
+    QFETCH(int, debt);
+    ReadingFixture fixture;
+    ScriptedDesktop desktop;
+    fixture.mainWindow()->OpenReading(1);
+    auto *input = Forms::get<frmKarmicDebtNumberMain>();
+    ReadingFixture::typeName(input->txtFirstName, first);
+    ReadingFixture::typeName(input->txtMiddleName, middle);
+    ReadingFixture::typeName(input->txtLastName, last);
+    ReadingFixture::pickDate(input, day, "March", "1980");
+
+    QTest::mouseClick(input->ui.cmdNext, Qt::LeftButton);
+
+    auto *display = Forms::loaded<frmKarmicDebtNoDisplay>();
+    QVERIFY(display && display->isFormVisible());
+    QVERIFY(!input->isFormVisible());
+    QCOMPARE(display->ui.txtDisplay->toPlainText(), shown(karmicDebtReading(debt)));
+    QVERIFY(display->ui.txtDisplay->toPlainText().startsWith(
+        QStringLiteral("Karmic Debt Number: %1\n\n").arg(debt)));
+    QCOMPARE(display->ui.txtDisplay->textCursor().position(), 0);
+}
+
+void tst_NumerologyReadings::lessonReading()
+{
+    ReadingFixture fixture;
+    ScriptedDesktop desktop;
+    fixture.mainWindow()->OpenReading(2);
+    auto *input = Forms::get<frmKarmicLessonNumberMain>();
+    ReadingFixture::typeName(input->txtFirstName, "john");
+    ReadingFixture::typeName(input->txtLastName, "smith");
+
+    QTest::mouseClick(input->ui.cmdNext, Qt::LeftButton);
+
+    auto *display = Forms::loaded<frmKarmicLessionNoDisplay>();
+    QVERIFY(display);
+    const QString text = display->ui.txtDisplay->toPlainText();
+    QCOMPARE(text, shown(karmicLessonReading(QStringLiteral("JOHNSMITH"))));
+    QVERIFY(text.startsWith(QStringLiteral("Your Karmic Lesson Number is:  3 7\n\n")));
+    QVERIFY(text.contains(QStringLiteral("\n3\n") + karmicLessonDescription(3) +
+                          QStringLiteral("\n7\n") + karmicLessonDescription(7)));
+}
+
+void tst_NumerologyReadings::backAndNextShowTheSameReadingAfresh()
+{
+    ReadingFixture fixture;
+    ScriptedDesktop desktop;
+    fixture.mainWindow()->OpenReading(1);
+    auto *input = Forms::get<frmKarmicDebtNumberMain>();
+    ReadingFixture::typeName(input->txtFirstName, "ROY");
+    ReadingFixture::typeName(input->txtLastName, "LEE");
+    ReadingFixture::pickDate(input, "2", "May", "1950");
+    QTest::mouseClick(input->ui.cmdNext, Qt::LeftButton);
+    const QString firstText = Forms::loaded<frmKarmicDebtNoDisplay>()->ui.txtDisplay->toPlainText();
+
+    QTest::mouseClick(Forms::loaded<frmKarmicDebtNoDisplay>()->ui.cmdback, Qt::LeftButton);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(input->isFormVisible());
+    QCOMPARE(input->txtFirstName->text(), QStringLiteral("ROY"));
+    QTest::mouseClick(input->ui.cmdNext, Qt::LeftButton);
+
+    QCOMPARE(Forms::loaded<frmKarmicDebtNoDisplay>()->ui.txtDisplay->toPlainText(), firstText);
+    QVERIFY(firstText.startsWith(QStringLiteral("Karmic Debt Number: 19")));
+}
+
+void tst_NumerologyReadings::printsTheReadingToPdf()
+{
+    ReadingFixture fixture;
+    ScriptedDesktop desktop;
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("reading.pdf"));
+    desktop.printerSetup = [&](QPrinter &printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+    };
+    fixture.mainWindow()->OpenReading(2);
+    auto *input = Forms::get<frmKarmicLessonNumberMain>();
+    ReadingFixture::typeName(input->txtFirstName, "ANN");
+    ReadingFixture::typeName(input->txtLastName, "LEE");
+    QTest::mouseClick(input->ui.cmdNext, Qt::LeftButton);
+
+    QTest::mouseClick(Forms::loaded<frmKarmicLessionNoDisplay>()->ui.cmdprint, Qt::LeftButton);
+
+    QCOMPARE(desktop.printDialogs, 1);
+    QFile file(pdf);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.read(4) == "%PDF");
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (pdftotext.isEmpty())
+        QSKIP("pdftotext is not installed; the PDF's text was not read back");
+    QProcess extract;
+    extract.start(pdftotext, {pdf, QStringLiteral("-")});
+    QVERIFY(extract.waitForFinished());
+    const QString printed = QString::fromUtf8(extract.readAllStandardOutput());
+    QVERIFY(printed.contains(QStringLiteral("Your Karmic Lesson Number is:")));
+    QVERIFY(
+        printed.contains(QStringLiteral("Karmic Lessons are areas that you are presently weak")));
+}
+
+void tst_NumerologyReadings::cancelledPrintPrintsNothing()
+{
+    ReadingFixture fixture;
+    ScriptedDesktop desktop;
+    fixture.mainWindow()->OpenReading(1);
+    auto *input = Forms::get<frmKarmicDebtNumberMain>();
+    ReadingFixture::typeName(input->txtFirstName, "ANN");
+    ReadingFixture::typeName(input->txtLastName, "LEE");
+    QTest::mouseClick(input->ui.cmdNext, Qt::LeftButton);
+
+    QTest::mouseClick(Forms::loaded<frmKarmicDebtNoDisplay>()->ui.cmdprint, Qt::LeftButton);
+
+    QCOMPARE(desktop.printDialogs, 1);
+    QVERIFY(desktop.messages.isEmpty());
+    QVERIFY(Forms::loaded<frmKarmicDebtNoDisplay>()->isFormVisible());
+}
+
+QTEST_MAIN(tst_NumerologyReadings)
+#include "tst_numerologyreadings.moc"
