@@ -1,0 +1,122 @@
+#pragma once
+
+#include "app/frmmdi.h"
+#include "app/startup.h"
+#include "forms/displayform.h"
+#include "forms/inputform.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QLineEdit>
+#include <QTest>
+
+namespace Lumo::Testing {
+
+// Drives the real main window and the reading forms inside it, as a user would.
+namespace FormsFixture {
+
+inline void flushDeletes()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// Shows the main window (once) and waits until it can take focus and mouse events.
+inline frmMDI *mainWindow()
+{
+    installShell();
+    frmMDI *main = Forms::get<frmMDI>();
+    if (!main->isVisible()) {
+        main->showForm();
+        main->activateWindow();
+        if (!QTest::qWaitForWindowActive(main))
+            qWarning("main window did not become active");
+    }
+    return main;
+}
+
+inline bool startPanelVisible()
+{
+    return mainWindow()->startPanel()->isVisible();
+}
+
+// Loaded forms other than the main window.
+inline QList<Form *> readingForms()
+{
+    QList<Form *> forms = FormRegistry::loadedForms();
+    forms.removeAll(Forms::loaded<frmMDI>());
+    return forms;
+}
+
+template <class T> T *loadedForm()
+{
+    for (Form *form : readingForms()) {
+        if (auto *typed = qobject_cast<T *>(form))
+            return typed;
+    }
+    return nullptr;
+}
+
+inline void closeReadingForms()
+{
+    unloadReadingForms();
+    flushDeletes();
+}
+
+// Readings in the order of the main window's buttons.
+enum Reading { Astrology, KarmicDebt, KarmicLesson, Soulmate, Spiritual };
+
+inline bool hasNameBoxes(int reading)
+{
+    return reading == KarmicDebt || reading == KarmicLesson;
+}
+
+inline InputForm *openInputForm(int reading)
+{
+    mainWindow()->OpenReading(reading);
+    flushDeletes();
+    return loadedForm<InputForm>();
+}
+
+// Picks a date by its texts; an empty text leaves the list with nothing selected.
+inline void pickDate(InputForm *form, const QString &day, const QString &month, const QString &year)
+{
+    form->cboDate->setCurrentIndex(form->cboDate->findText(day));
+    form->cboMonth->setCurrentIndex(form->cboMonth->findText(month));
+    form->cboYear->setCurrentIndex(form->cboYear->findText(year));
+}
+
+// Fills the name: the single name box gets the first name.
+inline void enterName(InputForm *form, const QString &first, const QString &last)
+{
+    if (form->txtName) {
+        form->txtName->setText(first);
+        return;
+    }
+    form->txtFirstName->setText(first);
+    form->txtLastName->setText(last);
+}
+
+inline QPushButton *button(QWidget *form, const QString &name)
+{
+    return form->findChild<QPushButton *>(name);
+}
+
+inline void clickNext(InputForm *form)
+{
+    QTest::mouseClick(button(form, QStringLiteral("cmdNext")), Qt::LeftButton);
+    flushDeletes();
+}
+
+// Opens a reading with a valid entry and goes on to its display form.
+inline DisplayForm *openDisplayForm(int reading)
+{
+    InputForm *input = openInputForm(reading);
+    enterName(input, QStringLiteral("ANN"), QStringLiteral("LEE"));
+    pickDate(input, QStringLiteral("5"), QStringLiteral("May"), QStringLiteral("1960"));
+    clickNext(input);
+    return loadedForm<DisplayForm>();
+}
+
+} // namespace FormsFixture
+
+} // namespace Lumo::Testing

@@ -1,0 +1,538 @@
+#include "forms/formsfixture.h"
+#include "support/scripteddesktop.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QStandardPaths>
+
+using namespace Lumo;
+using namespace Lumo::Testing;
+using namespace Lumo::Testing::FormsFixture;
+
+class tst_InputForms : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void cleanupTestCase();
+
+    void freshFormShowsItsListsAndCaptions_data();
+    void freshFormShowsItsListsAndCaptions();
+    void validateEntry_data();
+    void validateEntry();
+    void singleNameBoxTakesLettersOnly_data();
+    void singleNameBoxTakesLettersOnly();
+    void numerologyNameBoxesOnlyUpperCase_data();
+    void numerologyNameBoxesOnlyUpperCase();
+    void tabOrder_data();
+    void tabOrder();
+    void fileMenuNextRunsNext_data();
+    void fileMenuNextRunsNext();
+    void exitUnloadsAndShowsStartPanel_data();
+    void exitUnloadsAndShowsStartPanel();
+
+private:
+    ScriptedDesktop m_desktop;
+};
+
+static QStringList itemTexts(const QComboBox *list)
+{
+    QStringList texts;
+    for (int i = 0; i < list->count(); ++i)
+        texts.append(list->itemText(i));
+    return texts;
+}
+
+static QStringList numbers(int first, int last)
+{
+    QStringList texts;
+    for (int n = first; n <= last; ++n)
+        texts.append(QString::number(n));
+    return texts;
+}
+
+void tst_InputForms::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    QApplication::setQuitOnLastWindowClosed(false);
+    mainWindow();
+}
+
+void tst_InputForms::init()
+{
+    m_desktop.messages.clear();
+}
+
+void tst_InputForms::cleanup()
+{
+    closeReadingForms();
+}
+
+void tst_InputForms::cleanupTestCase()
+{
+    EndProgram();
+    flushDeletes();
+}
+
+void tst_InputForms::freshFormShowsItsListsAndCaptions_data()
+{
+    QTest::addColumn<int>("reading");
+    QTest::addColumn<QString>("formName");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("nextCaption");
+    QTest::addColumn<QString>("exitCaption");
+    QTest::addColumn<int>("firstYear");
+    QTest::addColumn<int>("lastYear");
+
+    QTest::newRow("Karmic Astrology") << int(Astrology) << "frmKarmicAstrologyMain"
+                                      << "Lumo Karmic Astrology"
+                                      << "Get My &Karmic Astrology Interpretation"
+                                      << "&Exit" << 1940 << 2009;
+    QTest::newRow("Karmic Debt Number") << int(KarmicDebt) << "frmKarmicDebtNumberMain"
+                                        << "Lumo Karmic Debt Number"
+                                        << "&Next"
+                                        << "E&xit" << 1900 << 2050;
+    QTest::newRow("Karmic Lesson Number") << int(KarmicLesson) << "frmKarmicLessonNumberMain"
+                                          << "Lumo Karmic Lesson Number"
+                                          << "&Next"
+                                          << "E&xit" << 1900 << 2050;
+    QTest::newRow("Zodiac Soulmate Sign") << int(Soulmate) << "frmZodiacSoulmateSignMain"
+                                          << "Lumo Zodiac Soulmate Sign"
+                                          << "Find My Zodiac &Soulmate Sign"
+                                          << "&Exit" << 1930 << 2012;
+    QTest::newRow("Zodiac Spiritual Sign") << int(Spiritual) << "frmZodiacSpiritualSignMain"
+                                           << "Lumo Zodiac Spiritual Sign"
+                                           << "Find My Zodiac &Spiritual Sign"
+                                           << "&Exit" << 1900 << 2024;
+}
+
+void tst_InputForms::freshFormShowsItsListsAndCaptions()
+{
+    QFETCH(int, reading);
+    QFETCH(QString, formName);
+    QFETCH(QString, caption);
+    QFETCH(QString, nextCaption);
+    QFETCH(QString, exitCaption);
+    QFETCH(int, firstYear);
+    QFETCH(int, lastYear);
+
+    InputForm *form = openInputForm(reading);
+    QVERIFY(form);
+    QCOMPARE(form->objectName(), formName);
+    QCOMPARE(form->windowTitle(), caption);
+    QCOMPARE(button(form, "cmdNext")->text(), nextCaption);
+    QCOMPARE(button(form, "cmdExit")->text(), exitCaption);
+
+    QCOMPARE(itemTexts(form->cboDate), numbers(1, 31));
+    QCOMPARE(itemTexts(form->cboMonth),
+             QStringList({"January", "February", "March", "April", "May", "June", "July", "August",
+                          "September", "October", "November", "December"}));
+    QCOMPARE(itemTexts(form->cboYear), numbers(firstYear, lastYear));
+    QCOMPARE(form->cboDate->currentText(), QString("1"));
+    QCOMPARE(form->cboMonth->currentText(), QString("January"));
+    QCOMPARE(form->cboYear->currentText(), QString::number(firstYear));
+    for (const QComboBox *list : {form->cboDate, form->cboMonth, form->cboYear})
+        QVERIFY2(!list->isEditable(), qPrintable(list->objectName()));
+
+    const QList<QLineEdit *> nameBoxes = {form->txtName, form->txtFirstName, form->txtMiddleName,
+                                          form->txtLastName};
+    for (const QLineEdit *box : nameBoxes) {
+        if (box)
+            QVERIFY2(box->text().isEmpty(), qPrintable(box->objectName()));
+    }
+    QCOMPARE(form->txtName == nullptr, hasNameBoxes(reading));
+
+    // Opened in the workspace, horizontally centred, at its top; the start panel is hidden.
+    QVERIFY(form->isFormVisible());
+    QVERIFY(!startPanelVisible());
+    const QWidget *frame = form->frame();
+    const int areaWidth = mainWindow()->workspace()->viewport()->width();
+    QCOMPARE(frame->y(), 0);
+    QCOMPARE(frame->x(), qMax(0, (areaWidth - frame->width()) / 2));
+}
+
+void tst_InputForms::validateEntry_data()
+{
+    QTest::addColumn<int>("reading");
+    QTest::addColumn<QString>("firstName"); // the only name on single-name forms
+    QTest::addColumn<QString>("lastName");
+    QTest::addColumn<QString>("day"); // an empty text leaves the list without a selection
+    QTest::addColumn<QString>("month");
+    QTest::addColumn<QString>("year");
+    QTest::addColumn<QString>("message"); // empty: the entry is accepted
+    QTest::addColumn<QString>("focus");   // where the focus goes; cmdNext when it stays
+
+    const QString stays = "cmdNext";
+    const QString febOrMonth = "Please Enter Correct Date Or Month!";
+    const QString thirtyFirstOrMonth = "Please Enter Correct Date Or Month !";
+
+    QTest::newRow("debt: no first and no last name") << int(KarmicDebt) << ""
+                                                     << ""
+                                                     << "1"
+                                                     << "January"
+                                                     << "1900"
+                                                     << "Please Enter Your First Name"
+                                                     << "txtFirstName";
+    QTest::newRow("lesson: no last name") << int(KarmicLesson) << "ANN"
+                                          << ""
+                                          << "1"
+                                          << "January"
+                                          << "1900"
+                                          << "Please Enter Your Last Name"
+                                          << "txtLastName";
+    QTest::newRow("debt: no day and no month") << int(KarmicDebt) << "ANN"
+                                               << "LEE"
+                                               << ""
+                                               << ""
+                                               << "1900"
+                                               << "Please Specify Your Birth Date"
+                                               << "cboDate";
+    QTest::newRow("lesson: no month") << int(KarmicLesson) << "ANN"
+                                      << "LEE"
+                                      << "1"
+                                      << ""
+                                      << "1900"
+                                      << "Please Specify Your Birth Month"
+                                      << "cboMonth";
+    QTest::newRow("debt: no year") << int(KarmicDebt) << "ANN"
+                                   << "LEE"
+                                   << "1"
+                                   << "January"
+                                   << ""
+                                   << "Please Specify Your Birth Year"
+                                   << "cboYear";
+    QTest::newRow("debt: first name of spaces is not empty") << int(KarmicDebt) << "  "
+                                                             << "LEE"
+                                                             << "1"
+                                                             << "January"
+                                                             << "1900"
+                                                             << ""
+                                                             << "";
+    QTest::newRow("debt: 29 February 1900") << int(KarmicDebt) << "ANN"
+                                            << "LEE"
+                                            << "29"
+                                            << "February"
+                                            << "1900" << febOrMonth << stays;
+    QTest::newRow("lesson: 29 February 2000") << int(KarmicLesson) << "ANN"
+                                              << "LEE"
+                                              << "29"
+                                              << "February"
+                                              << "2000"
+                                              << ""
+                                              << "";
+    QTest::newRow("lesson: 31 September 2050") << int(KarmicLesson) << "ANN"
+                                               << "LEE"
+                                               << "31"
+                                               << "September"
+                                               << "2050" << thirtyFirstOrMonth << stays;
+    QTest::newRow("debt: 31 December 2050") << int(KarmicDebt) << "ANN"
+                                            << "LEE"
+                                            << "31"
+                                            << "December"
+                                            << "2050"
+                                            << ""
+                                            << "";
+
+    QTest::newRow("astrology: no name") << int(Astrology) << ""
+                                        << ""
+                                        << "1"
+                                        << "January"
+                                        << "1940"
+                                        << "Please Enter Your Name"
+                                        << "txtName";
+    QTest::newRow("astrology: no name and 29 February 1941") << int(Astrology) << ""
+                                                             << ""
+                                                             << "29"
+                                                             << "February"
+                                                             << "1941"
+                                                             << "Please Enter Your Name"
+                                                             << "txtName";
+    QTest::newRow("astrology: 29 February 1941") << int(Astrology) << "ANN"
+                                                 << ""
+                                                 << "29"
+                                                 << "February"
+                                                 << "1941"
+                                                 << "Please Enter Correct Date Of Birth !"
+                                                 << "cboDate";
+    QTest::newRow("astrology: 31 June 1960") << int(Astrology) << "ANN"
+                                             << ""
+                                             << "31"
+                                             << "June"
+                                             << "1960"
+                                             << "Please Enter Correct Date of Birth !" << stays;
+    QTest::newRow("astrology: 29 February 1940") << int(Astrology) << "ANN"
+                                                 << ""
+                                                 << "29"
+                                                 << "February"
+                                                 << "1940"
+                                                 << ""
+                                                 << "";
+    QTest::newRow("soulmate: no name") << int(Soulmate) << ""
+                                       << ""
+                                       << "1"
+                                       << "January"
+                                       << "1930"
+                                       << "Please Enter Your Name"
+                                       << "txtName";
+    QTest::newRow("soulmate: 30 February 2000") << int(Soulmate) << "ANN"
+                                                << ""
+                                                << "30"
+                                                << "February"
+                                                << "2000" << febOrMonth << stays;
+    QTest::newRow("soulmate: 31 April 1930") << int(Soulmate) << "ANN"
+                                             << ""
+                                             << "31"
+                                             << "April"
+                                             << "1930" << thirtyFirstOrMonth << stays;
+    QTest::newRow("soulmate: 31 March 2012") << int(Soulmate) << "ANN"
+                                             << ""
+                                             << "31"
+                                             << "March"
+                                             << "2012"
+                                             << ""
+                                             << "";
+    QTest::newRow("spiritual: no name") << int(Spiritual) << ""
+                                        << ""
+                                        << "1"
+                                        << "January"
+                                        << "1900"
+                                        << "Please Enter Your Name"
+                                        << "txtName";
+    QTest::newRow("spiritual: 29 February 1900") << int(Spiritual) << "ANN"
+                                                 << ""
+                                                 << "29"
+                                                 << "February"
+                                                 << "1900" << febOrMonth << stays;
+    QTest::newRow("spiritual: 29 February 2024") << int(Spiritual) << "ANN"
+                                                 << ""
+                                                 << "29"
+                                                 << "February"
+                                                 << "2024"
+                                                 << ""
+                                                 << "";
+    QTest::newRow("spiritual: 31 November 1999") << int(Spiritual) << "ANN"
+                                                 << ""
+                                                 << "31"
+                                                 << "November"
+                                                 << "1999" << thirtyFirstOrMonth << stays;
+}
+
+void tst_InputForms::validateEntry()
+{
+    QFETCH(int, reading);
+    QFETCH(QString, firstName);
+    QFETCH(QString, lastName);
+    QFETCH(QString, day);
+    QFETCH(QString, month);
+    QFETCH(QString, year);
+    QFETCH(QString, message);
+    QFETCH(QString, focus);
+
+    InputForm *form = openInputForm(reading);
+    enterName(form, firstName, lastName);
+    pickDate(form, day, month, year);
+    m_desktop.messages.clear();
+
+    clickNext(form);
+
+    if (message.isEmpty()) {
+        QCOMPARE(m_desktop.messageTexts(), QStringList());
+        QVERIFY(!form->isFormVisible());
+        DisplayForm *display = loadedForm<DisplayForm>();
+        QVERIFY(display);
+        QVERIFY(display->isFormVisible());
+        QVERIFY(!startPanelVisible());
+        return;
+    }
+
+    QCOMPARE(m_desktop.messageTexts(), QStringList(message));
+    QCOMPARE(m_desktop.messages.first().icon, QMessageBox::Information);
+    QCOMPARE(m_desktop.messages.first().buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    QVERIFY(QApplication::focusWidget());
+    QCOMPARE(QApplication::focusWidget()->objectName(), focus);
+    QVERIFY(form->isFormVisible());
+    QVERIFY(!loadedForm<DisplayForm>());
+    QCOMPARE(form->cboDate->currentText(), day);
+}
+
+void tst_InputForms::singleNameBoxTakesLettersOnly_data()
+{
+    QTest::addColumn<int>("reading");
+    QTest::newRow("Karmic Astrology") << int(Astrology);
+    QTest::newRow("Zodiac Soulmate Sign") << int(Soulmate);
+    QTest::newRow("Zodiac Spiritual Sign") << int(Spiritual);
+}
+
+void tst_InputForms::singleNameBoxTakesLettersOnly()
+{
+    QFETCH(int, reading);
+    InputForm *form = openInputForm(reading);
+    QLineEdit *box = form->txtName;
+    QVERIFY(box);
+    box->setFocus();
+    m_desktop.messages.clear();
+
+    QTest::keyClicks(box, "ann Lee");
+    QCOMPARE(box->text(), QString("ANN LEE"));
+    QVERIFY(m_desktop.messages.isEmpty());
+
+    QTest::keyClick(box, '7');
+    QCOMPARE(box->text(), QString("ANN LEE"));
+    QCOMPARE(m_desktop.messageTexts(), QStringList("Please Enter only Letters"));
+    QCOMPARE(m_desktop.messages.first().icon, QMessageBox::Information);
+    QCOMPARE(m_desktop.messages.first().buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+
+    QTest::keyClicks(box, "-.'");
+    QCOMPARE(box->text(), QString("ANN LEE"));
+    QCOMPARE(m_desktop.messages.size(), 4);
+
+    m_desktop.messages.clear();
+    QTest::keyClick(box, Qt::Key_Backspace);
+    QTest::keyClick(box, Qt::Key_Return);
+    QCOMPARE(box->text(), QString("ANN LE"));
+    QVERIFY(m_desktop.messages.isEmpty());
+}
+
+void tst_InputForms::numerologyNameBoxesOnlyUpperCase_data()
+{
+    QTest::addColumn<int>("reading");
+    QTest::addColumn<QString>("boxName");
+    for (int reading : {KarmicDebt, KarmicLesson}) {
+        for (const char *box : {"txtFirstName", "txtMiddleName", "txtLastName"}) {
+            const QString row = QStringLiteral("%1 %2")
+                                    .arg(reading == KarmicDebt ? "debt" : "lesson")
+                                    .arg(QLatin1String(box));
+            QTest::newRow(qPrintable(row)) << reading << QString(box);
+        }
+    }
+}
+
+void tst_InputForms::numerologyNameBoxesOnlyUpperCase()
+{
+    QFETCH(int, reading);
+    QFETCH(QString, boxName);
+    InputForm *form = openInputForm(reading);
+    auto *box = form->findChild<QLineEdit *>(boxName);
+    QVERIFY(box);
+    box->setFocus();
+    m_desktop.messages.clear();
+
+    QTest::keyClicks(box, "a1-.b Z7");
+    QTest::keyClick(box, Qt::Key_Backspace);
+
+    QCOMPARE(box->text(), QString("A1-.B Z"));
+    QVERIFY(m_desktop.messages.isEmpty());
+}
+
+void tst_InputForms::tabOrder_data()
+{
+    QTest::addColumn<int>("reading");
+    QTest::addColumn<QStringList>("order");
+    const QStringList singleName = {"txtName", "cboDate", "cboMonth",
+                                    "cboYear", "cmdNext", "cmdExit"};
+    const QStringList numerology = {"txtFirstName", "txtMiddleName", "txtLastName", "cboMonth",
+                                    "cboDate",      "cboYear",       "cmdNext",     "cmdExit"};
+    QTest::newRow("Karmic Astrology") << int(Astrology) << singleName;
+    QTest::newRow("Karmic Debt Number") << int(KarmicDebt) << numerology;
+    QTest::newRow("Karmic Lesson Number") << int(KarmicLesson) << numerology;
+    QTest::newRow("Zodiac Soulmate Sign") << int(Soulmate) << singleName;
+    QTest::newRow("Zodiac Spiritual Sign") << int(Spiritual) << singleName;
+}
+
+void tst_InputForms::tabOrder()
+{
+    QFETCH(int, reading);
+    QFETCH(QStringList, order);
+    InputForm *form = openInputForm(reading);
+    form->findChild<QWidget *>(order.first())->setFocus();
+
+    QStringList visited;
+    for (qsizetype step = 0; step < order.size(); ++step) {
+        QWidget *focused = QApplication::focusWidget();
+        QVERIFY(focused);
+        visited.append(focused->objectName());
+        QTest::keyClick(focused, Qt::Key_Tab);
+    }
+    QCOMPARE(visited, order);
+}
+
+void tst_InputForms::fileMenuNextRunsNext_data()
+{
+    QTest::addColumn<int>("reading");
+    QTest::addColumn<QString>("menuName");
+    QTest::addColumn<QString>("itemName");
+    QTest::newRow("Karmic Astrology") << int(Astrology) << "mnuFile"
+                                      << "mnuNext";
+    QTest::newRow("Karmic Debt Number") << int(KarmicDebt) << "nuFile"
+                                        << "mnuNext";
+    QTest::newRow("Karmic Lesson Number") << int(KarmicLesson) << "nuFile"
+                                          << "mnuNext";
+    QTest::newRow("Zodiac Soulmate Sign") << int(Soulmate) << "mnuFile"
+                                          << "mnuFindSoulmateSign";
+    QTest::newRow("Zodiac Spiritual Sign") << int(Spiritual) << "mnuFile"
+                                           << "mnuFindMySpritualSgn";
+}
+
+void tst_InputForms::fileMenuNextRunsNext()
+{
+    QFETCH(int, reading);
+    QFETCH(QString, menuName);
+    QFETCH(QString, itemName);
+    InputForm *form = openInputForm(reading);
+    auto *menu = form->findChild<QMenu *>(menuName);
+    QVERIFY(menu);
+    QCOMPARE(menu->title(), QString("&File"));
+    QAction *next = form->findChild<QAction *>(itemName);
+    QVERIFY(next && menu->actions().contains(next));
+
+    next->trigger(); // an empty name is refused
+    QCOMPARE(m_desktop.messages.size(), 1);
+    QVERIFY(!loadedForm<DisplayForm>());
+
+    enterName(form, "ANN", "LEE");
+    next->trigger();
+    flushDeletes();
+    QVERIFY(!form->isFormVisible());
+    QVERIFY(loadedForm<DisplayForm>() && loadedForm<DisplayForm>()->isFormVisible());
+}
+
+void tst_InputForms::exitUnloadsAndShowsStartPanel_data()
+{
+    QTest::addColumn<int>("reading");
+    QTest::addColumn<QString>("way");
+    const char *readings[] = {"astrology", "debt", "lesson", "soulmate", "spiritual"};
+    for (int reading = Astrology; reading <= Spiritual; ++reading) {
+        for (const char *way : {"cmdExit", "mnuExit", "close box"}) {
+            QTest::addRow("%s %s", readings[reading], way) << reading << QString(way);
+        }
+    }
+}
+
+void tst_InputForms::exitUnloadsAndShowsStartPanel()
+{
+    QFETCH(int, reading);
+    QFETCH(QString, way);
+    QPointer<InputForm> form = openInputForm(reading);
+    QVERIFY(!startPanelVisible());
+
+    if (way == "cmdExit")
+        QTest::mouseClick(button(form, way), Qt::LeftButton);
+    else if (way == "mnuExit")
+        form->findChild<QAction *>(way)->trigger();
+    else
+        QVERIFY(form->frame()->close());
+    flushDeletes();
+
+    QVERIFY(form.isNull());
+    QVERIFY(readingForms().isEmpty());
+    QVERIFY(startPanelVisible());
+    QVERIFY(mainWindow()->workspace()->subWindowList().isEmpty());
+}
+
+QTEST_MAIN(tst_InputForms)
+#include "tst_inputforms.moc"
