@@ -1,8 +1,32 @@
 #pragma once
 
+#include <QDate>
+#include <QLocale>
+#include <QString>
+
 namespace Lumo {
 
-// Asks about once a fortnight whether to look for a newer version of the program.
+// Asks about once a fortnight whether to look for a newer version of the program. The date it
+// last asked (or first ran) is kept, shifted, in the per-user settings; on the first run it only
+// stores today. A stored text that is no date is replaced by today without asking.
 void UpdateReminder();
+
+// Where the reminder date lives in the settings named after the executable.
+inline const QString ReminderGroup = QStringLiteral("Settings");
+inline const QString ReminderValueName = QStringLiteral("ReminderDate");
+
+// The question, on two lines.
+QString updateQuestion();
+
+// The reminder date as text, before the shift: the locale's short date with a four-digit year,
+// or the ISO date when that text would not come back through the shift as the same date.
+QString reminderDateText(const QDate &date, const QLocale &locale);
+
+// The date of a stored text (after the shift is undone): an ISO date or the locale's short date
+// with a four-digit year. Invalid when the text is neither.
+QDate parseReminderDate(const QString &text, const QLocale &locale);
+
+// True when the reminder date lies more than 14 days before or after today.
+bool isReminderDue(const QDate &reminderDate, const QDate &today);
 
 } // namespace Lumo
