@@ -2,12 +2,14 @@
 
 #include "common/vendorpages.h"
 #include "forms/desktop.h"
+#include "startup.h"
 
 namespace Lumo {
 
 frmAbout::frmAbout(QWidget *parent) : QDialog(parent)
 {
     ui.setupUi(this);
+    ui.Picture1->setPixmap(programIcon().pixmap(64, 64));
     setFixedSize(sizeHint());
     connect(ui.cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
     connect(ui.lblCoBrand, &ClickableLabel::clicked, this, &frmAbout::lblCobrand_Click);

@@ -62,6 +62,7 @@ frmMDI::frmMDI()
         if (!label->wordWrap())
             label->resize(label->sizeHint().width() + 16, label->height());
     }
+    showPictures();
     ui.picMain->setMouseTracking(true);
     ui.picMain->installEventFilter(this);
     ui.Picture1->installEventFilter(this);
@@ -78,6 +79,19 @@ frmMDI::frmMDI()
     connect(ui.mnuUpdate, &QAction::triggered, this, &frmMDI::mnuUpdate_Click);
     connect(ui.mnuAbout, &QAction::triggered, this, &frmMDI::mnuAbout_Click);
     connect(ui.mkmoney, &QAction::triggered, this, &frmMDI::mkmoney_Click);
+}
+
+void frmMDI::showPictures()
+{
+    const std::pair<QLabel *, const char *> pictures[] = {{ui.Picture2, ":/pictures/sun.png"},
+                                                          {ui.Picture4, ":/pictures/star.png"},
+                                                          {ui.Picture5, ":/pictures/planet.png"},
+                                                          {ui.Picture7, ":/pictures/moon.png"},
+                                                          {ui.Picture8, ":/pictures/stars.png"}};
+    for (const auto &[label, file] : pictures) {
+        label->setPixmap(QPixmap(QLatin1String(file)));
+        label->setScaledContents(true);
+    }
 }
 
 QPushButton *frmMDI::selectOptionButton(int index) const
