@@ -29,6 +29,8 @@ void ClickableLabel::mouseReleaseEvent(QMouseEvent *event)
 void ClickableLabel::mouseMoveEvent(QMouseEvent *event)
 {
     QLabel::mouseMoveEvent(event);
+    // The move is the label's own: passed on, it would reach the panel under the label too.
+    event->accept();
     Q_EMIT mouseMoved();
 }
 
