@@ -1,12 +1,186 @@
 #include "frmnagscreen2.h"
 
-#include "forms/form.h"
+#include "common/names.h"
+#include "common/vendorpages.h"
+#include "forms/desktop.h"
+#include "forms/keypressfilter.h"
+
+#include <QApplication>
+#include <QRandomGenerator>
 
 namespace Lumo {
 
-void showSupportDialog()
+namespace {
+constexpr QSize ClientArea(741, 315); // 11115 by 4725 twips
+constexpr int IconSize = 32;
+
+QString fieldText(QWidget *field)
+{
+    if (auto *box = qobject_cast<QLineEdit *>(field))
+        return box->text();
+    return static_cast<QPlainTextEdit *>(field)->toPlainText();
+}
+
+void setFieldText(QWidget *field, const QString &text)
+{
+    if (auto *box = qobject_cast<QLineEdit *>(field))
+        box->setText(text);
+    else
+        static_cast<QPlainTextEdit *>(field)->setPlainText(text);
+}
+} // namespace
+
+frmNagScreen2::frmNagScreen2() : Form(Placement::TopLevel)
+{
+    ui.setupUi(this);
+    // Kept above other windows, also while the browser opens, and shown without taking the focus.
+    setWindowFlag(Qt::WindowStaysOnTopHint);
+    setAttribute(Qt::WA_ShowWithoutActivating);
+
+    m_placeholders = {{ui.txtName, Placeholder::Name},
+                      {ui.txtEmail, Placeholder::Email},
+                      {ui.txtMessage, Placeholder::Message},
+                      {ui.txtFriendName, Placeholder::FriendName},
+                      {ui.txtFriendEmail, Placeholder::FriendEmail}};
+    for (QWidget *field : m_placeholders.keys())
+        field->installEventFilter(this);
+
+    KeyPressFilter::install(ui.txtEmail, [this](int &key) { txtEmail_KeyPress(key); });
+    KeyPressFilter::install(ui.txtFriendEmail, [this](int &key) { txtFriendEmail_KeyPress(key); });
+    connect(ui.cmdSubmit, &QPushButton::clicked, this, &frmNagScreen2::cmdSubmit_Click);
+    connect(ui.cmdClose, &QPushButton::clicked, this, &frmNagScreen2::cmdClose_Click);
+    connect(ui.Check1, &QCheckBox::toggled, this, &frmNagScreen2::Check1_Click);
+    connect(ui.lblGoToHome, &ClickableLabel::clicked, this, &frmNagScreen2::lblGoToHome_Click);
+}
+
+const QStringList &frmNagScreen2::supportMessages()
+{
+    static const QStringList messages = {
+        QStringLiteral("Our programs can only be made and kept up with the support of the people "
+                       "who use them. The best support you can give is to visit our forum "
+                       "regularly and take part in its discussions."),
+        QStringLiteral("Please visit our forum regularly and take part in its discussions. "
+                       "Without regular visitors we cannot keep these programs up."),
+        QStringLiteral("Our forum is a free online discussion forum. Visit it regularly to help us "
+                       "develop this program and keep it up."),
+        QStringLiteral("Our forum needs your help! Visit it regularly and take part in its "
+                       "discussions, so that we can make more programs like this one."),
+    };
+    return messages;
+}
+
+void frmNagScreen2::Form_Load()
+{
+    setWindowTitle(AppTitle);
+    ui.lblNagScreen2Caption->setText(AppTitle);
+    const QIcon icon = QApplication::windowIcon();
+    setWindowIcon(icon);
+    if (!icon.isNull())
+        ui.picNagscreen2Icon->setPixmap(icon.pixmap(IconSize, IconSize));
+
+    const QStringList &messages = supportMessages();
+    ui.Label2->setText(messages.at(QRandomGenerator::global()->bounded(messages.size())));
+
+    setFixedSize(ClientArea);
+    placeAtTopCentre();
+    show();
+}
+
+void frmNagScreen2::Form_Unload()
 {
     EndProgram();
+}
+
+void frmNagScreen2::cmdClose_Click()
+{
+    EndProgram();
+}
+
+bool frmNagScreen2::eventFilter(QObject *watched, QEvent *event)
+{
+    auto *field = qobject_cast<QWidget *>(watched);
+    if (m_placeholders.contains(field)) {
+        if (event->type() == QEvent::FocusIn)
+            field_GotFocus(field);
+        else if (event->type() == QEvent::FocusOut)
+            field_LostFocus(field);
+    }
+    return Form::eventFilter(watched, event);
+}
+
+void frmNagScreen2::field_GotFocus(QWidget *field)
+{
+    if (fieldText(field).trimmed() == m_placeholders.value(field))
+        setFieldText(field, QString());
+}
+
+void frmNagScreen2::field_LostFocus(QWidget *field)
+{
+    if (fieldText(field).trimmed().isEmpty())
+        setFieldText(field, m_placeholders.value(field));
+}
+
+void frmNagScreen2::txtEmail_KeyPress(int &KeyAscii)
+{
+    refuseSpace(ui.txtEmail, KeyAscii);
+}
+
+void frmNagScreen2::txtFriendEmail_KeyPress(int &KeyAscii)
+{
+    refuseSpace(ui.txtFriendEmail, KeyAscii);
+}
+
+void frmNagScreen2::refuseSpace(QWidget *emailBox, int &KeyAscii)
+{
+    if (KeyAscii != ' ')
+        return;
+    showCritical(this, QStringLiteral("Email Address Cannot Contain Space"));
+    KeyAscii = 0;
+    emailBox->setFocus();
+}
+
+void frmNagScreen2::cmdSubmit_Click()
+{
+    m_referral = Referral{fieldText(ui.txtName), fieldText(ui.txtEmail), fieldText(ui.txtMessage),
+                          fieldText(ui.txtFriendName), fieldText(ui.txtFriendEmail)}
+                     .trimmed();
+    const QString emailProblem = checkEmailAddresses(m_referral);
+    if (!emailProblem.isEmpty()) {
+        showCritical(this, emailProblem);
+        return;
+    }
+    SendReferral();
+}
+
+void frmNagScreen2::SendReferral()
+{
+    const QString problem = checkReferralDetails(m_referral);
+    if (!problem.isEmpty()) {
+        showCritical(this, problem);
+        return;
+    }
+    Desktop::instance().openUrl(referralUrl(m_referral));
+}
+
+void frmNagScreen2::Check1_Click()
+{
+    // The box only acts as a link: it never stays checked. Unchecking it here comes back to this
+    // handler, which then does nothing.
+    if (!ui.Check1->isChecked())
+        return;
+    ui.Check1->setChecked(false);
+    OpenVendorPage(Page::Home);
+}
+
+void frmNagScreen2::lblGoToHome_Click()
+{
+    OpenVendorPage(Page::OtherPrograms);
+}
+
+void showSupportDialog()
+{
+    // Form_Load shows it without taking the focus; show() again leaves the activation alone.
+    Forms::get<frmNagScreen2>()->show();
 }
 
 } // namespace Lumo

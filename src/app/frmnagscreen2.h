@@ -1,8 +1,52 @@
 #pragma once
 
+#include "forms/form.h"
+#include "modtellafriend.h"
+#include "ui_frmnagscreen2.h"
+
+#include <QHash>
+
 namespace Lumo {
 
-// Shown when the main window has closed; leaving it ends the program.
+// The last window of the program, shown when the main window has closed: a plea to support the
+// vendor's forum, a link to the vendor's other programs and a refer-a-friend form. It stays above
+// other windows; leaving it ends the program.
+class frmNagScreen2 : public Form
+{
+    Q_OBJECT
+
+public:
+    frmNagScreen2();
+
+    // The messages of which Label2 shows one, picked at random at load.
+    static const QStringList &supportMessages();
+
+    void cmdSubmit_Click();
+    void cmdClose_Click();
+    void Check1_Click();
+    void lblGoToHome_Click();
+
+    Ui::frmNagScreen2 ui;
+
+protected:
+    void Form_Load() override;
+    void Form_Unload() override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void SendReferral();
+    void txtEmail_KeyPress(int &KeyAscii);
+    void txtFriendEmail_KeyPress(int &KeyAscii);
+    void refuseSpace(QWidget *emailBox, int &KeyAscii);
+    void field_GotFocus(QWidget *field);
+    void field_LostFocus(QWidget *field);
+
+    // Each placeholder field and the text it shows while nothing is typed in it.
+    QHash<QWidget *, QString> m_placeholders;
+    Referral m_referral;
+};
+
+// Shows the support dialog, modeless; called once the main window has unloaded.
 void showSupportDialog();
 
 } // namespace Lumo

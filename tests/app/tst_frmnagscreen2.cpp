@@ -1,0 +1,390 @@
+#include "app/frmmdi.h"
+#include "app/frmnagscreen2.h"
+#include "app/startup.h"
+#include "common/vendorpages.h"
+#include "readings/soulmate/frmzodiacsoulmatesigndisplay.h"
+#include "readings/soulmate/frmzodiacsoulmatesignmain.h"
+#include "support/scripteddesktop.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QSet>
+#include <QStandardPaths>
+#include <QTest>
+#include <QTimer>
+
+using namespace Lumo;
+using Lumo::Testing::ScriptedDesktop;
+
+namespace {
+const QString CannotContainSpace = QStringLiteral("Email Address Cannot Contain Space");
+
+void closeAllForms()
+{
+    while (!FormRegistry::loadedForms().isEmpty())
+        EndProgram();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// Runs the application's event loop as the program does, does `step` in it, and tells whether
+// the program ended (0) or was still running when the loop was stopped from outside (1).
+int runEventLoopAfter(const std::function<void()> &step)
+{
+    QTimer::singleShot(0, qApp, [step] {
+        step();
+        QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(1); });
+    });
+    return QCoreApplication::exec();
+}
+
+frmNagScreen2 *activeDialog()
+{
+    frmNagScreen2 *dialog = Forms::get<frmNagScreen2>();
+    dialog->activateWindow();
+    if (!QTest::qWaitForWindowActive(dialog))
+        return nullptr;
+    return dialog;
+}
+
+QWidget *field(frmNagScreen2 *dialog, const QString &name)
+{
+    return dialog->findChild<QWidget *>(name);
+}
+} // namespace
+
+class tst_frmNagScreen2 : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void cleanup();
+
+    void showsItsControls();
+    void picksEverySupportMessage();
+    void submit_data();
+    void submit();
+    void staysOpenForFurtherReferrals();
+    void spaceInEmail_data();
+    void spaceInEmail();
+    void placeholders_data();
+    void placeholders();
+    void links();
+    void leavingEndsTheProgram_data();
+    void leavingEndsTheProgram();
+    void closingMainWindowShowsDialogAndKeepsRunning();
+};
+
+void tst_frmNagScreen2::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    // As in the program: closing the main window does not end it.
+    QApplication::setQuitOnLastWindowClosed(false);
+}
+
+void tst_frmNagScreen2::cleanup()
+{
+    closeAllForms();
+}
+
+void tst_frmNagScreen2::showsItsControls()
+{
+    frmNagScreen2 *dialog = Forms::get<frmNagScreen2>();
+    const Ui::frmNagScreen2 &ui = dialog->ui;
+
+    QVERIFY(dialog->isVisible());
+    QCOMPARE(dialog->windowTitle(), QStringLiteral("Lumo Tessaray v1.20"));
+    QCOMPARE(ui.lblNagScreen2Caption->text(), QStringLiteral("Lumo Tessaray v1.20"));
+    QCOMPARE(dialog->size(), QSize(741, 315));
+    QCOMPARE(dialog->font().family(), QStringLiteral("Verdana"));
+    QVERIFY(dialog->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    QVERIFY(dialog->testAttribute(Qt::WA_ShowWithoutActivating));
+    QVERIFY(frmNagScreen2::supportMessages().contains(ui.Label2->text()));
+    QVERIFY(!ui.Check1->isChecked());
+    QCOMPARE(ui.Frame6->title(), QStringLiteral("Download Orrel Softwares"));
+    QCOMPARE(ui.lblGoToHome->text(), QStringLiteral("Click Here To Visit Orrel Softwares"));
+    QCOMPARE(ui.Frame2->title(), QStringLiteral("Refer A Friend"));
+    QCOMPARE(ui.txtName->text(), QStringLiteral("Your Name"));
+    QCOMPARE(ui.txtEmail->text(), QStringLiteral("Your Email Address"));
+    QCOMPARE(ui.txtMessage->toPlainText(), QStringLiteral("Your Message"));
+    QCOMPARE(ui.txtFriendName->text(), QStringLiteral("Friend's Name"));
+    QCOMPARE(ui.txtFriendEmail->text(), QStringLiteral("Friend's Email Address"));
+    QCOMPARE(ui.txtMessage->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    QCOMPARE(ui.cmdSubmit->text(), QStringLiteral("Refer A Friend &Now"));
+    QCOMPARE(ui.cmdClose->text(), QStringLiteral("E&xit"));
+    // Everything fits the fixed client area.
+    QVERIFY(dialog->centralWidget()->minimumSizeHint().width() <= 741);
+    QVERIFY(dialog->centralWidget()->minimumSizeHint().height() <= 315);
+}
+
+void tst_frmNagScreen2::picksEverySupportMessage()
+{
+    QCOMPARE(QSet<QString>(frmNagScreen2::supportMessages().cbegin(),
+                           frmNagScreen2::supportMessages().cend())
+                 .size(),
+             4);
+    QSet<QString> shown;
+    for (int load = 0; load < 80 && shown.size() < 4; ++load) {
+        shown.insert(Forms::get<frmNagScreen2>()->ui.Label2->text());
+        closeAllForms();
+    }
+    QCOMPARE(shown.size(), 4);
+}
+
+void tst_frmNagScreen2::submit_data()
+{
+    QTest::addColumn<QStringList>("typed"); // name, e-mail, message, friend's name and e-mail
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("query");
+
+    const QStringList placeholders = {"Your Name", "Your Email Address", "Your Message",
+                                      "Friend's Name", "Friend's Email Address"};
+    const QStringList valid = {"Ann", "ann@example.com", "Hello", "Bob", "bob@example.org"};
+    const auto with = [&valid](int index, const QString &text) {
+        QStringList fields = valid;
+        fields[index] = text;
+        return fields;
+    };
+
+    QTest::newRow("untouched") << placeholders << "Please Enter Proper Email Address" << QString();
+    QTest::newRow("both e-mails empty") << QStringList{"Ann", "", "Hello", "Bob", " "}
+                                        << "Please Enter Distinct Email Addresses" << QString();
+    QTest::newRow("@ without .") << with(1, "ann@example") << "Please Enter Proper Email Address"
+                                 << QString();
+    QTest::newRow("name still Your Name")
+        << with(0, "Your Name") << "Please Enter Your Name" << QString();
+    QTest::newRow("message empty") << with(2, "") << "Please Enter Your Message" << QString();
+    QTest::newRow("message still Your Message")
+        << with(2, "Your Message") << "Please Enter Your Message" << QString();
+    QTest::newRow("friend's name still Friend's Name")
+        << with(3, "Friend's Name") << "Please Enter Your Friend's Name" << QString();
+    QTest::newRow("valid, trimmed")
+        << QStringList{" Ann ", "ann@example.com ", "Hello", "Bob", " bob@example.org"} << QString()
+        << "taf1=Ann&taf2=ann%40example.com&taf3=Hello&taf4=Bob&taf5=bob%40example.org";
+    QTest::newRow("special characters and two lines")
+        << QStringList{"Tom & Jerry", "tom+jerry@example.com", "Hi #1,\nsee a=b", "Bob",
+                       "bob@example.org"}
+        << QString()
+        << "taf1=Tom%20%26%20Jerry&taf2=tom%2Bjerry%40example.com&taf3=Hi%20%231%2C%0Asee%20a%3Db"
+           "&taf4=Bob&taf5=bob%40example.org";
+}
+
+void tst_frmNagScreen2::submit()
+{
+    QFETCH(QStringList, typed);
+    QFETCH(QString, message);
+    QFETCH(QString, query);
+
+    ScriptedDesktop desktop;
+    frmNagScreen2 *dialog = Forms::get<frmNagScreen2>();
+    dialog->ui.txtName->setText(typed[0]);
+    dialog->ui.txtEmail->setText(typed[1]);
+    dialog->ui.txtMessage->setPlainText(typed[2]);
+    dialog->ui.txtFriendName->setText(typed[3]);
+    dialog->ui.txtFriendEmail->setText(typed[4]);
+
+    QTest::mouseClick(dialog->ui.cmdSubmit, Qt::LeftButton);
+
+    if (message.isEmpty()) {
+        QVERIFY(desktop.messages.isEmpty());
+        const QString productFolder =
+            QString::fromLatin1(QUrl::toPercentEncoding(VendorPageBase()));
+        QCOMPARE(desktop.openedUrls.size(), 1);
+        QCOMPARE(desktop.openedUrls[0].toString(QUrl::FullyEncoded),
+                 VendorPageBase() + "ssd.php?page=velk-refer-a-friend&" + query +
+                     "&taf6=" + productFolder);
+    } else {
+        QCOMPARE(desktop.messageTexts(), QStringList{message});
+        QCOMPARE(desktop.messages[0].icon, QMessageBox::Critical);
+        QCOMPARE(desktop.messages[0].buttons, QMessageBox::Ok);
+        QVERIFY(desktop.openedUrls.isEmpty());
+        // The fields stay as they were.
+        QCOMPARE(dialog->ui.txtName->text(), typed[0]);
+        QCOMPARE(dialog->ui.txtMessage->toPlainText(), typed[2]);
+    }
+}
+
+void tst_frmNagScreen2::staysOpenForFurtherReferrals()
+{
+    ScriptedDesktop desktop;
+    frmNagScreen2 *dialog = Forms::get<frmNagScreen2>();
+    dialog->ui.txtName->setText("Ann");
+    dialog->ui.txtEmail->setText("ann@example.com");
+    dialog->ui.txtMessage->setPlainText("Hello");
+    dialog->ui.txtFriendName->setText("Bob");
+    dialog->ui.txtFriendEmail->setText("bob@example.org");
+
+    dialog->ui.cmdSubmit->click();
+    dialog->ui.txtFriendEmail->setText("cy@example.net");
+    dialog->ui.cmdSubmit->click();
+
+    QCOMPARE(Forms::loaded<frmNagScreen2>(), dialog);
+    QCOMPARE(desktop.openedUrls.size(), 2);
+    QVERIFY(desktop.openedUrls[1].toString(QUrl::FullyEncoded).contains("taf5=cy%40example.net"));
+}
+
+void tst_frmNagScreen2::spaceInEmail_data()
+{
+    QTest::addColumn<QString>("fieldName");
+    QTest::addColumn<bool>("refused");
+
+    QTest::newRow("txtEmail") << "txtEmail" << true;
+    QTest::newRow("txtFriendEmail") << "txtFriendEmail" << true;
+    QTest::newRow("txtName takes spaces") << "txtName" << false;
+    QTest::newRow("txtFriendName takes spaces") << "txtFriendName" << false;
+}
+
+void tst_frmNagScreen2::spaceInEmail()
+{
+    QFETCH(QString, fieldName);
+    QFETCH(bool, refused);
+
+    ScriptedDesktop desktop;
+    frmNagScreen2 *dialog = activeDialog();
+    QVERIFY(dialog);
+    auto *box = dialog->findChild<QLineEdit *>(fieldName);
+    box->setFocus();
+    dialog->ui.cmdSubmit->setFocus(); // focus is elsewhere when the message box closes
+    box->setText("ann");
+    box->setCursorPosition(3);
+
+    QTest::keyClick(box, Qt::Key_Space);
+    QTest::keyClicks(box, "x");
+
+    if (refused) {
+        QCOMPARE(box->text(), QStringLiteral("annx"));
+        QCOMPARE(desktop.messageTexts(), QStringList{CannotContainSpace});
+        QCOMPARE(desktop.messages[0].icon, QMessageBox::Critical);
+        QCOMPARE(QApplication::focusWidget(), box);
+    } else {
+        QCOMPARE(box->text(), QStringLiteral("ann x"));
+        QVERIFY(desktop.messages.isEmpty());
+    }
+}
+
+void tst_frmNagScreen2::placeholders_data()
+{
+    QTest::addColumn<QString>("fieldName");
+    QTest::addColumn<QString>("placeholder");
+
+    QTest::newRow("txtName") << "txtName"
+                             << "Your Name";
+    QTest::newRow("txtEmail") << "txtEmail"
+                              << "Your Email Address";
+    QTest::newRow("txtMessage") << "txtMessage"
+                                << "Your Message";
+    QTest::newRow("txtFriendName") << "txtFriendName"
+                                   << "Friend's Name";
+    QTest::newRow("txtFriendEmail") << "txtFriendEmail"
+                                    << "Friend's Email Address";
+}
+
+void tst_frmNagScreen2::placeholders()
+{
+    QFETCH(QString, fieldName);
+    QFETCH(QString, placeholder);
+
+    ScriptedDesktop desktop;
+    frmNagScreen2 *dialog = activeDialog();
+    QVERIFY(dialog);
+    QWidget *box = field(dialog, fieldName);
+    const auto text = [box] {
+        if (auto *line = qobject_cast<QLineEdit *>(box))
+            return line->text();
+        return qobject_cast<QPlainTextEdit *>(box)->toPlainText();
+    };
+    QWidget *elsewhere = dialog->ui.cmdClose;
+
+    box->setFocus();
+    QCOMPARE(text(), QString());
+    elsewhere->setFocus();
+    QCOMPARE(text(), placeholder);
+
+    // Spaces only count as empty; the placeholder with spaces around it counts as untouched.
+    box->setFocus();
+    QTest::keyClicks(box, "   ");
+    elsewhere->setFocus();
+    QCOMPARE(text(), placeholder);
+    if (auto *line = qobject_cast<QLineEdit *>(box))
+        line->setText("  " + placeholder + " ");
+    else
+        qobject_cast<QPlainTextEdit *>(box)->setPlainText("  " + placeholder + " ");
+    box->setFocus();
+    QCOMPARE(text(), QString());
+
+    // Typed text stays when the field is left and entered again.
+    QTest::keyClicks(box, "abc");
+    elsewhere->setFocus();
+    box->setFocus();
+    QCOMPARE(text(), QStringLiteral("abc"));
+}
+
+void tst_frmNagScreen2::links()
+{
+    ScriptedDesktop desktop;
+    frmNagScreen2 *dialog = Forms::get<frmNagScreen2>();
+
+    QTest::mouseClick(dialog->ui.Check1, Qt::LeftButton);
+    QVERIFY(!dialog->ui.Check1->isChecked());
+    dialog->ui.Check1->setChecked(true);
+    QVERIFY(!dialog->ui.Check1->isChecked());
+    QTest::mouseClick(dialog->ui.lblGoToHome, Qt::LeftButton);
+
+    QCOMPARE(desktop.openedUrls, (QList<QUrl>{vendorPageUrl(Page::Home), vendorPageUrl(Page::Home),
+                                              vendorPageUrl(Page::OtherPrograms)}));
+}
+
+void tst_frmNagScreen2::leavingEndsTheProgram_data()
+{
+    QTest::addColumn<bool>("byCloseBox");
+    QTest::newRow("cmdClose") << false;
+    QTest::newRow("close box") << true;
+}
+
+void tst_frmNagScreen2::leavingEndsTheProgram()
+{
+    QFETCH(bool, byCloseBox);
+    ScriptedDesktop desktop;
+    installShell();
+    Forms::get<frmZodiacSoulmateSignMain>();
+    frmNagScreen2 *dialog = Forms::get<frmNagScreen2>();
+
+    const int result = runEventLoopAfter([dialog, byCloseBox] {
+        if (byCloseBox)
+            dialog->close();
+        else
+            QTest::mouseClick(dialog->ui.cmdClose, Qt::LeftButton);
+    });
+
+    QCOMPARE(result, 0);
+    QVERIFY(FormRegistry::loadedForms().isEmpty());
+}
+
+void tst_frmNagScreen2::closingMainWindowShowsDialogAndKeepsRunning()
+{
+    ScriptedDesktop desktop;
+    installShell();
+    frmMDI *main = Forms::get<frmMDI>();
+    main->showForm();
+    main->OpenReading(3);
+    auto *input = Forms::get<frmZodiacSoulmateSignMain>();
+    input->txtName->setText("ANN");
+    input->cmdNext_Click();
+    QVERIFY(Forms::loaded<frmZodiacSoulmateSignDisplay>());
+
+    QCOMPARE(runEventLoopAfter([main] { main->close(); }), 1);
+
+    QVERIFY(!Forms::loaded<frmMDI>());
+    QVERIFY(!Forms::loaded<frmZodiacSoulmateSignMain>());
+    QVERIFY(!Forms::loaded<frmZodiacSoulmateSignDisplay>());
+    frmNagScreen2 *dialog = Forms::loaded<frmNagScreen2>();
+    QVERIFY(dialog);
+    QVERIFY(dialog->isVisible());
+    QCOMPARE(FormRegistry::loadedForms(), QList<Form *>{dialog});
+
+    QCOMPARE(runEventLoopAfter([dialog] { dialog->ui.cmdClose->click(); }), 0);
+    QVERIFY(FormRegistry::loadedForms().isEmpty());
+}
+
+QTEST_MAIN(tst_frmNagScreen2)
+#include "tst_frmnagscreen2.moc"
