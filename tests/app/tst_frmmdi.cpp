@@ -1,0 +1,363 @@
+#include "forms/clickablelabel.h"
+#include "forms/formsfixture.h"
+#include "support/scripteddesktop.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStandardPaths>
+
+using namespace Lumo;
+using namespace Lumo::Testing;
+using namespace Lumo::Testing::FormsFixture;
+
+namespace {
+
+const QStringList InputFormNames = {"frmKarmicAstrologyMain", "frmKarmicDebtNumberMain",
+                                    "frmKarmicLessonNumberMain", "frmZodiacSoulmateSignMain",
+                                    "frmZodiacSpiritualSignMain"};
+
+QWidget *control(const QString &name)
+{
+    return mainWindow()->findChild<QWidget *>(name);
+}
+
+ClickableLabel *caption(int index)
+{
+    return mainWindow()->captionLabel(index);
+}
+
+QList<int> underlinedCaptions()
+{
+    QList<int> underlined;
+    for (int i = 0; i < 8; ++i) {
+        if (caption(i)->font().underline())
+            underlined.append(i);
+    }
+    return underlined;
+}
+
+// The caption of a control, button, label, menu or menu item.
+QString captionOf(const QObject *object)
+{
+    if (auto *button = qobject_cast<const QAbstractButton *>(object))
+        return button->text();
+    if (auto *label = qobject_cast<const QLabel *>(object))
+        return label->text();
+    if (auto *menu = qobject_cast<const QMenu *>(object))
+        return menu->title();
+    if (auto *action = qobject_cast<const QAction *>(object))
+        return action->text();
+    return QString();
+}
+
+} // namespace
+
+class tst_frmMDI : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void cleanup();
+    void cleanupTestCase();
+
+    void controlsAndMenus_data();
+    void controlsAndMenus();
+    void menuBarOrder();
+    void contentsStayCentredInTheWindow();
+    void openReadingLeavesOnlyTheNewInputForm_data();
+    void openReadingLeavesOnlyTheNewInputForm();
+    void buttonAndLabelOpenTheSameFormAtTheSamePlace_data();
+    void buttonAndLabelOpenTheSameFormAtTheSamePlace();
+    void introductionLabelsOnlyCloseReadingForms_data();
+    void introductionLabelsOnlyCloseReadingForms();
+    void readingLabelsUnderlineWhileThePointerIsOverThem();
+    void exitClosesTheReadingForms_data();
+    void exitClosesTheReadingForms();
+
+private:
+    ScriptedDesktop m_desktop;
+};
+
+void tst_frmMDI::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    QApplication::setQuitOnLastWindowClosed(false);
+    mainWindow();
+}
+
+void tst_frmMDI::cleanup()
+{
+    closeReadingForms();
+}
+
+void tst_frmMDI::cleanupTestCase()
+{
+    EndProgram();
+    flushDeletes();
+}
+
+void tst_frmMDI::controlsAndMenus_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("caption"); // null: the control has no caption to check
+
+    const QStringList readings = {"Karmic Astrology", "Karmic Debt Number", "Karmic Lesson Number",
+                                  "Zodiac Soulmate Sign", "Zodiac Spiritual Sign"};
+    for (int i = 0; i < 5; ++i)
+        QTest::addRow("cmdSelectOption_%d", i)
+            << QString("cmdSelectOption_%1").arg(i) << readings.at(i);
+    const QStringList introduction = {
+        "Welcome to Lumo Tessaray",
+        "Welcome to Lumo Tessaray! Explore your karmic history and also your present life "
+        "lessons with the help of this program thus bringing about balance, peace and joy to "
+        "your life!",
+        "Just input your Name and Date of Birth and get a Karmic Reading instantly!"};
+    // On screen the reading labels list Astrology, Lesson, Debt, Soulmate, Spiritual.
+    const QStringList captions = introduction + readings;
+    for (int i = 0; i < 8; ++i)
+        QTest::addRow("lblCaption_%d", i) << QString("lblCaption_%1").arg(i) << captions.at(i);
+
+    QTest::newRow("cmdMdiExit") << "cmdMdiExit"
+                                << "&Exit";
+    QTest::newRow("Label7") << "Label7"
+                            << "Home Business Opportunity. Start your own Internet business and "
+                               "make money online. Get this software fully branded for your "
+                               "website. Click here for more details.";
+    for (const char *name : {"Picture6", "lblQuennetBanner", "Picture1", "picButtonContainer",
+                             "picMain", "PicCoBrand", "mdiWorkspace"})
+        QTest::newRow(name) << name << QString();
+    QTest::newRow("mnuFile") << "mnuFile"
+                             << "&File";
+    QTest::newRow("mnuExit") << "mnuExit"
+                             << "E&xit";
+    QTest::newRow("mnuHelp") << "mnuHelp"
+                             << "&Help";
+    QTest::newRow("mnuOnline") << "mnuOnline"
+                               << "&Online Help";
+    QTest::newRow("mnuVisit") << "mnuVisit"
+                              << "&Visit Us Online";
+    QTest::newRow("mnuUpdate") << "mnuUpdate"
+                               << "Check for Software &Update";
+    QTest::newRow("mnuAbout") << "mnuAbout"
+                              << "&About Software";
+    QTest::newRow("mkmoney") << "mkmoney"
+                             << "Make Money &Online";
+}
+
+void tst_frmMDI::controlsAndMenus()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, caption);
+    QCOMPARE(mainWindow()->objectName(), QString("frmMDI"));
+    QCOMPARE(mainWindow()->windowTitle(), QString("Lumo Tessaray v1.20"));
+
+    const QList<QObject *> found = mainWindow()->findChildren<QObject *>(name);
+    QCOMPARE(found.size(), 1);
+    if (!caption.isNull())
+        QCOMPARE(captionOf(found.first()), caption);
+}
+
+void tst_frmMDI::menuBarOrder()
+{
+    const auto captions = [](const QList<QAction *> &actions) {
+        QStringList texts;
+        for (const QAction *action : actions)
+            texts.append(action->isSeparator() ? "-" : action->text());
+        return texts;
+    };
+    QCOMPARE(captions(mainWindow()->menuBar()->actions()),
+             QStringList({"&File", "&Help", "Make Money &Online"}));
+    QCOMPARE(captions(mainWindow()->findChild<QMenu *>("mnuFile")->actions()),
+             QStringList({"E&xit"}));
+    QCOMPARE(captions(mainWindow()->findChild<QMenu *>("mnuHelp")->actions()),
+             QStringList({"&Online Help", "&Visit Us Online", "-", "Check for Software &Update",
+                          "-", "&About Software"}));
+}
+
+// The banner, the button row and the welcome labels are centred on the width of the area that
+// holds them, whatever the size of the window; the Exit button keeps to the right edge.
+void tst_frmMDI::contentsStayCentredInTheWindow()
+{
+    frmMDI *main = mainWindow();
+    const QSize designed = main->size();
+    for (const QSize size : {designed, QSize(640, 480), QSize(780, 560)}) {
+        main->resize(size);
+        QCoreApplication::processEvents();
+        const auto verifyCentred = [](const char *name) {
+            const QWidget *child = control(name);
+            const int expected = qMax(0, (child->parentWidget()->width() - child->width()) / 2);
+            QVERIFY2(qAbs(child->x() - expected) <= 1, name);
+        };
+        verifyCentred("lblQuennetBanner");
+        verifyCentred("picButtonContainer");
+        for (int i = 0; i < 8; ++i)
+            verifyCentred(qPrintable(QString("lblCaption_%1").arg(i)));
+        const QWidget *exit = control("cmdMdiExit");
+        QCOMPARE(exit->x() + exit->width(), exit->parentWidget()->width() - 8);
+    }
+    main->resize(designed);
+}
+
+void tst_frmMDI::openReadingLeavesOnlyTheNewInputForm_data()
+{
+    QTest::addColumn<int>("first");
+    QTest::addColumn<bool>("firstShowsItsReading");
+    QTest::addColumn<int>("second");
+    QTest::newRow("astrology, then lesson") << int(Astrology) << false << int(KarmicLesson);
+    QTest::newRow("debt reading shown, then soulmate") << int(KarmicDebt) << true << int(Soulmate);
+    QTest::newRow("astrology reading shown, then debt")
+        << int(Astrology) << true << int(KarmicDebt);
+    QTest::newRow("spiritual reading shown, then spiritual again")
+        << int(Spiritual) << true << int(Spiritual);
+}
+
+void tst_frmMDI::openReadingLeavesOnlyTheNewInputForm()
+{
+    QFETCH(int, first);
+    QFETCH(bool, firstShowsItsReading);
+    QFETCH(int, second);
+
+    QPointer<Form> firstForm =
+        firstShowsItsReading ? static_cast<Form *>(openDisplayForm(first)) : openInputForm(first);
+    QVERIFY(firstForm);
+
+    const QString button = QString("cmdSelectOption_%1").arg(second);
+    QTest::mouseClick(control(button), Qt::LeftButton);
+    flushDeletes();
+
+    QVERIFY(firstForm.isNull());
+    const QList<Form *> open = readingForms();
+    QCOMPARE(open.size(), 1);
+    auto *input = qobject_cast<InputForm *>(open.first());
+    QVERIFY(input);
+    QCOMPARE(input->objectName(), InputFormNames.at(second));
+    QVERIFY(input->isFormVisible());
+    QCOMPARE(input->cboDate->currentText(), QString("1"));
+    QVERIFY(!startPanelVisible());
+    QCOMPARE(mainWindow()->workspace()->subWindowList().size(), 1);
+}
+
+void tst_frmMDI::buttonAndLabelOpenTheSameFormAtTheSamePlace_data()
+{
+    QTest::addColumn<int>("reading");
+    for (int reading = Astrology; reading <= Spiritual; ++reading)
+        QTest::newRow(qPrintable(InputFormNames.at(reading))) << reading;
+}
+
+void tst_frmMDI::buttonAndLabelOpenTheSameFormAtTheSamePlace()
+{
+    QFETCH(int, reading);
+
+    QTest::mouseClick(control(QString("cmdSelectOption_%1").arg(reading)), Qt::LeftButton);
+    QCOMPARE(readingForms().size(), 1);
+    Form *byButton = readingForms().first();
+    const QString formName = byButton->objectName();
+    const QRect placeByButton = byButton->frame()->geometry();
+    closeReadingForms();
+    QVERIFY(startPanelVisible());
+
+    QTest::mouseClick(caption(reading + 3), Qt::LeftButton);
+    QCOMPARE(readingForms().size(), 1);
+    Form *byLabel = readingForms().first();
+    QCOMPARE(byLabel->objectName(), formName);
+    QCOMPARE(formName, InputFormNames.at(reading));
+    QCOMPARE(byLabel->frame()->geometry(), placeByButton);
+    QVERIFY(!startPanelVisible());
+
+    const int areaWidth = mainWindow()->workspace()->viewport()->width();
+    QCOMPARE(byLabel->frame()->y(), 0);
+    QCOMPARE(byLabel->frame()->x(), qMax(0, (areaWidth - byLabel->frame()->width()) / 2));
+}
+
+void tst_frmMDI::introductionLabelsOnlyCloseReadingForms_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::newRow("lblCaption_0") << 0;
+    QTest::newRow("lblCaption_1") << 1;
+    QTest::newRow("lblCaption_2") << 2;
+}
+
+void tst_frmMDI::introductionLabelsOnlyCloseReadingForms()
+{
+    QFETCH(int, index);
+
+    QTest::mouseClick(caption(index), Qt::LeftButton);
+    flushDeletes();
+    QVERIFY(readingForms().isEmpty());
+    QVERIFY(startPanelVisible());
+
+    openDisplayForm(KarmicDebt);
+    mainWindow()->lblCaption_Click(index);
+    flushDeletes();
+    QVERIFY(readingForms().isEmpty());
+    QVERIFY(startPanelVisible());
+}
+
+void tst_frmMDI::readingLabelsUnderlineWhileThePointerIsOverThem()
+{
+    QWidget *panel = mainWindow()->startPanel();
+    const QPoint emptyPlace(2, panel->height() - 2);
+    QCOMPARE(panel->childAt(emptyPlace), nullptr);
+    QTest::mouseMove(panel, emptyPlace);
+    QCOMPARE(underlinedCaptions(), QList<int>());
+
+    QTest::mouseMove(caption(3));
+    QCOMPARE(underlinedCaptions(), QList<int>({3}));
+    QTest::mouseMove(caption(5));
+    QCOMPARE(underlinedCaptions(), QList<int>({3, 5}));
+
+    QTest::mouseMove(panel, emptyPlace);
+    QCOMPARE(underlinedCaptions(), QList<int>());
+
+    for (int index : {0, 1, 2}) {
+        QTest::mouseMove(caption(index));
+        QCOMPARE(underlinedCaptions(), QList<int>());
+    }
+    QTest::mouseMove(caption(7));
+    QCOMPARE(underlinedCaptions(), QList<int>({7}));
+    QTest::mouseMove(panel, emptyPlace);
+    QCOMPARE(underlinedCaptions(), QList<int>());
+}
+
+void tst_frmMDI::exitClosesTheReadingForms_data()
+{
+    QTest::addColumn<QString>("way");
+    QTest::newRow("close box") << "close box";
+    QTest::newRow("cmdMdiExit") << "cmdMdiExit";
+    QTest::newRow("mnuExit") << "mnuExit";
+}
+
+void tst_frmMDI::exitClosesTheReadingForms()
+{
+    QFETCH(QString, way);
+    QPointer<Form> display = openDisplayForm(KarmicDebt);
+    QPointer<Form> input = loadedForm<InputForm>();
+    QPointer<frmMDI> main = mainWindow();
+    QVERIFY(display && input);
+
+    if (way == "close box")
+        QVERIFY(main->close());
+    else if (way == "cmdMdiExit")
+        QTest::mouseClick(main->findChild<QWidget *>(way), Qt::LeftButton);
+    else
+        main->findChild<QAction *>(way)->trigger();
+    flushDeletes();
+
+    QVERIFY(display.isNull());
+    QVERIFY(input.isNull());
+    QVERIFY(main.isNull());
+    // All that may be left is the support dialog, which ends the program when it is left.
+    for (const Form *form : FormRegistry::loadedForms()) {
+        QCOMPARE(form->objectName(), QString("frmNagScreen2"));
+        QVERIFY(form->isVisible());
+    }
+    EndProgram();
+    flushDeletes();
+}
+
+QTEST_MAIN(tst_frmMDI)
+#include "tst_frmmdi.moc"
