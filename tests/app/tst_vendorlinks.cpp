@@ -1,0 +1,279 @@
+#include "app/frmabout.h"
+#include "common/vendorpages.h"
+#include "forms/clickablelabel.h"
+#include "forms/formsfixture.h"
+#include "support/scripteddesktop.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QStandardPaths>
+#include <QTextDocument>
+#include <QTimer>
+
+using namespace Lumo;
+using namespace Lumo::Testing;
+using namespace Lumo::Testing::FormsFixture;
+
+namespace {
+
+const char *const ReadingNames[] = {"astrology", "debt", "lesson", "soulmate", "spiritual"};
+
+const QString FullBrandCaption = QStringLiteral(
+    "Home Business Opportunity. Start your own Internet business and make money online. Get "
+    "this software fully branded for your website. Click here for more details.");
+const QString CoBrandCaption = QStringLiteral(
+    "Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your "
+    "site's name &  link here. See \"Help\" for details.    Click Here for more info on "
+    "co-branding.");
+
+// A form named as in the tables below: "main window", "<reading> input" or "<reading> display".
+Form *openForm(const QString &where)
+{
+    if (where == "main window")
+        return mainWindow();
+    const QString reading = where.section(' ', 0, 0);
+    const QString kind = where.section(' ', 1, 1);
+    for (int i = Astrology; i <= Spiritual; ++i) {
+        if (reading == QLatin1String(ReadingNames[i]))
+            return kind == "input" ? static_cast<Form *>(openInputForm(i)) : openDisplayForm(i);
+    }
+    return nullptr;
+}
+
+QString pageAddress(const QString &key)
+{
+    return VendorPageBase() + "ssd.php?page=" + key;
+}
+
+// The text a label shows: plain text keeps its runs of spaces; a label with a buddy would take
+// "&" for a mnemonic.
+bool showsItsTextAsWritten(const QLabel *label)
+{
+    const bool plain = label->textFormat() == Qt::PlainText ||
+                       (label->textFormat() == Qt::AutoText && !Qt::mightBeRichText(label->text()));
+    return plain && !label->buddy();
+}
+
+} // namespace
+
+class tst_VendorLinks : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void cleanupTestCase();
+
+    void vendorPageBase();
+    void controlOpensItsPage_data();
+    void controlOpensItsPage();
+    void promotionalCaptions_data();
+    void promotionalCaptions();
+    void aboutBoxLinks_data();
+    void aboutBoxLinks();
+    void aboutItemShowsTheAboutBoxModally_data();
+    void aboutItemShowsTheAboutBoxModally();
+
+private:
+    ScriptedDesktop m_desktop;
+};
+
+void tst_VendorLinks::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    QApplication::setQuitOnLastWindowClosed(false);
+    mainWindow();
+}
+
+void tst_VendorLinks::init()
+{
+    m_desktop.openedUrls.clear();
+}
+
+void tst_VendorLinks::cleanup()
+{
+    closeReadingForms();
+}
+
+void tst_VendorLinks::cleanupTestCase()
+{
+    EndProgram();
+    flushDeletes();
+}
+
+void tst_VendorLinks::vendorPageBase()
+{
+    const QUrl base(VendorPageBase());
+    QCOMPARE(base.scheme(), QString("http"));
+    QVERIFY(!base.host().isEmpty());
+    QCOMPARE(base.path(), QString("/lumo-free-tessaray/"));
+    QVERIFY(VendorPageBase().endsWith("/lumo-free-tessaray/"));
+}
+
+void tst_VendorLinks::controlOpensItsPage_data()
+{
+    QTest::addColumn<QString>("where");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("pageKey");
+
+    const auto add = [](const QString &where, const QString &control, const QString &key) {
+        QTest::addRow("%s %s", qPrintable(where), qPrintable(control)) << where << control << key;
+    };
+    add("main window", "Picture6", "home-page");
+    add("main window", "lblQuennetBanner", "home-page");
+    add("main window", "Label7", "fully-branded");
+    add("main window", "mnuOnline", "help-web-page");
+    add("main window", "mnuVisit", "home-page");
+    add("main window", "mnuUpdate", "download-web-page");
+    add("main window", "mkmoney", "fully-branded");
+
+    for (int reading = Astrology; reading <= Spiritual; ++reading) {
+        const bool zodiac = reading == Soulmate || reading == Spiritual;
+        const bool displayHasMenus = reading != KarmicDebt && reading != KarmicLesson;
+        for (const char *kind : {"input", "display"}) {
+            const QString where = QString("%1 %2").arg(ReadingNames[reading], kind);
+            add(where, "Label61", "home-page");
+            add(where, "lblFullBrand", "fully-branded");
+            add(where, "lblCobrand", "co-brand");
+            if (QLatin1String(kind) == "display" && !displayHasMenus)
+                continue;
+            add(where, "mnuOnline", "help-web-page");
+            add(where, "mnuVisit", "home-page");
+            add(where, "mnuUpdate", "download-web-page");
+            add(where, zodiac ? "mnuMakeMoneyOnline" : "mkmoney", "fully-branded");
+        }
+    }
+}
+
+void tst_VendorLinks::controlOpensItsPage()
+{
+    QFETCH(QString, where);
+    QFETCH(QString, control);
+    QFETCH(QString, pageKey);
+
+    Form *form = openForm(where);
+    QVERIFY(form);
+    m_desktop.openedUrls.clear();
+
+    if (auto *label = form->findChild<ClickableLabel *>(control)) {
+        // A spot of the label itself, not of a label inside it.
+        QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(2, 2));
+    } else {
+        auto *item = form->findChild<QAction *>(control);
+        QVERIFY2(item, qPrintable(control));
+        item->trigger();
+    }
+
+    QCOMPARE(m_desktop.openedUrls.size(), 1);
+    QCOMPARE(m_desktop.openedUrls.first().toString(), pageAddress(pageKey));
+}
+
+void tst_VendorLinks::promotionalCaptions_data()
+{
+    QTest::addColumn<QString>("where");
+    for (int reading = Astrology; reading <= Spiritual; ++reading) {
+        for (const char *kind : {"input", "display"}) {
+            const QString where = QString("%1 %2").arg(ReadingNames[reading], kind);
+            QTest::newRow(qPrintable(where)) << where;
+        }
+    }
+}
+
+void tst_VendorLinks::promotionalCaptions()
+{
+    QFETCH(QString, where);
+    Form *form = openForm(where);
+    QVERIFY(form);
+
+    const auto *coBrand = form->findChild<QLabel *>("lblCobrand");
+    QVERIFY(coBrand);
+    QCOMPARE(coBrand->text(), CoBrandCaption);
+    QVERIFY(showsItsTextAsWritten(coBrand));
+
+    const auto *fullBrand = form->findChild<QLabel *>("lblFullBrand");
+    QVERIFY(fullBrand);
+    QCOMPARE(fullBrand->text(), FullBrandCaption);
+    QVERIFY(!form->findChild<QLabel *>("Label61")->text().isEmpty());
+}
+
+void tst_VendorLinks::aboutBoxLinks_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("pageKey");
+    QTest::newRow("lblCoBrand") << "lblCoBrand"
+                                << "fully-branded";
+    QTest::newRow("lblHomePage") << "lblHomePage"
+                                 << "home-page";
+}
+
+void tst_VendorLinks::aboutBoxLinks()
+{
+    QFETCH(QString, control);
+    QFETCH(QString, pageKey);
+    frmAbout about(mainWindow());
+    about.show();
+    auto *label = about.findChild<ClickableLabel *>(control);
+    QVERIFY(label);
+
+    QTest::mouseClick(label, Qt::LeftButton);
+
+    QCOMPARE(m_desktop.openedUrls.size(), 1);
+    QCOMPARE(m_desktop.openedUrls.first().toString(), pageAddress(pageKey));
+    QVERIFY(about.isVisible());
+}
+
+void tst_VendorLinks::aboutItemShowsTheAboutBoxModally_data()
+{
+    QTest::addColumn<QString>("where");
+    QTest::addColumn<bool>("closeBox");
+    QStringList places = {"main window"};
+    for (int reading = Astrology; reading <= Spiritual; ++reading)
+        places.append(QString("%1 input").arg(ReadingNames[reading]));
+    for (int reading : {Astrology, Soulmate, Spiritual})
+        places.append(QString("%1 display").arg(ReadingNames[reading]));
+    for (const QString &where : places) {
+        QTest::addRow("%s, OK", qPrintable(where)) << where << false;
+        QTest::addRow("%s, close box", qPrintable(where)) << where << true;
+    }
+}
+
+void tst_VendorLinks::aboutItemShowsTheAboutBoxModally()
+{
+    QFETCH(QString, where);
+    QFETCH(bool, closeBox);
+    Form *form = openForm(where);
+    QVERIFY(form);
+    auto *item = form->findChild<QAction *>("mnuAbout");
+    QVERIFY(item);
+    QCOMPARE(item->text(), QString("&About Software"));
+
+    QString shown;
+    QString title;
+    bool modal = false;
+    QTimer::singleShot(0, this, [&] {
+        QWidget *box = QApplication::activeModalWidget();
+        if (!box)
+            return;
+        shown = box->objectName();
+        title = box->windowTitle();
+        modal = box->isModal() && box->isVisible();
+        if (closeBox)
+            box->close();
+        else if (auto *ok = box->findChild<QPushButton *>("cmdOK"))
+            QTest::mouseClick(ok, Qt::LeftButton);
+        if (box->isVisible()) // never leave the test waiting on the box
+            box->close();
+    });
+    item->trigger();
+
+    QCOMPARE(shown, QString("frmAbout"));
+    QCOMPARE(title, QString("Lumo Tessaray v1.20"));
+    QVERIFY(modal);
+    QCOMPARE(QApplication::activeModalWidget(), nullptr);
+    QVERIFY(form->isEnabled());
+}
+
+QTEST_MAIN(tst_VendorLinks)
+#include "tst_vendorlinks.moc"
