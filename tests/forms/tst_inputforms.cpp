@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QStandardPaths>
@@ -31,6 +32,8 @@ private Q_SLOTS:
     void numerologyNameBoxesOnlyUpperCase();
     void tabOrder_data();
     void tabOrder();
+    void everyFieldHasItsLabel_data();
+    void everyFieldHasItsLabel();
     void fileMenuNextRunsNext_data();
     void fileMenuNextRunsNext();
     void exitUnloadsAndShowsStartPanel_data();
@@ -459,6 +462,29 @@ void tst_InputForms::tabOrder()
         QTest::keyClick(focused, Qt::Key_Tab);
     }
     QCOMPARE(visited, order);
+}
+
+void tst_InputForms::everyFieldHasItsLabel_data()
+{
+    tabOrder_data();
+}
+
+// Each field is the buddy of its label, so the label's mnemonic and screen readers reach it.
+void tst_InputForms::everyFieldHasItsLabel()
+{
+    QFETCH(int, reading);
+    QFETCH(QStringList, order);
+    InputForm *form = openInputForm(reading);
+
+    QStringList buddies;
+    for (const QLabel *label : form->findChildren<QLabel *>()) {
+        if (label->buddy())
+            buddies.append(label->buddy()->objectName());
+    }
+    for (const QString &field : order) {
+        if (!field.startsWith("cmd"))
+            QVERIFY2(buddies.count(field) == 1, qPrintable(field));
+    }
 }
 
 void tst_InputForms::fileMenuNextRunsNext_data()
