@@ -1,0 +1,116 @@
+#include "app/frmabout.h"
+#include "app/frmmdi.h"
+#include "readings/astrology/frmkarmicastrologydisplay.h"
+#include "readings/astrology/frmkarmicastrologymain.h"
+#include "readings/numerology/frmkarmicdebtnodisplay.h"
+#include "readings/numerology/frmkarmicdebtnumbermain.h"
+#include "readings/numerology/frmkarmiclessionnodisplay.h"
+#include "readings/numerology/frmkarmiclessonnumbermain.h"
+#include "readings/soulmate/frmzodiacsoulmatesigndisplay.h"
+#include "readings/soulmate/frmzodiacsoulmatesignmain.h"
+#include "readings/spiritual/frmzodiacspiritualsigndisplay.h"
+#include "readings/spiritual/frmzodiacspiritualsignmain.h"
+#include "support/readingfixture.h"
+#include "support/scripteddesktop.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QTest>
+
+#include <functional>
+
+using namespace Lumo;
+using namespace Lumo::Testing;
+
+// Builds every window and checks that each control lies inside its window and that every
+// single-line caption fits its control.
+class tst_Layout : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void cleanup() { ReadingFixture::closeAll(); }
+    void controlsFitTheirWindow_data();
+    void controlsFitTheirWindow();
+
+private:
+    static QStringList layoutFaults(QWidget *window);
+};
+
+QStringList tst_Layout::layoutFaults(QWidget *window)
+{
+    QStringList faults;
+    const QRect windowRect = window->rect();
+    const QList<QWidget *> controls = window->findChildren<QWidget *>();
+    for (QWidget *control : controls) {
+        if (!control->isVisibleTo(window) || control->objectName().startsWith(QLatin1String("qt_")))
+            continue;
+        const QRect rect(control->mapTo(window, QPoint(0, 0)), control->size());
+        if (!windowRect.contains(rect))
+            faults << QStringLiteral("%1 lies outside its window").arg(control->objectName());
+
+        QString caption;
+        if (auto *label = qobject_cast<QLabel *>(control); label && !label->wordWrap())
+            caption = label->text();
+        else if (auto *button = qobject_cast<QAbstractButton *>(control))
+            caption = button->text();
+        if (caption.isEmpty())
+            continue;
+        const QSize needed = control->sizeHint();
+        if (needed.width() > control->width() || needed.height() > control->height())
+            faults << QStringLiteral("the caption of %1 does not fit").arg(control->objectName());
+    }
+    return faults;
+}
+
+void tst_Layout::controlsFitTheirWindow_data()
+{
+    QTest::addColumn<std::function<QWidget *()>>("open");
+    const auto reading = [](int index, bool display) {
+        return std::function<QWidget *()>([index, display]() -> QWidget * {
+            ReadingFixture::mainWindow()->OpenReading(index);
+            auto *input = qobject_cast<InputForm *>(FormRegistry::loadedForms().constLast());
+            if (!display)
+                return input;
+            for (QLineEdit *box : {input->txtName, input->txtFirstName, input->txtLastName}) {
+                if (box)
+                    box->setText(QStringLiteral("ANN LEE"));
+            }
+            input->cmdNext_Click();
+            return FormRegistry::loadedForms().constLast();
+        });
+    };
+    QTest::newRow("frmMDI") << std::function<QWidget *()>(
+        []() -> QWidget * { return ReadingFixture::mainWindow(); });
+    const char *names[] = {"KarmicAstrology", "KarmicDebtNumber", "KarmicLessonNumber",
+                           "ZodiacSoulmateSign", "ZodiacSpiritualSign"};
+    for (int i = 0; i < frmMDI::ReadingCount; ++i) {
+        QTest::addRow("%s input", names[i]) << reading(i, false);
+        QTest::addRow("%s display", names[i]) << reading(i, true);
+    }
+    QTest::newRow("frmAbout") << std::function<QWidget *()>([]() -> QWidget * {
+        auto *about = new frmAbout(ReadingFixture::mainWindow());
+        about->setAttribute(Qt::WA_DeleteOnClose);
+        about->show();
+        return about;
+    });
+}
+
+void tst_Layout::controlsFitTheirWindow()
+{
+    QFETCH(std::function<QWidget *()>, open);
+    ReadingFixture fixture;
+    ScriptedDesktop desktop;
+    QWidget *window = open();
+    QVERIFY(window);
+    QVERIFY(QTest::qWaitForWindowExposed(window->window()));
+
+    const QStringList faults = layoutFaults(window);
+    if (!faults.isEmpty())
+        QFAIL(qPrintable(faults.join(QLatin1String("; "))));
+    if (auto *dialog = qobject_cast<QDialog *>(window))
+        dialog->close();
+}
+
+QTEST_MAIN(tst_Layout)
+#include "tst_layout.moc"

@@ -1,0 +1,70 @@
+#include "app/frmmdi.h"
+#include "forms/displayform.h"
+#include "forms/inputform.h"
+#include "support/readingfixture.h"
+#include "support/scripteddesktop.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTest>
+
+using namespace Lumo;
+using namespace Lumo::Testing;
+
+// Opens every reading many times over, through its forms, and checks that nothing is left behind.
+class tst_Soak : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void manyReadingsLeaveNoWidgetsBehind();
+
+private:
+    static void runReading(frmMDI *main, int index);
+};
+
+void tst_Soak::runReading(frmMDI *main, int index)
+{
+    main->OpenReading(index);
+    auto *input = qobject_cast<InputForm *>(FormRegistry::loadedForms().constLast());
+    QVERIFY(input);
+    for (QLineEdit *box : {input->txtName, input->txtFirstName, input->txtLastName}) {
+        if (box)
+            box->setText(QStringLiteral("ANN"));
+    }
+    ReadingFixture::pickDate(input, QStringLiteral("5"), QStringLiteral("May"),
+                             QStringLiteral("1960"));
+    input->cmdNext_Click();
+    auto *display = qobject_cast<DisplayForm *>(FormRegistry::loadedForms().constLast());
+    QVERIFY(display);
+    display->cmdBack_Click();
+    QVERIFY(input->isFormVisible());
+    input->cmdExit_Click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void tst_Soak::manyReadingsLeaveNoWidgetsBehind()
+{
+    ReadingFixture fixture;
+    ScriptedDesktop desktop;
+    frmMDI *main = fixture.mainWindow();
+    runReading(main, 0); // lets Qt create what it keeps for the whole run (styles, fonts)
+    const qsizetype widgetsBefore = QApplication::allWidgets().size();
+
+    constexpr int Rounds = 1000;
+    for (int round = 0; round < Rounds; ++round) {
+        for (int reading = 0; reading < frmMDI::ReadingCount; ++reading) {
+            runReading(main, reading);
+            if (QTest::currentTestFailed())
+                return;
+        }
+    }
+
+    QCOMPARE(QApplication::allWidgets().size(), widgetsBefore);
+    QCOMPARE(FormRegistry::loadedForms().size(), 1);
+    QVERIFY(desktop.messages.isEmpty());
+    QVERIFY(main->startPanel()->isVisible());
+}
+
+QTEST_MAIN(tst_Soak)
+#include "tst_soak.moc"
