@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Installs what is missing on a Debian 12 machine, builds, and runs every test:
+#   1. the test suite;
+#   2. the test suite again under AddressSanitizer and UndefinedBehaviorSanitizer (built with
+#      clang), with the ".kar" reader fuzzed for a bounded time;
+#   3. the Debian package: built, unpacked into a temporary root and checked.
+# Run as root, or with sudo.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+export DEBIAN_FRONTEND=noninteractive
+apt-get update
+apt-get install -y cmake g++ make qt6-base-dev clang libclang-rt-14-dev \
+    dpkg-dev file desktop-file-utils appstream poppler-utils
+
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build -j2
+ctest --test-dir build --output-on-failure
+
+CC=clang CXX=clang++ cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug \
+    -DLUMO_SANITIZE=ON -DLUMO_FUZZ=ON
+cmake --build build-asan -j2
+ctest --test-dir build-asan --output-on-failure
+
+(cd build && cpack -G DEB)
+scripts/check-package.sh build/lumofreetessaray_*.deb

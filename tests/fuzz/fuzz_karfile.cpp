@@ -1,0 +1,27 @@
+// Feeds arbitrary bytes to the ".kar" reader and to the character shift: neither may crash,
+// hang or read out of bounds, whatever file a user picks by mistake.
+#include "common/shift.h"
+#include "readings/astrology/karfile.h"
+
+#include <QBuffer>
+
+#include <cstddef>
+#include <cstdint>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
+
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    const Lumo::KarFields fields = Lumo::readKarFile(buffer);
+    Q_UNUSED(fields);
+
+    const QString text = QString::fromLatin1(bytes);
+    const QString decoded = Lumo::ShiftDecode(text);
+    // Decoding drops nothing it can map back: encoding the result restores the kept codes.
+    if (Lumo::ShiftEncode(decoded).size() != decoded.size())
+        __builtin_trap();
+    return 0;
+}
