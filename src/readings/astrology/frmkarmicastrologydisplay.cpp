@@ -2,6 +2,9 @@
 
 #include "forms/textboxes.h"
 #include "frmkarmicastrologymain.h"
+#include "frmkarmicastrologysave.h"
+
+#include <QPointer>
 
 namespace Lumo {
 
@@ -11,11 +14,27 @@ frmKarmicAstrologyDisplay::frmKarmicAstrologyDisplay()
     connectDisplayControls();
     clearClipboardOnUse(ui.txtNorthDesc);
     clearClipboardOnUse(ui.txtSouthDesc);
+    connect(ui.cmdPrint, &QPushButton::clicked, this, &frmKarmicAstrologyDisplay::cmdprint_Click);
+    connect(ui.mnuPrint, &QAction::triggered, this, &frmKarmicAstrologyDisplay::mnuPrint_Click);
 }
 
 Form *frmKarmicAstrologyDisplay::inputForm()
 {
     return Forms::get<frmKarmicAstrologyMain>();
+}
+
+// The form stays up behind the modal report. The report is a child of the form, so should the form
+// be unloaded while the report is open, the report goes with it; the guard notices that.
+void frmKarmicAstrologyDisplay::cmdprint_Click()
+{
+    QPointer<frmKarmicAstrologySave> report = new frmKarmicAstrologySave(this);
+    report->exec();
+    delete report.data();
+}
+
+void frmKarmicAstrologyDisplay::mnuPrint_Click()
+{
+    cmdprint_Click();
 }
 
 } // namespace Lumo

@@ -12,10 +12,16 @@ class frmKarmicAstrologyDisplay : public DisplayForm
 public:
     frmKarmicAstrologyDisplay();
 
+    // Shows the report of this reading modally over the form.
+    void cmdprint_Click();
+
     Ui::frmKarmicAstrologyDisplay ui;
 
 protected:
     Form *inputForm() override;
+
+private:
+    void mnuPrint_Click();
 };
 
 } // namespace Lumo

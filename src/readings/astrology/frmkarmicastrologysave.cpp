@@ -1,0 +1,181 @@
+#include "frmkarmicastrologysave.h"
+
+#include "common/vendorpages.h"
+#include "forms/desktop.h"
+#include "forms/linkclicks.h"
+#include "forms/textboxes.h"
+#include "frmkarmicastrologydisplay.h"
+#include "frmkarmicastrologymain.h"
+#include "karfile.h"
+#include "nodereading.h"
+#include "reportsegments.h"
+
+#include <QComboBox>
+#include <QPrinter>
+#include <QSaveFile>
+#include <QScreen>
+
+namespace Lumo {
+
+namespace {
+
+const QString KarFileTitle = QStringLiteral("Lumo Free Karmic Astrology");
+const QString KarFileFilter = QStringLiteral("Lumo Free Karmic Astrology (*.kar)");
+
+// The reading as the input and display forms show it. A form that is not loaded contributes
+// empty texts; the report never loads one.
+ReportFields reportFieldsFromForms()
+{
+    ReportFields fields;
+    fields.name = NodeReading().name;
+    if (const auto *input = Forms::loaded<frmKarmicAstrologyMain>()) {
+        fields.monthText = input->cboMonth->currentText();
+        fields.dayText = input->cboDate->currentText();
+        fields.yearText = input->cboYear->currentText();
+    }
+    if (const auto *display = Forms::loaded<frmKarmicAstrologyDisplay>()) {
+        const auto &form = display->ui;
+        fields.northNodeExplanation = form.lblNorthNodedesc->text();
+        fields.northSign = form.lblNorthSign->text();
+        fields.northKeywords = form.lblNorthKeyWord->text();
+        fields.northDescription = form.txtNorthDesc->toPlainText();
+        fields.southNodeExplanation = form.lblSouthNodeDesc->text();
+        fields.southSign = form.lblSouthSign->text();
+        fields.southKeywords = form.lblSouthKeyWord->text();
+        fields.southDescription = form.txtSouthDesc->toPlainText();
+    }
+    return fields;
+}
+
+// Bold is the emphasis of the label segments.
+void applySettings(QTextCharFormat &format, const ReportSegment &segment)
+{
+    using Emphasis = ReportSegment::Emphasis;
+    using Colour = ReportSegment::Colour;
+    if (segment.emphasis != Emphasis::Default)
+        format.setFontWeight(segment.emphasis == Emphasis::On ? QFont::Bold : QFont::Normal);
+    if (segment.colour != Colour::Default)
+        format.setForeground(segment.colour == Colour::Red ? QColor(255, 0, 0) : QColor(0, 0, 0));
+}
+
+} // namespace
+
+frmKarmicAstrologySave::frmKarmicAstrologySave(QWidget *parent) : QDialog(parent)
+{
+    ui.setupUi(this);
+    connect(ui.cmdSave, &QPushButton::clicked, this, &frmKarmicAstrologySave::cmdSave_Click);
+    connect(ui.cmdPrint, &QPushButton::clicked, this, &frmKarmicAstrologySave::cmdprint_Click);
+    connect(ui.Label1, &ClickableLabel::clicked, this, &frmKarmicAstrologySave::Label1_Click);
+    connect(ui.Label14, &ClickableLabel::clicked, this, &frmKarmicAstrologySave::Label14_Click);
+    connect(ui.lblCobrand, &ClickableLabel::clicked, this,
+            &frmKarmicAstrologySave::lblCobrand_Click);
+    connect(ui.lblFullBrand, &ClickableLabel::clicked, this,
+            &frmKarmicAstrologySave::lblFullBrand_Click);
+    clearClipboardOnUse(ui.RTB);
+    Form_Load();
+}
+
+void frmKarmicAstrologySave::Form_Load()
+{
+    placeAtTopCentre();
+    EnableLinkClicks(ui.RTB, this);
+    insertReport();
+}
+
+void frmKarmicAstrologySave::placeAtTopCentre()
+{
+    adjustSize();
+    const QScreen *screen = parentWidget() ? parentWidget()->screen() : this->screen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    move(area.left() + qMax(0, (area.width() - frameGeometry().width()) / 2), area.top());
+}
+
+// Each segment goes in at the caret with its emphasis and colour set first; the first one keeps
+// the box's defaults and the caret ends after the last.
+void frmKarmicAstrologySave::insertReport()
+{
+    QTextCursor caret = ui.RTB->textCursor();
+    QTextCharFormat format = caret.charFormat();
+    const QString vendorHome = vendorPageUrl(Page::Home).toString();
+    for (const ReportSegment &segment : reportSegments(reportFieldsFromForms(), vendorHome)) {
+        applySettings(format, segment);
+        caret.insertText(segment.text, format);
+    }
+    ui.RTB->setTextCursor(caret);
+}
+
+void frmKarmicAstrologySave::done(int result)
+{
+    if (!m_unloaded) {
+        m_unloaded = true;
+        Form_Unload();
+    }
+    QDialog::done(result);
+}
+
+void frmKarmicAstrologySave::Form_Unload()
+{
+    DisableLinkClicks();
+    if (auto *display = Forms::loaded<frmKarmicAstrologyDisplay>())
+        display->showForm();
+}
+
+// The file is written whole or not at all: an existing file stays as it was when writing fails.
+void frmKarmicAstrologySave::cmdSave_Click()
+{
+    const FileDialogRequest request{KarFileTitle, KarFileFilter, QStringLiteral("kar"), {}};
+    const QString fileName = Desktop::instance().saveFileName(this, request);
+    if (fileName.isEmpty())
+        return;
+
+    const NodeReadingData &reading = NodeReading();
+    const QByteArray bytes =
+        encodeKarFile(reading.name, reading.day, reading.monthName, reading.year);
+    QSaveFile file(fileName);
+    const bool saved =
+        file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+    if (!saved)
+        showCritical(this, QStringLiteral("The file could not be saved."));
+}
+
+// Prints the selected part of the report when there is one, otherwise all of it, with its
+// formatting.
+void frmKarmicAstrologySave::cmdprint_Click()
+{
+    const bool hasSelection = ui.RTB->textCursor().hasSelection();
+    QAbstractPrintDialog::PrintDialogOptions options = QAbstractPrintDialog::PrintToFile |
+                                                       QAbstractPrintDialog::PrintShowPageSize |
+                                                       QAbstractPrintDialog::PrintCollateCopies;
+    options.setFlag(QAbstractPrintDialog::PrintSelection, hasSelection);
+    const auto range =
+        hasSelection ? QAbstractPrintDialog::Selection : QAbstractPrintDialog::AllPages;
+
+    QPrinter printer;
+    printer.setPrintRange(QPrinter::PrintRange(range));
+    if (Desktop::instance().choosePrinter(this, printer, options, range))
+        ui.RTB->print(&printer);
+}
+
+void frmKarmicAstrologySave::Label1_Click()
+{
+    OpenVendorPage(Page::Home);
+}
+
+void frmKarmicAstrologySave::Label14_Click()
+{
+    OpenVendorPage(Page::Home);
+}
+
+void frmKarmicAstrologySave::lblCobrand_Click()
+{
+    OpenVendorPage(Page::CoBrand);
+}
+
+void frmKarmicAstrologySave::lblFullBrand_Click()
+{
+    OpenVendorPage(Page::FullyBranded);
+}
+
+} // namespace Lumo

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "ui_frmkarmicastrologysave.h"
+
+#include <QDialog>
+
+namespace Lumo {
+
+// The Karmic Astrology report: the reading on the display form composed as formatted text, with
+// Save (a ".kar" file of the name and date) and Print. Shown modally by the display form; links
+// in the report open the browser while it is up.
+class frmKarmicAstrologySave : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // Places the window and composes the report from the reading forms as they stand.
+    explicit frmKarmicAstrologySave(QWidget *parent = nullptr);
+
+    void cmdSave_Click();
+    void cmdprint_Click();
+
+    // Every way of closing the window ends here: link clicks off, the display form back up.
+    void done(int result) override;
+
+    Ui::frmKarmicAstrologySave ui;
+
+private:
+    void Form_Load();
+    void Form_Unload();
+    void placeAtTopCentre();
+    void insertReport();
+
+    void Label1_Click();
+    void Label14_Click();
+    void lblCobrand_Click();
+    void lblFullBrand_Click();
+
+    bool m_unloaded = false;
+};
+
+} // namespace Lumo
