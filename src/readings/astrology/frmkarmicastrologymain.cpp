@@ -1,12 +1,15 @@
 #include "frmkarmicastrologymain.h"
 
+#include "forms/desktop.h"
 #include "forms/textboxes.h"
 #include "frmkarmicastrologydisplay.h"
+#include "karfile.h"
 #include "lunarnodes.h"
 #include "nodereading.h"
 #include "nodetexts.h"
 
 #include <QComboBox>
+#include <QFile>
 #include <QLineEdit>
 
 namespace Lumo {
@@ -28,6 +31,9 @@ frmKarmicAstrologyMain::frmKarmicAstrologyMain() : InputForm(settings())
 {
     ui.setupUi(this);
     connectInputControls();
+    connect(ui.cmdOpen, &QPushButton::clicked, this, &frmKarmicAstrologyMain::cmdOpen_Click);
+    connect(ui.mnuOpenPreviouslySavedKarmic, &QAction::triggered, this,
+            &frmKarmicAstrologyMain::mnuOpenPreviouslySavedKarmic_Click);
 }
 
 void frmKarmicAstrologyMain::cmdNext_Click()
@@ -57,6 +63,45 @@ void frmKarmicAstrologyMain::cmdNext_Click()
     hideForm();
     display->showForm();
     setStartPanelVisible(false);
+}
+
+// A list keeps its selection when it has no entry equal to the text.
+static void selectEntry(QComboBox *list, const QString &text)
+{
+    const int index = list->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (index >= 0)
+        list->setCurrentIndex(index);
+}
+
+void frmKarmicAstrologyMain::cmdOpen_Click()
+{
+    const FileDialogRequest request{QStringLiteral("Select the source file"),
+                                    QStringLiteral("Lumo Free Karmic Astrology (*.kar)"),
+                                    QStringLiteral("kar"),
+                                    {}};
+    const QString fileName = Desktop::instance().openFileName(this, request);
+    if (fileName.isEmpty())
+        return;
+    if (!isKarFileName(fileName)) {
+        showCritical(this, QStringLiteral("Please Check The File."));
+        return;
+    }
+
+    // A file that cannot be read gives empty fields, which the usual checks of Next report.
+    KarFields fields;
+    QFile file(fileName);
+    if (file.open(QIODevice::ReadOnly))
+        fields = readKarFile(file);
+    txtName->setText(fields.name);
+    selectEntry(cboDate, fields.day);
+    selectEntry(cboMonth, fields.monthName);
+    selectEntry(cboYear, fields.year);
+    cmdNext_Click();
+}
+
+void frmKarmicAstrologyMain::mnuOpenPreviouslySavedKarmic_Click()
+{
+    cmdOpen_Click();
 }
 
 } // namespace Lumo

@@ -13,8 +13,13 @@ public:
     frmKarmicAstrologyMain();
 
     void cmdNext_Click() override;
+    // Reads a saved ".kar" file back into the name and the lists and runs the reading.
+    void cmdOpen_Click();
 
     Ui::frmKarmicAstrologyMain ui;
+
+private:
+    void mnuOpenPreviouslySavedKarmic_Click();
 };
 
 } // namespace Lumo
