@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QLineEdit>
+#include <QStandardPaths>
 #include <QTest>
 
 namespace Lumo::Testing {
@@ -16,15 +17,19 @@ struct ReadingFixture
 {
     ReadingFixture()
     {
+        QStandardPaths::setTestModeEnabled(true);
         installShell();
         Forms::get<frmMDI>()->showForm();
     }
     ~ReadingFixture() { closeAll(); }
 
+    // Unloads every form, including the support dialog that closing the main window opens.
     static void closeAll()
     {
-        for (Form *form : FormRegistry::loadedForms())
-            form->unload();
+        while (!FormRegistry::loadedForms().isEmpty()) {
+            for (Form *form : FormRegistry::loadedForms())
+                form->unload();
+        }
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
