@@ -11,6 +11,29 @@ inline const QString AppTitle = QStringLiteral("Lumo Tessaray v1.20");
 // The line break of every text the program builds and every file it writes.
 inline const QString CrLf = QStringLiteral("\r\n");
 
+// Signs and months as numbers, for tables of dates: Zodiac::Leo indexes signNames(),
+// Calendar::Mar is month 3.
+namespace Zodiac {
+enum Sign {
+    Aries,
+    Taurus,
+    Gemini,
+    Cancer,
+    Leo,
+    Virgo,
+    Libra,
+    Scorpio,
+    Sagittarius,
+    Capricorn,
+    Aquarius,
+    Pisces
+};
+} // namespace Zodiac
+
+namespace Calendar {
+enum Month { Jan = 1, Feb, Mar, Apr, May, Jun, Jul, Aug, Sep, Oct, Nov, Dec };
+} // namespace Calendar
+
 // The twelve sign names in zodiac order, Aries first.
 const QStringList &signNames();
 

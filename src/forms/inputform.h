@@ -14,8 +14,8 @@ struct InputFormSettings
     int firstYear = 0;
     int lastYear = 0;
     bool remindsUpdate = false;
-    QString februaryMessage;
-    QString thirtyFirstMessage;
+    QString februaryMessage = QStringLiteral("Please Enter Correct Date Or Month!");
+    QString thirtyFirstMessage = QStringLiteral("Please Enter Correct Date Or Month !");
     bool februaryFailureFocusesDay = false;
     const char *nextMenuItem = "mnuNext";
 };

@@ -14,20 +14,13 @@
 
 namespace Lumo {
 
-static InputFormSettings settings()
-{
-    InputFormSettings settings;
-    settings.firstYear = 1940;
-    settings.lastYear = 2009;
-    settings.remindsUpdate = true;
-    settings.februaryMessage = QStringLiteral("Please Enter Correct Date Of Birth !");
-    settings.thirtyFirstMessage = QStringLiteral("Please Enter Correct Date of Birth !");
-    settings.februaryFailureFocusesDay = true;
-    settings.nextMenuItem = "mnuNext";
-    return settings;
-}
-
-frmKarmicAstrologyMain::frmKarmicAstrologyMain() : InputForm(settings())
+frmKarmicAstrologyMain::frmKarmicAstrologyMain()
+    : InputForm({.firstYear = 1940,
+                 .lastYear = 2009,
+                 .remindsUpdate = true,
+                 .februaryMessage = QStringLiteral("Please Enter Correct Date Of Birth !"),
+                 .thirtyFirstMessage = QStringLiteral("Please Enter Correct Date of Birth !"),
+                 .februaryFailureFocusesDay = true})
 {
     ui.setupUi(this);
     connectInputControls();

@@ -4,26 +4,14 @@
 #include "frmkarmicdebtnodisplay.h"
 #include "karmicdebt.h"
 #include "namenumbers.h"
+#include "numerologyinput.h"
 
 #include <QComboBox>
 #include <QLineEdit>
 
 namespace Lumo {
 
-static InputFormSettings settings()
-{
-    InputFormSettings settings;
-    settings.firstYear = 1900;
-    settings.lastYear = 2050;
-    settings.remindsUpdate = true;
-    settings.februaryMessage = QStringLiteral("Please Enter Correct Date Or Month!");
-    settings.thirtyFirstMessage = QStringLiteral("Please Enter Correct Date Or Month !");
-    settings.februaryFailureFocusesDay = false;
-    settings.nextMenuItem = "mnuNext";
-    return settings;
-}
-
-frmKarmicDebtNumberMain::frmKarmicDebtNumberMain() : InputForm(settings())
+frmKarmicDebtNumberMain::frmKarmicDebtNumberMain() : InputForm(numerologyInputSettings())
 {
     ui.setupUi(this);
     connectInputControls();

@@ -8,20 +8,8 @@
 
 namespace Lumo {
 
-static InputFormSettings settings()
-{
-    InputFormSettings settings;
-    settings.firstYear = 1930;
-    settings.lastYear = 2012;
-    settings.remindsUpdate = false;
-    settings.februaryMessage = QStringLiteral("Please Enter Correct Date Or Month!");
-    settings.thirtyFirstMessage = QStringLiteral("Please Enter Correct Date Or Month !");
-    settings.februaryFailureFocusesDay = false;
-    settings.nextMenuItem = "mnuFindSoulmateSign";
-    return settings;
-}
-
-frmZodiacSoulmateSignMain::frmZodiacSoulmateSignMain() : InputForm(settings())
+frmZodiacSoulmateSignMain::frmZodiacSoulmateSignMain()
+    : InputForm({.firstYear = 1930, .lastYear = 2012, .nextMenuItem = "mnuFindSoulmateSign"})
 {
     ui.setupUi(this);
     connectInputControls();

@@ -9,22 +9,8 @@ namespace Lumo {
 
 namespace {
 
-enum Sign {
-    Aries,
-    Taurus,
-    Gemini,
-    Cancer,
-    Leo,
-    Virgo,
-    Libra,
-    Scorpio,
-    Sagittarius,
-    Capricorn,
-    Aquarius,
-    Pisces
-};
-
-enum Month { Jan = 1, Feb, Mar, Apr, May, Jun, Jul, Aug, Sep, Oct, Nov, Dec };
+using namespace Zodiac;
+using namespace Calendar;
 
 // Juno enters sign on day/month and stays there until the next change.
 struct JunoChange

@@ -8,20 +8,8 @@
 
 namespace Lumo {
 
-static InputFormSettings settings()
-{
-    InputFormSettings settings;
-    settings.firstYear = 1900;
-    settings.lastYear = 2024;
-    settings.remindsUpdate = false;
-    settings.februaryMessage = QStringLiteral("Please Enter Correct Date Or Month!");
-    settings.thirtyFirstMessage = QStringLiteral("Please Enter Correct Date Or Month !");
-    settings.februaryFailureFocusesDay = false;
-    settings.nextMenuItem = "mnuFindMySpritualSgn";
-    return settings;
-}
-
-frmZodiacSpiritualSignMain::frmZodiacSpiritualSignMain() : InputForm(settings())
+frmZodiacSpiritualSignMain::frmZodiacSpiritualSignMain()
+    : InputForm({.firstYear = 1900, .lastYear = 2024, .nextMenuItem = "mnuFindMySpritualSgn"})
 {
     ui.setupUi(this);
     connectInputControls();

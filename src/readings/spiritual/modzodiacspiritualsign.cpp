@@ -10,22 +10,8 @@ namespace Lumo {
 
 namespace {
 
-enum Sign {
-    Aries,
-    Taurus,
-    Gemini,
-    Cancer,
-    Leo,
-    Virgo,
-    Libra,
-    Scorpio,
-    Sagittarius,
-    Capricorn,
-    Aquarius,
-    Pisces
-};
-
-enum Month { Jan = 1, Feb, Mar, Apr, May, Jun, Jul, Aug, Sep, Oct, Nov, Dec };
+using namespace Zodiac;
+using namespace Calendar;
 
 // A day as year, month and day, compared in that order. The day is the number as typed, so it
 // may lie past the month's end; it is not a calendar date.
