@@ -3,7 +3,6 @@
 #include "appshell.h"
 #include "forms/desktop.h"
 #include "frmmdi.h"
-#include "singleinstance.h"
 #include "updatereminder.h"
 
 #include <QApplication>
@@ -32,22 +31,30 @@ void installShell()
     Shell::install(&shell);
 }
 
-int runProgram(QApplication &app)
+std::unique_ptr<SingleInstanceLock> startProgram(QApplication &app)
 {
     // The program ends when the support dialog is left, not when the main window closes.
     app.setQuitOnLastWindowClosed(false);
     app.setWindowIcon(programIcon());
 
-    SingleInstanceLock lock(programName());
-    if (!lock.tryAcquire()) {
+    auto lock = std::make_unique<SingleInstanceLock>(programName());
+    if (!lock->tryAcquire()) {
         showInformation(nullptr, QStringLiteral("Application is already running"));
         EndProgram();
-        return 0;
+        return nullptr;
     }
 
     installShell();
     UpdateReminder();
     Forms::get<frmMDI>()->showForm();
+    return lock;
+}
+
+int runProgram(QApplication &app)
+{
+    const std::unique_ptr<SingleInstanceLock> lock = startProgram(app);
+    if (!lock)
+        return 0;
     return app.exec();
 }
 
