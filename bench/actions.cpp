@@ -1,0 +1,347 @@
+// The time of the user's actions, on the offscreen platform with the real main window. Each
+// timed step is the action itself followed by the work it leaves for the event loop (layout,
+// painting, deleting unloaded windows), so the figure is the wait until the result is drawn.
+// What sets up the next step (opening a reading, going back) runs with the timing paused.
+//
+// Under callgrind (valgrind --tool=callgrind --collect-atstart=no) only the timed steps are
+// counted, and each benchmark ends with a dump named after it; LUMO_BENCH_ITERATIONS fixes the
+// number of iterations, so a dump holds that many actions.
+
+#include "app/frmmdi.h"
+#include "app/startup.h"
+#include "forms/displayform.h"
+#include "forms/inputform.h"
+#include "readings/astrology/frmkarmicastrologydisplay.h"
+#include "readings/astrology/frmkarmicastrologymain.h"
+#include "readings/astrology/karfile.h"
+#include "support/scripteddesktop.h"
+
+#if __has_include("readings/astrology/frmkarmicastrologysave.h")
+#include "readings/astrology/frmkarmicastrologysave.h"
+#define LUMO_BENCH_REPORT_WINDOW 1
+#endif
+
+#include <QApplication>
+#include <QBuffer>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#if __has_include(<valgrind/callgrind.h>)
+#include <valgrind/callgrind.h>
+#else
+#define CALLGRIND_TOGGLE_COLLECT
+#define CALLGRIND_DUMP_STATS_AT(name)
+#endif
+
+using namespace Lumo;
+
+namespace {
+
+const char *const ReadingNames[frmMDI::ReadingCount] = {"KarmicAstrology", "KarmicDebtNumber",
+                                                        "KarmicLessonNumber", "ZodiacSoulmateSign",
+                                                        "ZodiacSpiritualSign"};
+
+Testing::ScriptedDesktop *desktop = nullptr;
+QTemporaryDir *workFolder = nullptr;
+
+frmMDI *mainWindow()
+{
+    return Forms::get<frmMDI>();
+}
+
+// Lets the windows lay themselves out and paint, and deletes the unloaded ones.
+void settle()
+{
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// Brackets a timed step, so that callgrind counts it alone.
+void startCounting()
+{
+    CALLGRIND_TOGGLE_COLLECT;
+}
+
+void stopCounting()
+{
+    CALLGRIND_TOGGLE_COLLECT;
+}
+
+void closeReadings()
+{
+    unloadReadingForms();
+    settle();
+}
+
+template <class T> T *newestForm()
+{
+    const QList<Form *> forms = FormRegistry::loadedForms();
+    return forms.isEmpty() ? nullptr : qobject_cast<T *>(forms.constLast());
+}
+
+void selectText(QComboBox *list, const QString &text)
+{
+    list->setCurrentIndex(list->findText(text));
+}
+
+// Opens a reading from the start panel and fills in a valid name and date of birth.
+InputForm *openFilledReading(int index)
+{
+    closeReadings();
+    mainWindow()->OpenReading(index);
+    settle();
+    auto *input = newestForm<InputForm>();
+    for (QLineEdit *box : {input->txtName, input->txtFirstName, input->txtLastName}) {
+        if (box)
+            box->setText(QStringLiteral("ANN"));
+    }
+    selectText(input->cboDate, QStringLiteral("5"));
+    selectText(input->cboMonth, QStringLiteral("May"));
+    selectText(input->cboYear, QStringLiteral("1960"));
+    return input;
+}
+
+frmKarmicAstrologyDisplay *showAstrologyReading()
+{
+    openFilledReading(0)->cmdNext_Click();
+    settle();
+    return Forms::loaded<frmKarmicAstrologyDisplay>();
+}
+
+void OpenReading(benchmark::State &state, int index)
+{
+    closeReadings();
+    for (auto _ : state) {
+        startCounting();
+        mainWindow()->OpenReading(index);
+        settle();
+        stopCounting();
+        state.PauseTiming();
+        closeReadings();
+        state.ResumeTiming();
+    }
+}
+
+void Next(benchmark::State &state, int index)
+{
+    InputForm *input = openFilledReading(index);
+    for (auto _ : state) {
+        startCounting();
+        input->cmdNext_Click();
+        settle();
+        stopCounting();
+        state.PauseTiming();
+        newestForm<DisplayForm>()->cmdBack_Click();
+        settle();
+        state.ResumeTiming();
+    }
+    closeReadings();
+}
+
+void Back(benchmark::State &state, int index)
+{
+    InputForm *input = openFilledReading(index);
+    for (auto _ : state) {
+        state.PauseTiming();
+        input->cmdNext_Click();
+        settle();
+        DisplayForm *display = newestForm<DisplayForm>();
+        state.ResumeTiming();
+        startCounting();
+        display->cmdBack_Click();
+        settle();
+        stopCounting();
+    }
+    closeReadings();
+}
+
+QString karFilePath()
+{
+    return workFolder->filePath(QStringLiteral("reading.kar"));
+}
+
+void KarCodecSave(benchmark::State &state)
+{
+    for (auto _ : state) {
+        startCounting();
+        benchmark::DoNotOptimize(
+            encodeKarFile(QStringLiteral("ANN"), 5, QStringLiteral("May"), 1960));
+        stopCounting();
+    }
+}
+
+void KarCodecOpen(benchmark::State &state)
+{
+    QByteArray bytes = encodeKarFile(QStringLiteral("ANN"), 5, QStringLiteral("May"), 1960);
+    for (auto _ : state) {
+        startCounting();
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::ReadOnly);
+        benchmark::DoNotOptimize(readKarFile(buffer));
+        stopCounting();
+    }
+}
+
+// Open on the astrology input form: the file dialog answered at once, the file read into the
+// name and the lists, and Next run, which shows the reading.
+void KarOpenThroughInputForm(benchmark::State &state)
+{
+    QFile file(karFilePath());
+    file.open(QIODevice::WriteOnly);
+    file.write(encodeKarFile(QStringLiteral("ANN"), 5, QStringLiteral("May"), 1960));
+    file.close();
+    auto *input = static_cast<frmKarmicAstrologyMain *>(openFilledReading(0));
+    for (auto _ : state) {
+        desktop->fileNames.enqueue(karFilePath());
+        startCounting();
+        input->cmdOpen_Click();
+        settle();
+        stopCounting();
+        state.PauseTiming();
+        newestForm<DisplayForm>()->cmdBack_Click();
+        settle();
+        state.ResumeTiming();
+    }
+    closeReadings();
+}
+
+#ifdef LUMO_BENCH_REPORT_WINDOW
+void OpenReportWindow(benchmark::State &state)
+{
+    frmKarmicAstrologyDisplay *display = showAstrologyReading();
+    for (auto _ : state) {
+        startCounting();
+        auto *report = new frmKarmicAstrologySave(display);
+        report->setModal(true);
+        report->show();
+        settle();
+        stopCounting();
+        state.PauseTiming();
+        report->done(QDialog::Rejected);
+        delete report;
+        settle();
+        state.ResumeTiming();
+    }
+    closeReadings();
+}
+
+// The report window built and its report composed, before it is shown.
+void BuildReport(benchmark::State &state)
+{
+    frmKarmicAstrologyDisplay *display = showAstrologyReading();
+    for (auto _ : state) {
+        startCounting();
+        auto *report = new frmKarmicAstrologySave(display);
+        stopCounting();
+        state.PauseTiming();
+        report->done(QDialog::Rejected);
+        delete report;
+        settle();
+        state.ResumeTiming();
+    }
+    closeReadings();
+}
+
+// Save in the report window: the file dialog answered at once, the file written safely.
+void KarSaveThroughReportWindow(benchmark::State &state)
+{
+    frmKarmicAstrologyDisplay *display = showAstrologyReading();
+    auto *report = new frmKarmicAstrologySave(display);
+    report->setModal(true);
+    report->show();
+    settle();
+    for (auto _ : state) {
+        desktop->fileNames.enqueue(karFilePath());
+        startCounting();
+        report->cmdSave_Click();
+        settle();
+        stopCounting();
+    }
+    report->done(QDialog::Rejected);
+    delete report;
+    closeReadings();
+}
+#endif
+
+void registerBenchmarks()
+{
+    const int iterations = qEnvironmentVariableIntValue("LUMO_BENCH_ITERATIONS");
+    const auto add = [iterations](const std::string &name, auto function) {
+        auto *bench =
+            benchmark::RegisterBenchmark(name.c_str(), [name, function](benchmark::State &state) {
+                function(state);
+                CALLGRIND_DUMP_STATS_AT(name.c_str());
+            });
+        bench->Unit(benchmark::kMicrosecond);
+        if (iterations > 0)
+            bench->Iterations(iterations);
+    };
+    for (int i = 0; i < frmMDI::ReadingCount; ++i) {
+        const std::string reading = ReadingNames[i];
+        add("OpenReading/" + reading, [i](benchmark::State &state) { OpenReading(state, i); });
+        add("Next/" + reading, [i](benchmark::State &state) { Next(state, i); });
+        add("Back/" + reading, [i](benchmark::State &state) { Back(state, i); });
+    }
+#ifdef LUMO_BENCH_REPORT_WINDOW
+    add("OpenReportWindow", OpenReportWindow);
+    add("BuildReport", BuildReport);
+    add("SaveKar/ReportWindow", KarSaveThroughReportWindow);
+#endif
+    add("SaveKar/Codec", KarCodecSave);
+    add("OpenKar/Codec", KarCodecOpen);
+    add("OpenKar/InputForm", KarOpenThroughInputForm);
+}
+
+// One pass through every reading first, so that what Qt creates once per process (fonts,
+// style data, caches) is not charged to the first benchmark.
+void warmUp()
+{
+    for (int i = 0; i < frmMDI::ReadingCount; ++i) {
+        openFilledReading(i)->cmdNext_Click();
+        settle();
+        newestForm<DisplayForm>()->cmdBack_Click();
+        settle();
+    }
+#ifdef LUMO_BENCH_REPORT_WINDOW
+    delete new frmKarmicAstrologySave(showAstrologyReading());
+#endif
+    closeReadings();
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    // The update reminder of the readings writes settings: keep them out of the user's own.
+    QStandardPaths::setTestModeEnabled(true);
+    Testing::ScriptedDesktop scriptedDesktop;
+    desktop = &scriptedDesktop;
+    QTemporaryDir folder;
+    workFolder = &folder;
+
+    installShell();
+    mainWindow()->showForm();
+    settle();
+    warmUp();
+
+    registerBenchmarks();
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+
+    const bool quiet = scriptedDesktop.messages.isEmpty();
+    if (!quiet) {
+        fprintf(stderr, "unexpected messages: %s\n",
+                qPrintable(scriptedDesktop.messageTexts().join(QStringLiteral(" | "))));
+    }
+    return quiet ? 0 : 1;
+}

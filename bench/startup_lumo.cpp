@@ -1,0 +1,16 @@
+// Starts the program as its main does, shows the main window, waits until it is exposed and
+// exits: the whole process is timed against startup_empty.
+#include "app/frmmdi.h"
+#include "app/startup.h"
+#include "startupprobe.h"
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    const std::unique_ptr<Lumo::SingleInstanceLock> lock = Lumo::startProgram(app);
+    if (!lock)
+        return 1;
+    const int result = LumoBench::runUntilExposed(app, Lumo::Forms::loaded<Lumo::frmMDI>());
+    LumoBench::reportPeakRss(argc, argv);
+    return result;
+}
