@@ -1,7 +1,9 @@
 #include "app/frmabout.h"
 #include "app/frmmdi.h"
+#include "app/frmnagscreen2.h"
 #include "readings/astrology/frmkarmicastrologydisplay.h"
 #include "readings/astrology/frmkarmicastrologymain.h"
+#include "readings/astrology/frmkarmicastrologysave.h"
 #include "readings/numerology/frmkarmicdebtnodisplay.h"
 #include "readings/numerology/frmkarmicdebtnumbermain.h"
 #include "readings/numerology/frmkarmiclessionnodisplay.h"
@@ -93,6 +95,18 @@ void tst_Layout::controlsFitTheirWindow_data()
         about->setAttribute(Qt::WA_DeleteOnClose);
         about->show();
         return about;
+    });
+    QTest::newRow("frmKarmicAstrologySave") << std::function<QWidget *()>([=]() -> QWidget * {
+        QWidget *display = reading(0, true)();
+        auto *report = new frmKarmicAstrologySave(display);
+        report->setAttribute(Qt::WA_DeleteOnClose);
+        report->show();
+        return report;
+    });
+    QTest::newRow("frmNagScreen2") << std::function<QWidget *()>([]() -> QWidget * {
+        auto *support = Forms::get<frmNagScreen2>();
+        support->showForm();
+        return support;
     });
 }
 
