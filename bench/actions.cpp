@@ -13,13 +13,9 @@
 #include "forms/inputform.h"
 #include "readings/astrology/frmkarmicastrologydisplay.h"
 #include "readings/astrology/frmkarmicastrologymain.h"
+#include "readings/astrology/frmkarmicastrologysave.h"
 #include "readings/astrology/karfile.h"
 #include "support/scripteddesktop.h"
-
-#if __has_include("readings/astrology/frmkarmicastrologysave.h")
-#include "readings/astrology/frmkarmicastrologysave.h"
-#define LUMO_BENCH_REPORT_WINDOW 1
-#endif
 
 #include <QApplication>
 #include <QBuffer>
@@ -209,7 +205,6 @@ void KarOpenThroughInputForm(benchmark::State &state)
     closeReadings();
 }
 
-#ifdef LUMO_BENCH_REPORT_WINDOW
 void OpenReportWindow(benchmark::State &state)
 {
     frmKarmicAstrologyDisplay *display = showAstrologyReading();
@@ -265,7 +260,6 @@ void KarSaveThroughReportWindow(benchmark::State &state)
     delete report;
     closeReadings();
 }
-#endif
 
 void registerBenchmarks()
 {
@@ -286,11 +280,9 @@ void registerBenchmarks()
         add("Next/" + reading, [i](benchmark::State &state) { Next(state, i); });
         add("Back/" + reading, [i](benchmark::State &state) { Back(state, i); });
     }
-#ifdef LUMO_BENCH_REPORT_WINDOW
     add("OpenReportWindow", OpenReportWindow);
     add("BuildReport", BuildReport);
     add("SaveKar/ReportWindow", KarSaveThroughReportWindow);
-#endif
     add("SaveKar/Codec", KarCodecSave);
     add("OpenKar/Codec", KarCodecOpen);
     add("OpenKar/InputForm", KarOpenThroughInputForm);
@@ -306,9 +298,7 @@ void warmUp()
         newestForm<DisplayForm>()->cmdBack_Click();
         settle();
     }
-#ifdef LUMO_BENCH_REPORT_WINDOW
     delete new frmKarmicAstrologySave(showAstrologyReading());
-#endif
     closeReadings();
 }
 
