@@ -3,6 +3,7 @@
 #include "appshell.h"
 #include "forms/desktop.h"
 #include "frmmdi.h"
+#include "resourceiconengine.h"
 #include "updatereminder.h"
 
 #include <QApplication>
@@ -18,11 +19,8 @@ QString programName()
 
 QIcon programIcon()
 {
-    QIcon icon;
-    for (const int size : {16, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/icons/lumofreetessaray-%1.png").arg(size),
-                     QSize(size, size));
-    return icon;
+    return QIcon(new ResourceIconEngine(QStringLiteral(":/icons/lumofreetessaray-%1.png"),
+                                        {16, 32, 48, 64, 128, 256}));
 }
 
 void installShell()
