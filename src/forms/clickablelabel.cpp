@@ -4,7 +4,7 @@
 
 namespace Lumo {
 
-ClickableLabel::ClickableLabel(QWidget *parent) : QLabel(parent)
+ClickableLabel::ClickableLabel(QWidget *parent) : SizeCachingLabel(parent)
 {
     setCursor(Qt::PointingHandCursor);
     setMouseTracking(true);

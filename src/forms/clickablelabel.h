@@ -1,12 +1,12 @@
 #pragma once
 
-#include <QLabel>
+#include "sizecachinglabel.h"
 
 namespace Lumo {
 
 // A label (or picture) that acts as a link: it emits clicked() when the left button is pressed
 // and released inside it, shows a pointing hand, and reports mouse moves over it.
-class ClickableLabel : public QLabel
+class ClickableLabel : public SizeCachingLabel
 {
     Q_OBJECT
 
