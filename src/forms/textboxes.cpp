@@ -2,9 +2,8 @@
 
 #include "desktop.h"
 
-#include <QClipboard>
-#include <QEvent>
-#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QTextEdit>
@@ -13,50 +12,84 @@ namespace Lumo {
 
 namespace {
 
-void clearClipboard()
+bool isCopyKey(const QKeyEvent *key)
 {
-    QGuiApplication::clipboard()->clear();
+    const bool ctrlInsert =
+        key->key() == Qt::Key_Insert && key->modifiers().testFlag(Qt::ControlModifier);
+    return ctrlInsert || key->matches(QKeySequence::Copy) || key->matches(QKeySequence::SelectAll);
 }
 
-class MouseClipboardClearer : public QObject
+// Qt's own text interaction is switched off: its mouse selection publishes the X11 primary
+// selection and its Copy and Select All shortcuts work even in a read-only box. The selection is
+// kept here instead, through setTextCursor, which never reaches the clipboard.
+template <class Box> class CopyGuard : public QObject
 {
 public:
-    using QObject::QObject;
+    explicit CopyGuard(Box *box) : QObject(box), m_box(box)
+    {
+        box->setTextInteractionFlags(Qt::NoTextInteraction);
+        box->setContextMenuPolicy(Qt::NoContextMenu);
+        box->setAcceptDrops(false);
+        box->viewport()->setCursor(Qt::IBeamCursor);
+        box->installEventFilter(this);
+        box->viewport()->installEventFilter(this);
+    }
 
 protected:
-    bool eventFilter(QObject *, QEvent *event) override
+    bool eventFilter(QObject *watched, QEvent *event) override
     {
         switch (event->type()) {
+        case QEvent::ShortcutOverride:
+        case QEvent::KeyPress:
+            if (watched == m_box && isCopyKey(static_cast<QKeyEvent *>(event))) {
+                event->accept();
+                return true;
+            }
+            break;
         case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonRelease:
-        case QEvent::MouseButtonDblClick:
         case QEvent::MouseMove:
-            clearClipboard();
+        case QEvent::MouseButtonDblClick:
+            if (watched == m_box->viewport())
+                select(event->type(), static_cast<QMouseEvent *>(event));
             break;
         default:
             break;
         }
         return false;
     }
-};
 
-template <class Box> void watch(Box *box)
-{
-    box->viewport()->setMouseTracking(true);
-    box->viewport()->installEventFilter(new MouseClipboardClearer(box));
-    QObject::connect(box, &Box::textChanged, box, &clearClipboard);
-}
+private:
+    void select(QEvent::Type type, const QMouseEvent *mouse)
+    {
+        if (!mouse->buttons().testFlag(Qt::LeftButton))
+            return;
+        QTextCursor cursor = m_box->cursorForPosition(mouse->position().toPoint());
+        if (type == QEvent::MouseButtonPress) {
+            m_anchor = cursor.position();
+        } else if (type == QEvent::MouseMove) {
+            const int position = cursor.position();
+            cursor.setPosition(m_anchor);
+            cursor.setPosition(position, QTextCursor::KeepAnchor);
+        } else {
+            cursor.select(QTextCursor::WordUnderCursor);
+        }
+        m_box->setTextCursor(cursor);
+    }
+
+    Box *m_box;
+    int m_anchor = 0;
+};
 
 } // namespace
 
-void clearClipboardOnUse(QPlainTextEdit *box)
+void preventCopying(QPlainTextEdit *box)
 {
-    watch(box);
+    new CopyGuard<QPlainTextEdit>(box);
 }
 
-void clearClipboardOnUse(QTextEdit *box)
+void preventCopying(QTextEdit *box)
 {
-    watch(box);
+    new CopyGuard<QTextEdit>(box);
 }
 
 void showReadingText(QPlainTextEdit *box, const QString &text)

@@ -6,10 +6,12 @@ class QTextEdit;
 
 namespace Lumo {
 
-// Empties the system clipboard whenever the box's text changes and at every press, move,
-// release and click of the mouse over it, so reading texts cannot be copied out.
-void clearClipboardOnUse(QPlainTextEdit *box);
-void clearClipboardOnUse(QTextEdit *box);
+// Keeps a read-only box's text inside the program without touching the system clipboard: the
+// user can still scroll and select with the mouse, but Copy (Ctrl+C, Ctrl+Insert), Select All,
+// the context menu and dragging do nothing, and a selection never becomes the X11 primary
+// selection. What other programs put on the clipboard stays there.
+void preventCopying(QPlainTextEdit *box);
+void preventCopying(QTextEdit *box);
 
 // Shows a reading text built with CR LF line breaks, with the caret at its start.
 void showReadingText(QPlainTextEdit *box, const QString &text);

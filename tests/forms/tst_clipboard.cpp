@@ -3,7 +3,9 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QMdiArea>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QStandardPaths>
@@ -12,8 +14,8 @@ using namespace Lumo;
 using namespace Lumo::Testing;
 using namespace Lumo::Testing::FormsFixture;
 
-// The reading text boxes empty the system clipboard whenever they are used, so that a reading
-// cannot be copied out of the program.
+// A reading's text cannot be copied out of the program, yet whatever other programs put on the
+// clipboard (or the X11 primary selection) stays there, whatever the user does in our boxes.
 class tst_Clipboard : public QObject
 {
     Q_OBJECT
@@ -23,15 +25,33 @@ private Q_SLOTS:
     void cleanup();
     void cleanupTestCase();
 
-    void usingAReadingTextBoxEmptiesTheClipboard_data();
-    void usingAReadingTextBoxEmptiesTheClipboard();
-    void otherControlsLeaveTheClipboardAlone();
+    void readingBoxesLeaveTheClipboardAlone_data();
+    void readingBoxesLeaveTheClipboardAlone();
+    void mouseSelectsWithoutCopying();
+    void readingBoxesOfferNoContextMenu();
 
 private:
     ScriptedDesktop m_desktop;
 };
 
 static const QString Copied = QStringLiteral("copied in another program");
+static const QString Selected = QStringLiteral("selected in another program");
+
+static void fillClipboard()
+{
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    clipboard->setText(Copied);
+    if (clipboard->supportsSelection())
+        clipboard->setText(Selected, QClipboard::Selection);
+}
+
+static void verifyClipboardUntouched()
+{
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    QCOMPARE(clipboard->text(), Copied);
+    if (clipboard->supportsSelection())
+        QCOMPARE(clipboard->text(QClipboard::Selection), Selected);
+}
 
 // A box may lie below the visible part of the workspace: scroll down to it, as a user would.
 static void scrollIntoView(QWidget *widget)
@@ -42,6 +62,20 @@ static void scrollIntoView(QWidget *widget)
         if (widget->visibleRegion().boundingRect().height() >= widget->height() / 2)
             return;
     }
+}
+
+static QPlainTextEdit *readingBox(int reading, const QString &boxName)
+{
+    DisplayForm *display = openDisplayForm(reading);
+    auto *box = display ? display->findChild<QPlainTextEdit *>(boxName) : nullptr;
+    if (box)
+        scrollIntoView(box->viewport());
+    return box;
+}
+
+static QPoint visibleCentre(QWidget *widget)
+{
+    return widget->visibleRegion().boundingRect().center();
 }
 
 void tst_Clipboard::initTestCase()
@@ -62,7 +96,7 @@ void tst_Clipboard::cleanupTestCase()
     flushDeletes();
 }
 
-void tst_Clipboard::usingAReadingTextBoxEmptiesTheClipboard_data()
+void tst_Clipboard::readingBoxesLeaveTheClipboardAlone_data()
 {
     QTest::addColumn<int>("reading");
     QTest::addColumn<QString>("boxName");
@@ -73,60 +107,81 @@ void tst_Clipboard::usingAReadingTextBoxEmptiesTheClipboard_data()
                                                   {KarmicLesson, "txtDisplay"}};
     const char *readings[] = {"astrology", "debt", "lesson"};
     for (const auto &[reading, box] : boxes) {
-        for (const char *action : {"move", "press", "release", "double click", "text change"}) {
+        for (const char *action : {"move", "drag select", "double click", "Ctrl+A Ctrl+C",
+                                   "Ctrl+Insert", "new reading text"}) {
             QTest::addRow("%s %s %s", readings[reading], qPrintable(box), action)
                 << reading << box << QString(action);
         }
     }
 }
 
-void tst_Clipboard::usingAReadingTextBoxEmptiesTheClipboard()
+void tst_Clipboard::readingBoxesLeaveTheClipboardAlone()
 {
     QFETCH(int, reading);
     QFETCH(QString, boxName);
     QFETCH(QString, action);
 
-    DisplayForm *display = openDisplayForm(reading);
-    QVERIFY(display);
-    auto *box = display->findChild<QPlainTextEdit *>(boxName);
+    QPlainTextEdit *box = readingBox(reading, boxName);
     QVERIFY(box);
     QWidget *surface = box->viewport();
-    scrollIntoView(surface);
-    const QPoint inside = surface->visibleRegion().boundingRect().center();
-    QVERIFY(surface->visibleRegion().contains(inside));
-    // The pointer comes from elsewhere; a press comes before its release.
-    QTest::mouseMove(mainWindow()->startPanel()->parentWidget(), QPoint(1, 1));
-    if (action == "release")
-        QTest::mousePress(surface, Qt::LeftButton, {}, inside);
+    const QPoint inside = visibleCentre(surface);
+    fillClipboard();
 
-    QGuiApplication::clipboard()->setText(Copied);
-    QCOMPARE(QGuiApplication::clipboard()->text(), Copied);
-
-    if (action == "move")
+    if (action == "move") {
         QTest::mouseMove(surface, inside);
-    else if (action == "press")
-        QTest::mousePress(surface, Qt::LeftButton, {}, inside);
-    else if (action == "release")
+    } else if (action == "drag select") {
+        QTest::mousePress(surface, Qt::LeftButton, {}, QPoint(2, 2));
+        QTest::mouseMove(surface, inside);
         QTest::mouseRelease(surface, Qt::LeftButton, {}, inside);
-    else if (action == "double click")
+    } else if (action == "double click") {
         QTest::mouseDClick(surface, Qt::LeftButton, {}, inside);
-    else
+    } else if (action == "Ctrl+A Ctrl+C") {
+        box->setFocus();
+        QTest::keySequence(box, QKeySequence::SelectAll);
+        QTest::keySequence(box, QKeySequence::Copy);
+        QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
+    } else if (action == "Ctrl+Insert") {
+        box->setFocus();
+        box->selectAll();
+        QTest::keyClick(box, Qt::Key_Insert, Qt::ControlModifier);
+    } else {
         box->appendPlainText("more");
+    }
 
-    QCOMPARE(QGuiApplication::clipboard()->text(), QString());
+    verifyClipboardUntouched();
 }
 
-void tst_Clipboard::otherControlsLeaveTheClipboardAlone()
+// The selection still works for the eye (and for printing a selection), it just goes nowhere.
+void tst_Clipboard::mouseSelectsWithoutCopying()
 {
-    DisplayForm *display = openDisplayForm(KarmicDebt);
-    QVERIFY(display);
-    QGuiApplication::clipboard()->setText(Copied);
+    QPlainTextEdit *box = readingBox(Astrology, "txtNorthDesc");
+    QVERIFY(box);
+    QWidget *surface = box->viewport();
+    fillClipboard();
 
-    QTest::mouseMove(display->findChild<QWidget *>("lblFullBrand"));
-    QTest::mouseClick(button(display, "cmdback"), Qt::LeftButton);
-    flushDeletes();
+    QTest::mousePress(surface, Qt::LeftButton, {}, QPoint(4, 4));
+    QTest::mouseMove(surface, visibleCentre(surface));
+    QTest::mouseRelease(surface, Qt::LeftButton, {}, visibleCentre(surface));
 
-    QCOMPARE(QGuiApplication::clipboard()->text(), Copied);
+    const QTextCursor selection = box->textCursor();
+    QVERIFY(selection.hasSelection());
+    QCOMPARE(selection.selectionStart(), 0);
+    QVERIFY(selection.selectedText().size() > 10);
+    verifyClipboardUntouched();
+}
+
+void tst_Clipboard::readingBoxesOfferNoContextMenu()
+{
+    QPlainTextEdit *box = readingBox(KarmicDebt, "txtDisplay");
+    QVERIFY(box);
+    box->selectAll();
+    const QPoint inside = visibleCentre(box->viewport());
+    QContextMenuEvent request(QContextMenuEvent::Mouse, inside,
+                              box->viewport()->mapToGlobal(inside));
+    QApplication::sendEvent(box->viewport(), &request);
+
+    QVERIFY(!QApplication::activePopupWidget());
+    QVERIFY(box->findChildren<QMenu *>().isEmpty());
 }
 
 QTEST_MAIN(tst_Clipboard)

@@ -12,8 +12,8 @@ frmKarmicAstrologyDisplay::frmKarmicAstrologyDisplay()
 {
     ui.setupUi(this);
     connectDisplayControls();
-    clearClipboardOnUse(ui.txtNorthDesc);
-    clearClipboardOnUse(ui.txtSouthDesc);
+    preventCopying(ui.txtNorthDesc);
+    preventCopying(ui.txtSouthDesc);
     connect(ui.cmdPrint, &QPushButton::clicked, this, &frmKarmicAstrologyDisplay::cmdprint_Click);
     connect(ui.mnuPrint, &QAction::triggered, this, &frmKarmicAstrologyDisplay::mnuPrint_Click);
 }

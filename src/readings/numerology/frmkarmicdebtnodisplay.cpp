@@ -9,7 +9,7 @@ frmKarmicDebtNoDisplay::frmKarmicDebtNoDisplay()
 {
     ui.setupUi(this);
     connectDisplayControls();
-    clearClipboardOnUse(ui.txtDisplay);
+    preventCopying(ui.txtDisplay);
     connect(ui.cmdprint, &QPushButton::clicked, this, &frmKarmicDebtNoDisplay::cmdprint_Click);
 }
 

@@ -9,7 +9,7 @@ frmKarmicLessionNoDisplay::frmKarmicLessionNoDisplay()
 {
     ui.setupUi(this);
     connectDisplayControls();
-    clearClipboardOnUse(ui.txtDisplay);
+    preventCopying(ui.txtDisplay);
     connect(ui.cmdprint, &QPushButton::clicked, this, &frmKarmicLessionNoDisplay::cmdprint_Click);
 }
 
