@@ -12,6 +12,29 @@
 
 namespace Lumo {
 
+namespace {
+
+const QString OnlyLettersMessage = QStringLiteral("Please Enter only Letters");
+
+// The single name box holds the letters A to Z and spaces, as capitals, whichever way the text
+// came in; a ".kar" file could not keep any other character.
+std::optional<QString> singleNameText(const QString &text)
+{
+    for (const QChar c : text) {
+        if (!isAsciiLetter(c.unicode()) && c != u' ')
+            return std::nullopt;
+    }
+    return text.toUpper();
+}
+
+// The numerology name boxes take any text, with its letters as capitals.
+std::optional<QString> numerologyNameText(const QString &text)
+{
+    return text.toUpper();
+}
+
+} // namespace
+
 InputForm::InputForm(const InputFormSettings &settings) : m_settings(settings) {}
 
 void InputForm::connectInputControls()
@@ -24,8 +47,15 @@ void InputForm::connectInputControls()
     txtMiddleName = findChild<QLineEdit *>(QStringLiteral("txtMiddleName"));
     txtLastName = findChild<QLineEdit *>(QStringLiteral("txtLastName"));
 
-    if (txtName)
+    if (txtName) {
         KeyPressFilter::install(txtName, [this](int &key) { txtName_KeyPress(key); });
+        EditedTextFilter::install(txtName, singleNameText,
+                                  [this] { showInformation(this, OnlyLettersMessage); });
+    }
+    for (QLineEdit *box : {txtFirstName, txtMiddleName, txtLastName}) {
+        if (box)
+            EditedTextFilter::install(box, numerologyNameText);
+    }
     if (txtFirstName)
         KeyPressFilter::install(txtFirstName, [this](int &key) { txtFirstName_KeyPress(key); });
     if (txtMiddleName)
@@ -93,7 +123,7 @@ void InputForm::txtName_KeyPress(int &KeyAscii)
     }
     if (KeyAscii == ' ' || KeyAscii == '\r' || KeyAscii == '\b')
         return;
-    showInformation(this, QStringLiteral("Please Enter only Letters"));
+    showInformation(this, OnlyLettersMessage);
     KeyAscii = 0;
 }
 

@@ -2,7 +2,10 @@
 
 #include <QObject>
 
+#include <QString>
+
 #include <functional>
+#include <optional>
 
 class QLineEdit;
 
@@ -26,6 +29,28 @@ private:
 
     QLineEdit *m_box;
     Handler m_handler;
+};
+
+// Holds text that reaches a line edit by any route other than a typed key (pasted, dropped,
+// committed by an input method) to the same rule as typing. The rule gets the box's whole new text
+// and returns it as it should stand, or nothing to refuse it: then the box goes back to the text
+// it had before the edit and the refusal handler runs once.
+class EditedTextFilter : public QObject
+{
+public:
+    using Rule = std::function<std::optional<QString>(const QString &text)>;
+    using Refusal = std::function<void()>;
+
+    static void install(QLineEdit *box, Rule rule, Refusal refused = {});
+
+private:
+    EditedTextFilter(QLineEdit *box, Rule rule, Refusal refused);
+    void textEdited();
+
+    QLineEdit *m_box;
+    Rule m_rule;
+    Refusal m_refused;
+    QString m_acceptedText;
 };
 
 // Key rules of the name boxes.

@@ -1,5 +1,6 @@
 #include "forms/formsfixture.h"
 #include "support/scripteddesktop.h"
+#include "support/textentry.h"
 
 #include <QAction>
 #include <QApplication>
@@ -28,6 +29,8 @@ private Q_SLOTS:
     void validateEntry();
     void singleNameBoxTakesLettersOnly_data();
     void singleNameBoxTakesLettersOnly();
+    void nameBoxesTakeEveryRouteAsTyping_data();
+    void nameBoxesTakeEveryRouteAsTyping();
     void numerologyNameBoxesOnlyUpperCase_data();
     void numerologyNameBoxesOnlyUpperCase();
     void tabOrder_data();
@@ -399,6 +402,55 @@ void tst_InputForms::singleNameBoxTakesLettersOnly()
     QTest::keyClick(box, Qt::Key_Return);
     QCOMPARE(box->text(), QString("ANN LE"));
     QVERIFY(m_desktop.messages.isEmpty());
+}
+
+void tst_InputForms::nameBoxesTakeEveryRouteAsTyping_data()
+{
+    QTest::addColumn<TextRoute>("route");
+    QTest::addColumn<int>("reading");
+    QTest::addColumn<QString>("entered");
+    QTest::addColumn<QString>("expected"); // after "ANN " was typed
+    QTest::addColumn<bool>("refused");
+
+    for (TextRoute route : {TextRoute::Paste, TextRoute::Drop, TextRoute::InputMethod}) {
+        const auto row = [route](const char *what) -> QTestData & {
+            return QTest::addRow("%s, %s", routeName(route), what) << route;
+        };
+        row("single name, small letters") << int(Astrology) << "lee"
+                                          << "ANN LEE" << false;
+        row("single name, accent") << int(Soulmate) << "Zoë"
+                                   << "ANN " << true;
+        row("single name, digits") << int(Spiritual) << "7 up"
+                                   << "ANN " << true;
+        row("numerology, accent") << int(KarmicDebt) << "zoë"
+                                  << "ANN ZOË" << false;
+        row("numerology, punctuation") << int(KarmicLesson) << "o'neil-2"
+                                       << "ANN O'NEIL-2" << false;
+    }
+}
+
+// Text that is pasted, dropped or committed by an input method gives the result typing would.
+void tst_InputForms::nameBoxesTakeEveryRouteAsTyping()
+{
+    QFETCH(int, reading);
+    QFETCH(TextRoute, route);
+    QFETCH(QString, entered);
+    QFETCH(QString, expected);
+    QFETCH(bool, refused);
+
+    InputForm *form = openInputForm(reading);
+    QLineEdit *box = form->txtName ? form->txtName : form->txtFirstName;
+    box->setFocus();
+    QTest::keyClicks(box, "ann ");
+    m_desktop.messages.clear();
+
+    enterText(box, route, entered);
+
+    QCOMPARE(box->text(), expected);
+    QCOMPARE(m_desktop.messageTexts(),
+             refused ? QStringList("Please Enter only Letters") : QStringList());
+    if (!refused)
+        QCOMPARE(box->cursorPosition(), expected.size());
 }
 
 void tst_InputForms::numerologyNameBoxesOnlyUpperCase_data()

@@ -4,6 +4,14 @@ namespace Lumo {
 
 namespace {
 
+// A letter with an accent or other mark stands for its base letter: É for E, Ö for O.
+QChar baseLetter(QChar c)
+{
+    while (c.decompositionTag() == QChar::Canonical)
+        c = c.decomposition().front();
+    return c;
+}
+
 bool isVowel(QChar c)
 {
     return c == u'A' || c == u'E' || c == u'I' || c == u'O' || c == u'U';
@@ -13,6 +21,7 @@ bool isVowel(QChar c)
 
 int letterValue(QChar c)
 {
+    c = baseLetter(c);
     if (c < u'A' || c > u'Z')
         return 0;
     return (c.unicode() - u'A') % 9 + 1;
@@ -27,7 +36,8 @@ NameNumbers nameNumbers(const QString &fullName)
 {
     NameNumbers numbers;
     qint64 yTotal = 0;
-    for (const QChar c : fullName) {
+    for (const QChar letter : fullName) {
+        const QChar c = baseLetter(letter);
         const int value = letterValue(c);
         numbers.destiny += value;
         if (isVowel(c))

@@ -7,7 +7,8 @@
 namespace Lumo {
 
 // Numerology value of a letter: 1..9 for the capitals "A".."Z" (A=1 ... I=9, J=1 ... R=9,
-// S=1 ... Z=8); 0 for every other character, lower-case letters included.
+// S=1 ... Z=8), a capital with an accent or other mark counting as its base letter (É as E);
+// 0 for every other character, lower-case letters included.
 int letterValue(QChar c);
 
 // First, middle and last name, each trimmed, joined without separator.

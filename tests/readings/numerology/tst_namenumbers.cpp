@@ -34,7 +34,12 @@ void tst_NameNumbers::letterValue_data()
     QTest::newRow("after Z") << QChar(u'[') << 0;
     QTest::newRow("lower case") << QChar(u'a') << 0;
     QTest::newRow("digit") << QChar(u'1') << 0;
-    QTest::newRow("accented capital") << QChar(u'\u00C9') << 0;
+    // A marked capital counts as its base letter; a marked small letter stays worth nothing.
+    QTest::newRow("E acute") << QChar(u'\u00C9') << 5;
+    QTest::newRow("O diaeresis") << QChar(u'\u00D6') << 6;
+    QTest::newRow("Y acute") << QChar(u'\u00DD') << 7;
+    QTest::newRow("small e acute") << QChar(u'\u00E9') << 0;
+    QTest::newRow("O stroke, no base letter") << QChar(u'\u00D8') << 0;
 }
 
 void tst_NameNumbers::letterValue()
@@ -82,6 +87,9 @@ void tst_NameNumbers::nameNumbers_data()
     QTest::newRow("lower case worth nothing") << "AnN"
                                               << ""
                                               << "lee" << qint64(6) << qint64(1) << qint64(5);
+    QTest::newRow("marked vowels are vowels")
+        << QString::fromUtf8("ZOË") << "" << QString::fromUtf8("ÝNN") << qint64(36) << qint64(11)
+        << qint64(25);
     QTest::newRow("lower-case y is no vowel") << "LyNN"
                                               << ""
                                               << "" << qint64(13) << qint64(0) << qint64(13);

@@ -7,9 +7,11 @@
 #include "readings/numerology/karmiclessons.h"
 #include "support/readingfixture.h"
 #include "support/scripteddesktop.h"
+#include "support/textentry.h"
 
 #include <QFile>
 #include <QProcess>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -26,11 +28,15 @@ private Q_SLOTS:
     void debtReading_data();
     void debtReading();
     void lessonReading();
+    void pastedNamesReadAsTyped_data();
+    void pastedNamesReadAsTyped();
     void backAndNextShowTheSameReadingAfresh();
     void printsTheReadingToPdf();
     void cancelledPrintPrintsNothing();
 
 private:
+    static QString readingOf(int reading, const std::function<void(QLineEdit *, QString)> &enter,
+                             const QString &first, const QString &last);
     static QString shown(const QString &crlfText)
     {
         return QString(crlfText).replace(CrLf, QStringLiteral("\n"));
@@ -107,6 +113,70 @@ void tst_NumerologyReadings::lessonReading()
     QVERIFY(text.startsWith(QStringLiteral("Your Karmic Lesson Number is:  3 7\n\n")));
     QVERIFY(text.contains(QStringLiteral("\n3\n") + karmicLessonDescription(3) +
                           QStringLiteral("\n7\n") + karmicLessonDescription(7)));
+}
+
+// The reading text shown for a name entered into the first and last name boxes.
+QString tst_NumerologyReadings::readingOf(int reading,
+                                          const std::function<void(QLineEdit *, QString)> &enter,
+                                          const QString &first, const QString &last)
+{
+    ReadingFixture fixture;
+    ScriptedDesktop desktop;
+    fixture.mainWindow()->OpenReading(reading);
+    auto *input = reading == 1 ? static_cast<InputForm *>(Forms::get<frmKarmicDebtNumberMain>())
+                               : Forms::get<frmKarmicLessonNumberMain>();
+    enter(input->txtFirstName, first);
+    enter(input->txtLastName, last);
+    QTest::mouseClick(input->findChild<QPushButton *>("cmdNext"), Qt::LeftButton);
+    QString text;
+    if (auto *debt = Forms::loaded<frmKarmicDebtNoDisplay>())
+        text = debt->ui.txtDisplay->toPlainText();
+    if (auto *lesson = Forms::loaded<frmKarmicLessionNoDisplay>())
+        text = lesson->ui.txtDisplay->toPlainText();
+    return text;
+}
+
+void tst_NumerologyReadings::pastedNamesReadAsTyped_data()
+{
+    QTest::addColumn<int>("reading");
+    QTest::addColumn<TextRoute>("route");
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("last");
+    QTest::addColumn<QString>("typedFirst");
+    QTest::addColumn<QString>("typedLast");
+
+    for (TextRoute route : {TextRoute::Paste, TextRoute::Drop, TextRoute::InputMethod}) {
+        for (int reading : {1, 2}) {
+            const char *name = reading == 1 ? "debt" : "lesson";
+            QTest::addRow("%s, %s, small letters", name, routeName(route))
+                << reading << route << "ann"
+                << "lee"
+                << "ANN"
+                << "LEE";
+            QTest::addRow("%s, %s, accents", name, routeName(route)) << reading << route << "Zoë"
+                                                                     << "Núñez"
+                                                                     << "ZOE"
+                                                                     << "NUNEZ";
+        }
+    }
+}
+
+void tst_NumerologyReadings::pastedNamesReadAsTyped()
+{
+    QFETCH(int, reading);
+    QFETCH(TextRoute, route);
+    QFETCH(QString, first);
+    QFETCH(QString, last);
+    QFETCH(QString, typedFirst);
+    QFETCH(QString, typedLast);
+
+    const QString typed = readingOf(reading, &ReadingFixture::typeName, typedFirst, typedLast);
+    const QString entered = readingOf(
+        reading, [route](QLineEdit *box, const QString &text) { enterText(box, route, text); },
+        first, last);
+
+    QVERIFY(!typed.isEmpty());
+    QCOMPARE(entered, typed);
 }
 
 void tst_NumerologyReadings::backAndNextShowTheSameReadingAfresh()
