@@ -4,12 +4,35 @@
 #include "common/vendorpages.h"
 
 #include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
 #include <QPrinter>
+#include <QSettings>
+#include <QStandardPaths>
 
 namespace Lumo {
 
 namespace {
+
 Desktop *installedDesktop = nullptr;
+
+const QString LastFolderKey = QStringLiteral("Settings/LastFolder");
+
+QString fileDialogFolder()
+{
+    const QString last = QSettings().value(LastFolderKey).toString();
+    if (!last.isEmpty() && QFileInfo(last).isDir())
+        return last;
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+
+QString rememberFolder(const QString &chosenFile)
+{
+    if (!chosenFile.isEmpty())
+        QSettings().setValue(LastFolderKey, QFileInfo(chosenFile).absolutePath());
+    return chosenFile;
+}
+
 } // namespace
 
 Desktop &Desktop::instance()
@@ -34,7 +57,9 @@ QMessageBox::StandardButton SystemDesktop::message(QWidget *parent, const QStrin
 static QString runFileDialog(QWidget *parent, const FileDialogRequest &request,
                              QFileDialog::AcceptMode mode)
 {
-    QFileDialog dialog(parent, request.title, QString(), request.filter);
+    QFileDialog dialog(parent, request.title, request.folder, request.filter);
+    if (!request.suggestedName.isEmpty())
+        dialog.selectFile(QDir(request.folder).filePath(request.suggestedName));
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                        : QFileDialog::AnyFile);
@@ -73,6 +98,18 @@ void SystemDesktop::openUrl(const QUrl &url)
 QDate SystemDesktop::today()
 {
     return QDate::currentDate();
+}
+
+QString askOpenFileName(QWidget *parent, FileDialogRequest request)
+{
+    request.folder = fileDialogFolder();
+    return rememberFolder(Desktop::instance().openFileName(parent, request));
+}
+
+QString askSaveFileName(QWidget *parent, FileDialogRequest request)
+{
+    request.folder = fileDialogFolder();
+    return rememberFolder(Desktop::instance().saveFileName(parent, request));
 }
 
 void showInformation(QWidget *parent, const QString &text)

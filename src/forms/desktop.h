@@ -12,13 +12,16 @@ class QWidget;
 
 namespace Lumo {
 
-// What a file dialog asks for: title, filter, default suffix and options.
+// What a file dialog asks for: title, filter, default suffix and options, the folder it starts
+// in and the file name it suggests.
 struct FileDialogRequest
 {
-    QString title;
-    QString filter;
-    QString defaultSuffix;
-    QFileDialog::Options options;
+    QString title{};
+    QString filter{};
+    QString defaultSuffix{};
+    QFileDialog::Options options{};
+    QString folder{};
+    QString suggestedName{};
 };
 
 // Everything modal or outside the program that a test must be able to answer: message boxes,
@@ -62,6 +65,12 @@ public:
     void openUrl(const QUrl &url) override;
     QDate today() override;
 };
+
+// Ask for a file to open or to save through the desktop. The dialogs start in the folder of the
+// last file chosen in either of them, or in the user's Documents folder the first time; the
+// folder is kept in the settings.
+QString askOpenFileName(QWidget *parent, FileDialogRequest request);
+QString askSaveFileName(QWidget *parent, FileDialogRequest request);
 
 // Shorthands for the message boxes of the reading forms: OK button, titled with the program's
 // title.

@@ -15,8 +15,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
-    const Lumo::KarFields fields = Lumo::readKarFile(buffer);
-    Q_UNUSED(fields);
+    const std::optional<Lumo::KarFields> fields = Lumo::readKarFile(buffer);
+    // An accepted file always has a name, and it holds no control characters.
+    if (fields && fields->name.isEmpty())
+        __builtin_trap();
 
     const QString text = QString::fromLatin1(bytes);
     const QString decoded = Lumo::ShiftDecode(text);

@@ -58,37 +58,39 @@ void frmKarmicAstrologyMain::cmdNext_Click()
     setStartPanelVisible(false);
 }
 
-// A list keeps its selection when it has no entry equal to the text.
-static void selectEntry(QComboBox *list, const QString &text)
-{
-    const int index = list->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    if (index >= 0)
-        list->setCurrentIndex(index);
-}
-
 void frmKarmicAstrologyMain::cmdOpen_Click()
 {
-    const FileDialogRequest request{QStringLiteral("Select the source file"),
-                                    QStringLiteral("Lumo Free Karmic Astrology (*.kar)"),
-                                    QStringLiteral("kar"),
-                                    {}};
-    const QString fileName = Desktop::instance().openFileName(this, request);
-    if (fileName.isEmpty())
-        return;
-    if (!isKarFileName(fileName)) {
+    const FileDialogRequest request{.title = QStringLiteral("Select the source file"),
+                                    .filter = QStringLiteral("Lumo Free Karmic Astrology (*.kar)"),
+                                    .defaultSuffix = QStringLiteral("kar")};
+    const QString fileName = askOpenFileName(this, request);
+    if (!fileName.isEmpty())
+        openKarFile(fileName);
+}
+
+// Only a saved reading is taken: four lines, a name, and a day, month and year that the lists
+// hold. Anything else is refused before the form changes, so a wrong file never shows the
+// reading of another date.
+void frmKarmicAstrologyMain::openKarFile(const QString &fileName)
+{
+    std::optional<KarFields> fields;
+    QFile file(fileName);
+    if (isKarFileName(fileName) && file.open(QIODevice::ReadOnly))
+        fields = readKarFile(file);
+    const auto entry = [](const QComboBox *list, const QString &text) {
+        return list->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    };
+    const int day = fields ? entry(cboDate, fields->day) : -1;
+    const int month = fields ? entry(cboMonth, fields->monthName) : -1;
+    const int year = fields ? entry(cboYear, fields->year) : -1;
+    if (day < 0 || month < 0 || year < 0) {
         showCritical(this, QStringLiteral("Please Check The File."));
         return;
     }
-
-    // A file that cannot be read gives empty fields, which the usual checks of Next report.
-    KarFields fields;
-    QFile file(fileName);
-    if (file.open(QIODevice::ReadOnly))
-        fields = readKarFile(file);
-    txtName->setText(fields.name);
-    selectEntry(cboDate, fields.day);
-    selectEntry(cboMonth, fields.monthName);
-    selectEntry(cboYear, fields.year);
+    txtName->setText(fields->name);
+    cboDate->setCurrentIndex(day);
+    cboMonth->setCurrentIndex(month);
+    cboYear->setCurrentIndex(year);
     cmdNext_Click();
 }
 

@@ -13,8 +13,11 @@ public:
     frmKarmicAstrologyMain();
 
     void cmdNext_Click() override;
-    // Reads a saved ".kar" file back into the name and the lists and runs the reading.
+    // Asks for a saved ".kar" file and opens it.
     void cmdOpen_Click();
+    // Reads a saved ".kar" file back into the name and the lists and runs the reading; a file
+    // that is not a saved reading is refused with a message and changes nothing.
+    void openKarFile(const QString &fileName);
 
     Ui::frmKarmicAstrologyMain ui;
 

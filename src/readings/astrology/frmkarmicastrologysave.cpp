@@ -12,6 +12,7 @@
 
 #include <QComboBox>
 #include <QPrinter>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QScreen>
 
@@ -71,7 +72,7 @@ frmKarmicAstrologySave::frmKarmicAstrologySave(QWidget *parent) : QDialog(parent
             &frmKarmicAstrologySave::lblCobrand_Click);
     connect(ui.lblFullBrand, &ClickableLabel::clicked, this,
             &frmKarmicAstrologySave::lblFullBrand_Click);
-    clearClipboardOnUse(ui.RTB);
+    preventCopying(ui.RTB);
     Form_Load();
 }
 
@@ -122,22 +123,33 @@ void frmKarmicAstrologySave::Form_Unload()
         display->showForm();
 }
 
+// The reading's name as a file name: characters that cannot stand in a file name become spaces.
+static QString suggestedFileName(const QString &name)
+{
+    static const QRegularExpression notInFileNames(QStringLiteral(R"([\\/:*?"<>|[:cntrl:]])"));
+    const QString base = QString(name).replace(notInFileNames, QStringLiteral(" ")).trimmed();
+    return base.isEmpty() ? QString() : base + QStringLiteral(".kar");
+}
+
 // The file is written whole or not at all: an existing file stays as it was when writing fails.
 void frmKarmicAstrologySave::cmdSave_Click()
 {
-    const FileDialogRequest request{KarFileTitle, KarFileFilter, QStringLiteral("kar"), {}};
-    const QString fileName = Desktop::instance().saveFileName(this, request);
+    const NodeReadingData &reading = NodeReading();
+    const FileDialogRequest request{.title = KarFileTitle,
+                                    .filter = KarFileFilter,
+                                    .defaultSuffix = QStringLiteral("kar"),
+                                    .suggestedName = suggestedFileName(reading.name)};
+    const QString fileName = askSaveFileName(this, request);
     if (fileName.isEmpty())
         return;
 
-    const NodeReadingData &reading = NodeReading();
     const QByteArray bytes =
         encodeKarFile(reading.name, reading.day, reading.monthName, reading.year);
     QSaveFile file(fileName);
     const bool saved =
         file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
     if (!saved)
-        showCritical(this, QStringLiteral("The file could not be saved."));
+        showCritical(this, QStringLiteral("The file could not be saved.\n") + file.errorString());
 }
 
 // Prints the selected part of the report when there is one, otherwise all of it, with its

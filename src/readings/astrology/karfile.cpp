@@ -16,7 +16,7 @@ constexpr int KarFieldCount = 4;
 
 // A field longer than MaxLineBytes is cut there, and the rest of its line is skipped. No more
 // than MaxFileBytes are read at all, so a wrong file cannot hang the program or fill memory: a
-// line that runs past that budget simply ends it, and the fields after it stay empty.
+// line that runs past that budget simply ends it, and the lines after it are missing.
 constexpr qsizetype MaxLineBytes = 4096;
 constexpr qsizetype MaxFileBytes = 64 * 1024;
 
@@ -56,6 +56,7 @@ qsizetype lineEndLength(QByteArrayView text, qsizetype position)
     return crLf ? 2 : 1;
 }
 
+// Up to maxLines decoded lines; fewer when the text ends first.
 QStringList decodedLines(QByteArrayView text, int maxLines)
 {
     QStringList lines;
@@ -65,7 +66,6 @@ QStringList decodedLines(QByteArrayView text, int maxLines)
         lines.append(ShiftDecode(QString::fromLatin1(line)));
         text = text.sliced(end + lineEndLength(text, end));
     }
-    lines.resize(maxLines);
     return lines;
 }
 
@@ -77,12 +77,19 @@ QByteArray encodeKarFile(const QString &name, int day, const QString &monthName,
            encodedLine(QString::number(year));
 }
 
-KarFields readKarFile(QIODevice &device)
+std::optional<KarFields> readKarFile(QIODevice &device)
 {
     // Only the first four lines are fields; a fifth line and anything after it are ignored.
     const QByteArray head = readAtMost(device, MaxFileBytes);
     const QStringList lines = decodedLines(head, KarFieldCount);
-    return {lines[0], lines[1], lines[2], lines[3]};
+    if (lines.size() < KarFieldCount)
+        return std::nullopt;
+    const QString &name = lines[0];
+    const bool hasControl = std::any_of(
+        name.begin(), name.end(), [](QChar c) { return c.category() == QChar::Other_Control; });
+    if (name.isEmpty() || hasControl)
+        return std::nullopt;
+    return KarFields{name, lines[1], lines[2], lines[3]};
 }
 
 bool isKarFileName(const QString &fileName)

@@ -4,6 +4,8 @@
 #include <QIODevice>
 #include <QString>
 
+#include <optional>
+
 namespace Lumo {
 
 // The four fields of a ".kar" file, decoded back into plain text.
@@ -20,11 +22,12 @@ struct KarFields
 // do not survive the shift and are dropped.
 QByteArray encodeKarFile(const QString &name, int day, const QString &monthName, int year);
 
-// Reads a ".kar" file from the current position of the device: up to five lines, of which the
-// first four are the fields (ShiftDecode of the Latin-1 line) and the fifth is ignored. A line
-// ends at CR LF, a lone LF or a lone CR; missing lines give empty fields. The read is bounded,
-// so a huge or binary file chosen by mistake only yields fields that match nothing.
-KarFields readKarFile(QIODevice &device);
+// Reads a ".kar" file from the current position of the device: the first four lines are the
+// fields (ShiftDecode of the Latin-1 line); anything after them is ignored. A line ends at CR LF,
+// a lone LF or a lone CR. Gives nothing when the file has fewer than four lines or its name is
+// empty or holds control characters, so a file that is not a saved reading is refused as a
+// whole. The read is bounded, so a huge or binary file chosen by mistake cannot hang the program.
+std::optional<KarFields> readKarFile(QIODevice &device);
 
 // True when the last three characters of the name are exactly "kar" (case-sensitive).
 bool isKarFileName(const QString &fileName);

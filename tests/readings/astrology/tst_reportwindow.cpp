@@ -4,6 +4,7 @@
 #include "readings/astrology/frmkarmicastrologydisplay.h"
 #include "readings/astrology/frmkarmicastrologymain.h"
 #include "readings/astrology/frmkarmicastrologysave.h"
+#include "readings/astrology/karfile.h"
 #include "readings/astrology/nodereading.h"
 #include "readings/astrology/nodetexts.h"
 #include "support/scripteddesktop.h"
@@ -13,6 +14,7 @@
 #include <QDir>
 #include <QPointer>
 #include <QProcess>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTextBlock>
@@ -37,7 +39,7 @@ private Q_SLOTS:
     void report();
     void reportLinksAndLabels_data();
     void reportLinksAndLabels();
-    void openingReportEmptiesClipboard();
+    void reportLeavesTheClipboardAlone();
     void closingReportBringsDisplayBack_data();
     void closingReportBringsDisplayBack();
 
@@ -46,6 +48,7 @@ private Q_SLOTS:
     void failedSave_data();
     void failedSave();
     void cancelledDialogsAreSilent();
+    void dialogsStartInTheLastFolder();
     void open_data();
     void open();
 
@@ -315,16 +318,24 @@ void tst_ReportWindow::reportLinksAndLabels()
     QCOMPARE(m_desktop->openedUrls, QList<QUrl>{vendorPageUrl(page)});
 }
 
-void tst_ReportWindow::openingReportEmptiesClipboard()
+void tst_ReportWindow::reportLeavesTheClipboardAlone()
 {
+    const QString copied = QStringLiteral("copied elsewhere");
     frmKarmicAstrologyDisplay *display = showReading("ANN", "5", "May", "1960");
-    QApplication::clipboard()->setText(QStringLiteral("copied elsewhere"));
+    QApplication::clipboard()->setText(copied);
     frmKarmicAstrologySave *report = openReport(display);
-    QVERIFY(QApplication::clipboard()->text().isEmpty());
+    QCOMPARE(QApplication::clipboard()->text(), copied);
 
-    QApplication::clipboard()->setText(QStringLiteral("copied elsewhere"));
-    QTest::mouseClick(report->ui.RTB->viewport(), Qt::LeftButton, {}, QPoint(30, 30));
-    QVERIFY(QApplication::clipboard()->text().isEmpty());
+    // A selection made with the mouse is there to print, but it is never copied.
+    QWidget *surface = report->ui.RTB->viewport();
+    QTest::mousePress(surface, Qt::LeftButton, {}, QPoint(4, 4));
+    QTest::mouseMove(surface, QPoint(200, 60));
+    QTest::mouseRelease(surface, Qt::LeftButton, {}, QPoint(200, 60));
+    QVERIFY(report->ui.RTB->textCursor().hasSelection());
+    report->ui.RTB->setFocus();
+    QTest::keySequence(report->ui.RTB, QKeySequence::SelectAll);
+    QTest::keySequence(report->ui.RTB, QKeySequence::Copy);
+    QCOMPARE(QApplication::clipboard()->text(), copied);
 }
 
 void tst_ReportWindow::closingReportBringsDisplayBack_data()
@@ -446,7 +457,12 @@ void tst_ReportWindow::failedSave()
     m_desktop->fileNames.enqueue(path(target));
     QTest::mouseClick(report->ui.cmdSave, Qt::LeftButton);
 
-    QCOMPARE(m_desktop->messageTexts(), QStringList{"The file could not be saved."});
+    // The message says why on its second line.
+    QCOMPARE(m_desktop->messages.size(), 1);
+    const QStringList lines = m_desktop->messages.first().text.split(u'\n');
+    QCOMPARE(lines.size(), 2);
+    QCOMPARE(lines[0], "The file could not be saved.");
+    QVERIFY(!lines[1].trimmed().isEmpty());
     QCOMPARE(m_desktop->messages.first().icon, QMessageBox::Critical);
     QCOMPARE(fileBytes(path("locked/ann.kar")), earlier);
     QVERIFY(QFileInfo(path("taken.kar")).isDir());
@@ -477,6 +493,23 @@ void tst_ReportWindow::cancelledDialogsAreSilent()
     QCOMPARE(request.defaultSuffix, "kar");
 }
 
+void tst_ReportWindow::dialogsStartInTheLastFolder()
+{
+    QSettings().remove(QStringLiteral("Settings/LastFolder"));
+    frmKarmicAstrologyDisplay *display = showReading("MARY ANN", "5", "May", "1960");
+    m_desktop->fileNames.enqueue(path("mary.kar"));
+    QTest::mouseClick(openReport(display)->ui.cmdSave, Qt::LeftButton);
+    display->cmdBack_Click();
+    flushDeletes();
+    QTest::mouseClick(button(Forms::loaded<frmKarmicAstrologyMain>(), "cmdOpen"), Qt::LeftButton);
+
+    QCOMPARE(m_desktop->fileRequests.size(), 2);
+    const FileDialogRequest &save = m_desktop->fileRequests[0];
+    QCOMPARE(save.folder, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    QCOMPARE(save.suggestedName, "MARY ANN.kar");
+    QCOMPARE(QDir(m_desktop->fileRequests[1].folder), QDir(m_dir->path()));
+}
+
 void tst_ReportWindow::open_data()
 {
     QTest::addColumn<QString>("fileName");
@@ -502,23 +535,34 @@ void tst_ReportWindow::open_data()
     QTest::newRow("upper-case KAR refused")
         << "ann.KAR" << AnnFile << "BOB" << kept << "Please Check The File."
         << "";
-    QTest::newRow("short file") << "short.kar" << annLine << "ANN" << kept << ""
-                                << "Aquarious";
-    QTest::newRow("empty file") << "empty.kar" << QByteArray("") << "" << kept
-                                << "Please Enter Your Name"
-                                << "";
-    QTest::newRow("day 32, year 1939, no such month")
-        << "odd.kar" << QByteArray::fromHex("96A3A30D0A88870D0AA2B6CECE0D0A868E888E0D0A") << "ANN"
-        << kept << ""
-        << "Aquarious";
-    QTest::newRow("huge file") << "huge.kar" << annLine + QByteArray(8 << 20, '\x8A') << "ANN"
-                               << kept << ""
-                               << "Aquarious";
-    QTest::newRow("binary file") << "binary.kar" << binary << "" << kept << "Please Enter Your Name"
-                                 << "";
-    QTest::newRow("unreadable") << "folder.kar" << QByteArray() << "" << kept
-                                << "Please Enter Your Name"
-                                << "";
+    // Anything that is not a saved reading is refused and changes nothing.
+    const QString refused = QStringLiteral("Please Check The File.");
+    QTest::newRow("three lines") << "short.kar" << AnnFile.first(AnnFile.size() - 6) << "BOB"
+                                 << kept << refused << "";
+    QTest::newRow("empty file") << "empty.kar" << QByteArray("") << "BOB" << kept << refused << "";
+    QTest::newRow("text file") << "notes.kar" << QByteArray("ann\r\nmet on 5 may\r\n\r\nbye\r\n")
+                               << "BOB" << kept << refused << "";
+    const QByteArray name = QByteArray::fromHex("96A3A30D0A");
+    const QByteArray day = QByteArray::fromHex("8A0D0A");
+    const QByteArray month = QByteArray::fromHex("A2B6CE0D0A");
+    const QByteArray year = QByteArray::fromHex("868E8B850D0A");
+    QTest::newRow("year 1935") << "1935.kar"
+                               << name + day + month + QByteArray::fromHex("868E888A0D0A") << "BOB"
+                               << kept << refused << "";
+    QTest::newRow("day 32") << "32.kar" << name + QByteArray::fromHex("88870D0A") + month + year
+                            << "BOB" << kept << refused << "";
+    QTest::newRow("no such month")
+        << "month.kar" << name + day + QByteArray::fromHex("A2B6CEB60D0A") + year << "BOB" << kept
+        << refused << "";
+    QTest::newRow("huge file") << "huge.kar" << annLine + QByteArray(8 << 20, '\x8A') << "BOB"
+                               << kept << refused << "";
+    QTest::newRow("binary file") << "binary.kar" << binary << "BOB" << kept << refused << "";
+    QTest::newRow("unreadable") << "folder.kar" << QByteArray() << "BOB" << kept << refused << "";
+    // A name is shown as it stands: markup stays text.
+    QTest::newRow("markup in the name")
+        << "markup.kar" << encodeKarFile("<b>ANN</b>", 5, "May", 1960) << "<b>ANN</b>" << saved
+        << ""
+        << "Virgo";
 }
 
 void tst_ReportWindow::open()
