@@ -356,13 +356,16 @@ void tst_ReportWindow::closingReportBringsDisplayBack()
     QPointer<frmKarmicAstrologySave> shown;
     bool linksOnWhileShown = false;
     bool displayVisibleWhileShown = false;
+    bool sawReport = false;
     QTimer::singleShot(0, this, [&] {
-        shown = qobject_cast<frmKarmicAstrologySave *>(QApplication::activeModalWidget());
+        QWidget *modal = QApplication::activeModalWidget();
+        shown = qobject_cast<frmKarmicAstrologySave *>(modal);
         QTextEdit otherBox;
         linksOnWhileShown = !EnableLinkClicks(&otherBox, &otherBox);
         displayVisibleWhileShown = display->isFormVisible();
         if (!shown)
-            return QApplication::activeModalWidget()->close();
+            return modal ? modal->close() : false;
+        sawReport = true;
         shown->ui.RTB->moveCursor(QTextCursor::End); // the report runs modally until closed
         if (byEscape)
             QTest::keyClick(shown, Qt::Key_Escape);
@@ -375,6 +378,7 @@ void tst_ReportWindow::closingReportBringsDisplayBack()
     else
         QTest::mouseClick(button(display, QStringLiteral("cmdPrint")), Qt::LeftButton);
 
+    QVERIFY(sawReport);
     QVERIFY(shown.isNull()); // closed and destroyed
     QVERIFY(linksOnWhileShown);
     QVERIFY(displayVisibleWhileShown);
