@@ -75,6 +75,11 @@ void frmKarmicAstrologyMain::cmdOpen_Click()
     const QString fileName = Desktop::instance().openFileName(this, request);
     if (fileName.isEmpty())
         return;
+    openKarFile(fileName);
+}
+
+void frmKarmicAstrologyMain::openKarFile(const QString &fileName)
+{
     if (!isKarFileName(fileName)) {
         showCritical(this, QStringLiteral("Please Check The File."));
         return;
