@@ -41,7 +41,7 @@ appstreamcli validate --no-net "$root/usr/share/metainfo/$id.metainfo.xml"
 # claim *.kar too) and the menu entry its default program.
 cp /usr/share/mime/packages/freedesktop.org.xml "$root/usr/share/mime/packages/"
 update-mime-database "$root/usr/share/mime"
-update-desktop-database "$root/usr/share/applications"
+XDG_DATA_DIRS="$root/usr/share" update-desktop-database "$root/usr/share/applications"
 printf '\x96\xa3\xa3\r\n\x8a\r\n\xa2\xb6\xce\r\n\x86\x8e\x8b\x85\r\n' >"$root/ann.kar"
 found=$(env XDG_DATA_HOME="$root/home" XDG_DATA_DIRS="$root/usr/share" XDG_CURRENT_DESKTOP=X-Generic \
     xdg-mime query filetype "$root/ann.kar")

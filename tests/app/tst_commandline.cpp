@@ -1,5 +1,6 @@
 #include "app/frmmdi.h"
 #include "app/startup.h"
+#include "support/programfolders.h"
 #include "support/readingfixture.h"
 #include "support/savedreading.h"
 #include "support/scripteddesktop.h"
@@ -37,11 +38,7 @@ private:
 void tst_CommandLine::initTestCase()
 {
     QVERIFY(m_dir.isValid());
-    // The program and this test keep their lock, socket and settings in the test's folder.
-    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(m_dir.path()));
-    qputenv("TMPDIR", QFile::encodeName(m_dir.path()));
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_dir.filePath(QStringLiteral("config"))));
-    QStandardPaths::setTestModeEnabled(true);
+    keepProgramFilesIn(m_dir.path());
     QVERIFY(writeFile(m_dir.filePath(QStringLiteral("ann.kar")), annReading()));
     QVERIFY(writeFile(m_dir.filePath(QStringLiteral("ann.txt")), annReading()));
 }

@@ -2,6 +2,7 @@
 #include "app/singleinstance.h"
 #include "app/startup.h"
 #include "readings/numerology/frmkarmicdebtnumbermain.h"
+#include "support/programfolders.h"
 #include "support/readingfixture.h"
 #include "support/savedreading.h"
 #include "support/scripteddesktop.h"
@@ -53,11 +54,7 @@ private:
 void tst_SingleInstance::initTestCase()
 {
     QVERIFY(m_dir.isValid());
-    // Locks, sockets and the settings of the program's processes stay in the test's folder.
-    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(m_dir.path()));
-    qputenv("TMPDIR", QFile::encodeName(m_dir.path()));
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_dir.filePath(QStringLiteral("config"))));
-    QStandardPaths::setTestModeEnabled(true);
+    keepProgramFilesIn(m_dir.path());
     // The program's processes and this one must meet under the program's name.
     setProgramIdentity();
     QVERIFY(writeFile(m_dir.filePath(QStringLiteral("ann.kar")), annReading()));
