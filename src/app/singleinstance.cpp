@@ -86,6 +86,10 @@ void SingleInstance::readRequest(QLocalSocket *socket)
         return;
     }
     QByteArray line = socket->readLine(LongestRequest);
+    if (!line.endsWith('\n')) {
+        socket->abort(); // longer than any path
+        return;
+    }
     line.chop(1);
     socket->write(Accepted);
     socket->disconnectFromServer();
