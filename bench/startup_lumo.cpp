@@ -7,7 +7,8 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    const std::unique_ptr<Lumo::SingleInstanceLock> lock = Lumo::startProgram(app);
+    Lumo::setProgramIdentity();
+    const std::unique_ptr<Lumo::SingleInstance> lock = Lumo::startProgram(app);
     if (!lock)
         return 1;
     const int result = LumoBench::runUntilExposed(app, Lumo::Forms::loaded<Lumo::frmMDI>());

@@ -11,7 +11,8 @@ cd "$(dirname "$0")/.."
 export DEBIAN_FRONTEND=noninteractive
 apt-get update
 apt-get install -y cmake g++ make qt6-base-dev clang libclang-rt-14-dev \
-    dpkg-dev file desktop-file-utils appstream poppler-utils xvfb xauth
+    dpkg-dev file desktop-file-utils appstream poppler-utils xvfb xauth \
+    shared-mime-info xdg-utils libfile-mimeinfo-perl
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j2

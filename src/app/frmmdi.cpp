@@ -15,6 +15,7 @@
 #include "readings/spiritual/frmzodiacspiritualsigndisplay.h"
 #include "readings/spiritual/frmzodiacspiritualsignmain.h"
 
+#include <QMimeData>
 #include <QMouseEvent>
 
 namespace Lumo {
@@ -24,6 +25,17 @@ constexpr int CaptionCount = 8;
 constexpr int FirstReadingCaption = 3;
 constexpr int ExitButtonRightMargin = 8; // 120 twips
 constexpr QSize ClientArea(792, 546);    // 11880 by 8190 twips
+constexpr int KarmicAstrology = 0;       // the reading whose files can be opened
+
+// The first local file among the dragged addresses, or an empty text.
+QString droppedFile(const QMimeData *data)
+{
+    for (const QUrl &url : data->urls()) {
+        if (url.isLocalFile())
+            return url.toLocalFile();
+    }
+    return QString();
+}
 } // namespace
 
 void unloadReadingForms()
@@ -79,6 +91,7 @@ frmMDI::frmMDI()
     connect(ui.mnuUpdate, &QAction::triggered, this, &frmMDI::mnuUpdate_Click);
     connect(ui.mnuAbout, &QAction::triggered, this, &frmMDI::mnuAbout_Click);
     connect(ui.mkmoney, &QAction::triggered, this, &frmMDI::mkmoney_Click);
+    setAcceptDrops(true);
 }
 
 void frmMDI::showPictures()
@@ -179,6 +192,28 @@ void frmMDI::OpenReading(int index)
     unloadReadingForms();
     ui.picMain->hide();
     showInputForm(index);
+}
+
+void frmMDI::openSavedReading(const QString &filePath)
+{
+    OpenReading(KarmicAstrology);
+    if (auto *input = Forms::loaded<frmKarmicAstrologyMain>())
+        input->openKarFile(filePath);
+}
+
+void frmMDI::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!droppedFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void frmMDI::dropEvent(QDropEvent *event)
+{
+    const QString filePath = droppedFile(event->mimeData());
+    if (filePath.isEmpty())
+        return;
+    event->acceptProposedAction();
+    openSavedReading(filePath);
 }
 
 void frmMDI::cmdSelectOption_Click(int index)

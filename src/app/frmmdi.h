@@ -22,6 +22,9 @@ public:
     QWidget *startPanel() const { return ui.picMain; }
 
     void OpenReading(int index);
+    // Opens the Karmic Astrology reading and reads the saved ".kar" file into it as its Open
+    // does: the input form's fields are filled and the reading is shown, or Open's message given.
+    void openSavedReading(const QString &filePath);
     void cmdSelectOption_Click(int index);
     void lblCaption_Click(int index);
     void lblCaption_MouseMove(int index);
@@ -33,6 +36,9 @@ protected:
     void Form_Load() override;
     void Form_Unload() override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    // A file dropped on the window opens as a saved reading.
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     void MDIForm_Unload();

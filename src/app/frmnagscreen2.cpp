@@ -159,7 +159,7 @@ void frmNagScreen2::SendReferral()
         showCritical(this, problem);
         return;
     }
-    Desktop::instance().openUrl(referralUrl(m_referral));
+    openWebPage(referralUrl(m_referral));
 }
 
 void frmNagScreen2::Check1_Click()

@@ -7,14 +7,107 @@
 #include "updatereminder.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QFileInfo>
 #include <QIcon>
+#include <QTimer>
+#include <QUrl>
+
+#include <utility>
 
 namespace Lumo {
 
+namespace {
+
+void bringForward(QWidget *window)
+{
+    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+// Serves what later copies ask of the running one: come forward, and open a file. While a modal
+// window is open, its caller is still waiting on the stack, so the file waits until it closes.
+class LaterCopyRequests : public QObject
+{
+public:
+    explicit LaterCopyRequests(QObject *parent) : QObject(parent)
+    {
+        m_retry.setSingleShot(true);
+        m_retry.setInterval(250);
+        connect(&m_retry, &QTimer::timeout, this, &LaterCopyRequests::serve);
+    }
+
+    void request(const QString &filePath)
+    {
+        if (!filePath.isEmpty())
+            m_pendingFile = filePath;
+        serve();
+    }
+
+private:
+    void serve()
+    {
+        if (QWidget *modal = QApplication::activeModalWidget()) {
+            bringForward(modal);
+            if (!m_pendingFile.isEmpty())
+                m_retry.start();
+            return;
+        }
+        frmMDI *main = Forms::loaded<frmMDI>();
+        if (!main) {
+            // The main window has closed and the support dialog ends the program: no more files.
+            m_pendingFile.clear();
+            for (Form *form : FormRegistry::loadedForms())
+                bringForward(form);
+            return;
+        }
+        bringForward(main);
+        const QString file = std::exchange(m_pendingFile, QString());
+        if (!file.isEmpty())
+            main->openSavedReading(file);
+    }
+
+    QString m_pendingFile;
+    QTimer m_retry;
+};
+
+} // namespace
+
+void setProgramIdentity()
+{
+    QCoreApplication::setOrganizationName(QStringLiteral(LUMO_PROGRAM_NAME));
+    QCoreApplication::setApplicationName(QStringLiteral(LUMO_PROGRAM_NAME));
+    QCoreApplication::setApplicationVersion(QStringLiteral(LUMO_PROGRAM_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral(LUMO_DESKTOP_ID));
+}
+
+QString processCommandLine(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Karmic astrology and numerology readings from a name and a date of "
+                       "birth."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("file"),
+                                 QStringLiteral("A saved Karmic Astrology reading (.kar) to open."),
+                                 QStringLiteral("[file]"));
+    parser.process(arguments);
+
+    const QStringList files = parser.positionalArguments();
+    if (files.isEmpty() || files.constFirst().isEmpty())
+        return QString();
+    // A file manager may pass a file: address instead of a path.
+    const QUrl url(files.constFirst());
+    const QString path = url.isLocalFile() ? url.toLocalFile() : files.constFirst();
+    return QFileInfo(path).absoluteFilePath();
+}
+
 QString programName()
 {
-    return QFileInfo(QCoreApplication::applicationFilePath()).baseName();
+    return QCoreApplication::applicationName();
 }
 
 QIcon programIcon()
@@ -29,29 +122,41 @@ void installShell()
     Shell::install(&shell);
 }
 
-std::unique_ptr<SingleInstanceLock> startProgram(QApplication &app)
+std::unique_ptr<SingleInstance> startProgram(QApplication &app, const QString &fileToOpen)
 {
     // The program ends when the support dialog is left, not when the main window closes.
     app.setQuitOnLastWindowClosed(false);
     app.setWindowIcon(programIcon());
 
-    auto lock = std::make_unique<SingleInstanceLock>(programName());
-    if (!lock->tryAcquire()) {
-        showInformation(nullptr, QStringLiteral("Application is already running"));
+    auto instance = std::make_unique<SingleInstance>(programName());
+    if (!instance->tryAcquire()) {
+        // The running copy comes forward and opens the file; only without a file (or when the
+        // running copy does not answer) is the user told that it runs.
+        if (!instance->handOver(fileToOpen) || fileToOpen.isEmpty())
+            showInformation(nullptr, QStringLiteral("Application is already running"));
         EndProgram();
         return nullptr;
     }
+    // Queued: a request arrives in the middle of the socket's handling and may open message boxes.
+    auto *requests = new LaterCopyRequests(instance.get());
+    QObject::connect(instance.get(), &SingleInstance::activationRequested, requests,
+                     &LaterCopyRequests::request, Qt::QueuedConnection);
 
     installShell();
     UpdateReminder();
-    Forms::get<frmMDI>()->showForm();
-    return lock;
+    frmMDI *main = Forms::get<frmMDI>();
+    main->showForm();
+    if (!fileToOpen.isEmpty())
+        main->openSavedReading(fileToOpen);
+    return instance;
 }
 
 int runProgram(QApplication &app)
 {
-    const std::unique_ptr<SingleInstanceLock> lock = startProgram(app);
-    if (!lock)
+    setProgramIdentity();
+    const QString fileToOpen = processCommandLine(app.arguments());
+    const std::unique_ptr<SingleInstance> instance = startProgram(app, fileToOpen);
+    if (!instance)
         return 0;
     return app.exec();
 }

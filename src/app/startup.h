@@ -3,6 +3,7 @@
 #include "singleinstance.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 
@@ -11,15 +12,29 @@ class QIcon;
 
 namespace Lumo {
 
-// Runs the program: the single-copy check, the update reminder, then the main window.
+// Runs the program: its identity, the command line, the single-copy check, the update reminder,
+// the main window and the file named on the command line.
 int runProgram(QApplication &app);
 
-// Everything runProgram does before the event loop: the single-copy check, the update reminder
-// and the main window shown. Returns the lock that marks this copy as running, to be held while
-// it runs, or null when another copy runs (the user has been told and the program ended).
-std::unique_ptr<SingleInstanceLock> startProgram(QApplication &app);
+// Gives the application object the program's name (as the organization's name too, so the
+// settings live in <configuration folder>/LumoFreeTessaray/LumoFreeTessaray.conf), its version
+// and the desktop entry's id, by which window systems match its windows to the menu entry.
+void setProgramIdentity();
 
-// The executable's base name: the name of the settings and of the single-copy lock.
+// Reads the command line (the application's arguments). --help and --version print their text
+// and end the program, an unknown option prints Qt's error and ends it with status 1. Returns the
+// file named on it as an absolute path, or an empty text.
+QString processCommandLine(const QStringList &arguments);
+
+// Everything runProgram does before the event loop. When another copy runs, hands the file (or
+// just the request to come forward) to it and returns null: with a file this copy shows nothing,
+// without one it says "Application is already running"; the program has ended. Otherwise returns
+// the running copy's single-instance object, to be held while it runs: it takes later copies'
+// requests. The main window is shown and the file, if any, opened in it.
+std::unique_ptr<SingleInstance> startProgram(QApplication &app,
+                                             const QString &fileToOpen = QString());
+
+// The application's name: the name of the single-copy lock and socket.
 QString programName();
 
 // The program's icon, in every size it is drawn in.

@@ -4,7 +4,6 @@
 #include "common/shift.h"
 #include "common/vendorpages.h"
 #include "forms/desktop.h"
-#include "startup.h"
 
 #include <QRegularExpression>
 #include <QSettings>
@@ -38,13 +37,13 @@ bool survivesShift(const QString &text)
 
 QString readReminderText()
 {
-    QSettings settings(QString(), programName());
+    QSettings settings;
     return ShiftDecode(settings.value(ReminderGroup + u'/' + ReminderValueName).toString());
 }
 
 void storeReminderDate(const QDate &date)
 {
-    QSettings settings(QString(), programName());
+    QSettings settings;
     settings.setValue(ReminderGroup + u'/' + ReminderValueName,
                       ShiftEncode(reminderDateText(date, QLocale())));
 }

@@ -11,7 +11,8 @@ namespace Lumo {
 // stores today. A stored text that is no date is replaced by today without asking.
 void UpdateReminder();
 
-// Where the reminder date lives in the settings named after the executable.
+// Where the reminder date lives in the program's settings (those of the application object's
+// organization and application name).
 inline const QString ReminderGroup = QStringLiteral("Settings");
 inline const QString ReminderValueName = QStringLiteral("ReminderDate");
 

@@ -51,6 +51,8 @@ QMessageBox::StandardButton SystemDesktop::message(QWidget *parent, const QStrin
                                                    QMessageBox::StandardButtons buttons)
 {
     QMessageBox box(icon, AppTitle, text, buttons, parent);
+    // The user can copy what a message says, a web address for instance.
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse);
     return QMessageBox::StandardButton(box.exec());
 }
 
@@ -90,9 +92,9 @@ bool SystemDesktop::choosePrinter(QWidget *parent, QPrinter &printer,
     return dialog.exec() == QDialog::Accepted;
 }
 
-void SystemDesktop::openUrl(const QUrl &url)
+bool SystemDesktop::openUrl(const QUrl &url)
 {
-    QDesktopServices::openUrl(url);
+    return QDesktopServices::openUrl(url);
 }
 
 QDate SystemDesktop::today()
@@ -122,9 +124,18 @@ void showCritical(QWidget *parent, const QString &text)
     Desktop::instance().message(parent, text, QMessageBox::Critical, QMessageBox::Ok);
 }
 
+void openWebPage(const QUrl &url)
+{
+    if (Desktop::instance().openUrl(url))
+        return;
+    showInformation(nullptr, QStringLiteral("No web browser could be opened for this page. You can "
+                                            "visit it by typing its address into your browser:") +
+                                 CrLf + CrLf + url.toString());
+}
+
 void OpenVendorPage(const QString &pageKey)
 {
-    Desktop::instance().openUrl(vendorPageUrl(pageKey));
+    openWebPage(vendorPageUrl(pageKey));
 }
 
 } // namespace Lumo

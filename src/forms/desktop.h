@@ -42,7 +42,8 @@ public:
     virtual bool choosePrinter(QWidget *parent, QPrinter &printer,
                                QAbstractPrintDialog::PrintDialogOptions options,
                                QAbstractPrintDialog::PrintRange range) = 0;
-    virtual void openUrl(const QUrl &url) = 0;
+    // False when no browser (or other handler) could be started for the address.
+    virtual bool openUrl(const QUrl &url) = 0;
     virtual QDate today() = 0;
 
     static Desktop &instance();
@@ -62,7 +63,7 @@ public:
     bool choosePrinter(QWidget *parent, QPrinter &printer,
                        QAbstractPrintDialog::PrintDialogOptions options,
                        QAbstractPrintDialog::PrintRange range) override;
-    void openUrl(const QUrl &url) override;
+    bool openUrl(const QUrl &url) override;
     QDate today() override;
 };
 
@@ -77,7 +78,11 @@ QString askSaveFileName(QWidget *parent, FileDialogRequest request);
 void showInformation(QWidget *parent, const QString &text);
 void showCritical(QWidget *parent, const QString &text);
 
-// Opens VendorPageBase + "ssd.php?page=" + key in the browser; a failure is not reported.
+// Opens a web page in the browser. When none starts, a message box shows the address so that the
+// user can visit it by hand.
+void openWebPage(const QUrl &url);
+
+// Opens VendorPageBase + "ssd.php?page=" + key with openWebPage.
 void OpenVendorPage(const QString &pageKey);
 
 } // namespace Lumo

@@ -115,7 +115,7 @@ private:
         const QString address = addressAt(*m_box, viewportPosition);
         if (address.isEmpty() || address.size() > MaxAddressLength)
             return;
-        Desktop::instance().openUrl(linkUrl(address));
+        openWebPage(linkUrl(address));
     }
 
     QPointer<QTextEdit> m_box;

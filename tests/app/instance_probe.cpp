@@ -1,4 +1,5 @@
 // Test helper: takes the single-copy lock of the given name like a starting program would.
+// It does not serve later copies: it runs no event loop.
 // Prints "acquired" and holds the lock until its standard input is closed, or prints "refused"
 // and exits with 1.
 #include "app/singleinstance.h"
@@ -14,7 +15,7 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "usage: instance_probe LOCK-NAME\n");
         return 2;
     }
-    Lumo::SingleInstanceLock lock(QString::fromLocal8Bit(argv[1]));
+    Lumo::SingleInstance lock(QString::fromLocal8Bit(argv[1]));
     if (!lock.tryAcquire()) {
         std::puts("refused");
         return 1;

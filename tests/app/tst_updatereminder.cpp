@@ -22,12 +22,12 @@ QString settingsKey()
 
 QString storedText()
 {
-    return ShiftDecode(QSettings(QString(), programName()).value(settingsKey()).toString());
+    return ShiftDecode(QSettings().value(settingsKey()).toString());
 }
 
 void storeText(const QString &plainText)
 {
-    QSettings(QString(), programName()).setValue(settingsKey(), ShiftEncode(plainText));
+    QSettings().setValue(settingsKey(), ShiftEncode(plainText));
 }
 
 void closeAllForms()
@@ -50,6 +50,7 @@ private Q_SLOTS:
 
     void reminder_data();
     void reminder();
+    void dateIsStoredInTheProgramsSettingsFile();
     void dateText_data();
     void dateText();
     void fallsBackToIsoDateWhenShiftWouldDropCharacters();
@@ -59,14 +60,15 @@ private Q_SLOTS:
 
 void tst_UpdateReminder::initTestCase()
 {
+    setProgramIdentity();
     QStandardPaths::setTestModeEnabled(true);
-    QVERIFY(QSettings(QString(), programName()).fileName().contains(QLatin1String(".qttest")));
+    QVERIFY(QSettings().fileName().contains(QLatin1String(".qttest")));
     QLocale::setDefault(QLocale(QStringLiteral("en_US")));
 }
 
 void tst_UpdateReminder::init()
 {
-    QSettings(QString(), programName()).clear();
+    QSettings().clear();
 }
 
 void tst_UpdateReminder::cleanup()
@@ -129,6 +131,22 @@ void tst_UpdateReminder::reminder()
     desktop.messages.clear();
     UpdateReminder();
     QVERIFY(desktop.messages.isEmpty());
+}
+
+void tst_UpdateReminder::dateIsStoredInTheProgramsSettingsFile()
+{
+#if !defined(Q_OS_UNIX) || defined(Q_OS_DARWIN)
+    QSKIP("The settings are an INI file only where the native format is one");
+#endif
+    ScriptedDesktop desktop;
+    desktop.todayDate = Today;
+    UpdateReminder();
+
+    const QString file = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                         QStringLiteral("/LumoFreeTessaray/LumoFreeTessaray.conf");
+    QCOMPARE(QSettings().fileName(), file);
+    QSettings stored(file, QSettings::IniFormat);
+    QCOMPARE(ShiftDecode(stored.value(settingsKey()).toString()), QStringLiteral("1/15/2026"));
 }
 
 void tst_UpdateReminder::dateText_data()

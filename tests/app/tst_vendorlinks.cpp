@@ -69,6 +69,8 @@ private Q_SLOTS:
     void vendorPageBase();
     void controlOpensItsPage_data();
     void controlOpensItsPage();
+    void pageWithoutABrowserShowsItsAddress_data();
+    void pageWithoutABrowserShowsItsAddress();
     void promotionalCaptions_data();
     void promotionalCaptions();
     void aboutBoxLinks_data();
@@ -90,6 +92,8 @@ void tst_VendorLinks::initTestCase()
 void tst_VendorLinks::init()
 {
     m_desktop.openedUrls.clear();
+    m_desktop.messages.clear();
+    m_desktop.browserOpens = true;
 }
 
 void tst_VendorLinks::cleanup()
@@ -168,6 +172,47 @@ void tst_VendorLinks::controlOpensItsPage()
 
     QCOMPARE(m_desktop.openedUrls.size(), 1);
     QCOMPARE(m_desktop.openedUrls.first().toString(), pageAddress(pageKey));
+    QVERIFY(m_desktop.messages.isEmpty());
+}
+
+void tst_VendorLinks::pageWithoutABrowserShowsItsAddress_data()
+{
+    QTest::addColumn<QString>("where");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("pageKey");
+
+    QTest::newRow("main window menu") << "main window"
+                                      << "mnuUpdate"
+                                      << "download-web-page";
+    QTest::newRow("main window banner") << "main window"
+                                        << "lblQuennetBanner"
+                                        << "home-page";
+    QTest::newRow("reading label") << "soulmate display"
+                                   << "lblCobrand"
+                                   << "co-brand";
+}
+
+void tst_VendorLinks::pageWithoutABrowserShowsItsAddress()
+{
+    QFETCH(QString, where);
+    QFETCH(QString, control);
+    QFETCH(QString, pageKey);
+    Form *form = openForm(where);
+    QVERIFY(form);
+    m_desktop.browserOpens = false;
+
+    if (auto *label = form->findChild<ClickableLabel *>(control))
+        QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(2, 2));
+    else
+        form->findChild<QAction *>(control)->trigger();
+
+    QCOMPARE(m_desktop.openedUrls.size(), 1);
+    QCOMPARE(m_desktop.messageTexts(),
+             QStringList("No web browser could be opened for this page. You can visit it by "
+                         "typing its address into your browser:\r\n\r\n" +
+                         pageAddress(pageKey)));
+    QCOMPARE(m_desktop.messages.first().icon, QMessageBox::Information);
+    QCOMPARE(m_desktop.messages.first().buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
 }
 
 void tst_VendorLinks::promotionalCaptions_data()

@@ -27,6 +27,7 @@ public:
     QList<Message> messages;
     QQueue<QMessageBox::StandardButton> answers; // an empty queue answers Ok (or No)
     QList<QUrl> openedUrls;
+    bool browserOpens = true;  // false: opening an address fails
     QQueue<QString> fileNames; // an empty queue cancels the dialog
     QList<FileDialogRequest> fileRequests;
     // Sets up the printer (say, to print into a PDF file); null cancels the print dialog.
@@ -78,7 +79,11 @@ public:
         printerSetup(printer);
         return true;
     }
-    void openUrl(const QUrl &url) override { openedUrls.append(url); }
+    bool openUrl(const QUrl &url) override
+    {
+        openedUrls.append(url);
+        return browserOpens;
+    }
     QDate today() override { return todayDate; }
 };
 
