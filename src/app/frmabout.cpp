@@ -1,5 +1,6 @@
 #include "frmabout.h"
 
+#include "common/names.h"
 #include "common/vendorpages.h"
 #include "forms/desktop.h"
 #include "startup.h"
@@ -9,6 +10,8 @@ namespace Lumo {
 frmAbout::frmAbout(QWidget *parent) : QDialog(parent)
 {
     ui.setupUi(this);
+    setWindowTitle(AppTitle);
+    ui.Label2->setText(AppTitle);
     ui.Picture1->setPixmap(programIcon().pixmap(64, 64));
     setFixedSize(sizeHint());
     connect(ui.cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);

@@ -1,5 +1,6 @@
 #include "frmmdi.h"
 
+#include "common/names.h"
 #include "common/vendorpages.h"
 #include "forms/clickablelabel.h"
 #include "forms/desktop.h"
@@ -61,6 +62,7 @@ void unloadReadingForms()
 frmMDI::frmMDI()
 {
     ui.setupUi(this);
+    setWindowTitle(AppTitle);
     for (int i = 0; i < ReadingCount; ++i) {
         connect(selectOptionButton(i), &QPushButton::clicked, this,
                 [this, i] { cmdSelectOption_Click(i); });

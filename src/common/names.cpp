@@ -2,6 +2,8 @@
 
 namespace Lumo {
 
+const QString AppTitle = QStringLiteral("Lumo Tessaray v" LUMO_PROGRAM_VERSION);
+
 const QStringList &signNames()
 {
     static const QStringList names{

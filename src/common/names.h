@@ -5,8 +5,9 @@
 
 namespace Lumo {
 
-// The program's name as the user sees it in captions and message boxes.
-inline const QString AppTitle = QStringLiteral("Lumo Tessaray v1.20");
+// The program's name as the user sees it in captions and message boxes, with the version of the
+// build: "Lumo Tessaray v1.20".
+extern const QString AppTitle;
 
 // The line break of every text the program builds and every file it writes.
 inline const QString CrLf = QStringLiteral("\r\n");
