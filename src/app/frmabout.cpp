@@ -2,6 +2,7 @@
 
 #include "common/vendorpages.h"
 #include "forms/desktop.h"
+#include "forms/fixedcolours.h"
 #include "startup.h"
 
 namespace Lumo {
@@ -9,6 +10,8 @@ namespace Lumo {
 frmAbout::frmAbout(QWidget *parent) : QDialog(parent)
 {
     ui.setupUi(this);
+    for (QLabel *label : {ui.lblCoBrand, ui.lblHomePage})
+        setFixedColours(label, FixedColour::Link, FixedColour::ClassicWindow);
     ui.Picture1->setPixmap(programIcon().pixmap(64, 64));
     setFixedSize(sizeHint());
     connect(ui.cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);

@@ -3,6 +3,7 @@
 #include "common/vendorpages.h"
 #include "forms/clickablelabel.h"
 #include "forms/desktop.h"
+#include "forms/fixedcolours.h"
 #include "frmnagscreen2.h"
 #include "readings/astrology/frmkarmicastrologydisplay.h"
 #include "readings/astrology/frmkarmicastrologymain.h"
@@ -24,6 +25,12 @@ constexpr int CaptionCount = 8;
 constexpr int FirstReadingCaption = 3;
 constexpr int ExitButtonRightMargin = 8; // 120 twips
 constexpr QSize ClientArea(792, 546);    // 11880 by 8190 twips
+
+constexpr QColor Black(0x00, 0x00, 0x00), White(0xff, 0xff, 0xff), Cyan(0x00, 0xff, 0xff),
+    Red(0xff, 0x00, 0x00), Yellow(0xff, 0xff, 0x00), Green(0x00, 0xff, 0x00),
+    Magenta(0xff, 0x00, 0xff);
+// The welcome labels' text colours on the black panel, by label index.
+constexpr QColor CaptionColours[] = {Cyan, Red, Cyan, Yellow, Cyan, Green, Red, Magenta};
 } // namespace
 
 void unloadReadingForms()
@@ -49,6 +56,7 @@ void unloadReadingForms()
 frmMDI::frmMDI()
 {
     ui.setupUi(this);
+    setColours();
     for (int i = 0; i < ReadingCount; ++i) {
         connect(selectOptionButton(i), &QPushButton::clicked, this,
                 [this, i] { cmdSelectOption_Click(i); });
@@ -79,6 +87,19 @@ frmMDI::frmMDI()
     connect(ui.mnuUpdate, &QAction::triggered, this, &frmMDI::mnuUpdate_Click);
     connect(ui.mnuAbout, &QAction::triggered, this, &frmMDI::mnuAbout_Click);
     connect(ui.mkmoney, &QAction::triggered, this, &frmMDI::mkmoney_Click);
+}
+
+// The strips, the welcome panel and their labels keep the design's colours under any palette.
+// The buttons keep theirs in their style sheets: a palette would draw them with the style's bevel.
+void frmMDI::setColours()
+{
+    setBackgroundColour(ui.Picture6, FixedColour::Strip);
+    setFixedColours(ui.lblQuennetBanner, Black, White);
+    setBackgroundColour(ui.picMain, Black);
+    for (int i = 0; i < CaptionCount; ++i)
+        setTextColour(captionLabel(i), CaptionColours[i]);
+    setBackgroundColour(ui.PicCoBrand, FixedColour::Strip);
+    setTextColour(ui.Label7, FixedColour::Link);
 }
 
 void frmMDI::showPictures()

@@ -48,6 +48,7 @@ private:
     void lblQuennetBanner_Click();
 
     void showInputForm(int index);
+    void setColours();
     void showPictures();
     void centreContents();
     QPushButton *selectOptionButton(int index) const;

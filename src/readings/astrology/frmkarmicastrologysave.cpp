@@ -2,6 +2,7 @@
 
 #include "common/vendorpages.h"
 #include "forms/desktop.h"
+#include "forms/fixedcolours.h"
 #include "forms/linkclicks.h"
 #include "forms/textboxes.h"
 #include "frmkarmicastrologydisplay.h"
@@ -63,6 +64,14 @@ void applySettings(QTextCharFormat &format, const ReportSegment &segment)
 frmKarmicAstrologySave::frmKarmicAstrologySave(QWidget *parent) : QDialog(parent)
 {
     ui.setupUi(this);
+    for (QLabel *label : {ui.Label14, ui.Label1, ui.lblFullBrand, ui.lblCobrand})
+        setFixedColours(label, FixedColour::Link, FixedColour::ClassicWindow);
+    // The report's own colours are black and red: it is black on white under any palette.
+    QPalette box = ui.RTB->palette();
+    box.setColor(QPalette::Base, FixedColour::ClassicBase);
+    box.setColor(QPalette::Text, FixedColour::ClassicText);
+    box.setColor(QPalette::Link, FixedColour::ClassicLink);
+    ui.RTB->setPalette(box);
     connect(ui.cmdSave, &QPushButton::clicked, this, &frmKarmicAstrologySave::cmdSave_Click);
     connect(ui.cmdPrint, &QPushButton::clicked, this, &frmKarmicAstrologySave::cmdprint_Click);
     connect(ui.Label1, &ClickableLabel::clicked, this, &frmKarmicAstrologySave::Label1_Click);
