@@ -16,6 +16,8 @@
 #include "readings/spiritual/frmzodiacspiritualsigndisplay.h"
 #include "readings/spiritual/frmzodiacspiritualsignmain.h"
 
+#include <QMdiSubWindow>
+#include <QMenuBar>
 #include <QMouseEvent>
 
 namespace Lumo {
@@ -87,6 +89,9 @@ frmMDI::frmMDI()
     connect(ui.mnuUpdate, &QAction::triggered, this, &frmMDI::mnuUpdate_Click);
     connect(ui.mnuAbout, &QAction::triggered, this, &frmMDI::mnuAbout_Click);
     connect(ui.mkmoney, &QAction::triggered, this, &frmMDI::mkmoney_Click);
+
+    m_ownMenus = menuBar()->actions();
+    connect(ui.mdiWorkspace, &QMdiArea::subWindowActivated, this, &frmMDI::showActiveFormMenus);
 }
 
 // The strips, the welcome panel and their labels keep the design's colours under any palette.
@@ -123,6 +128,26 @@ QPushButton *frmMDI::selectOptionButton(int index) const
 ClickableLabel *frmMDI::captionLabel(int index) const
 {
     return findChild<ClickableLabel *>(QStringLiteral("lblCaption_%1").arg(index));
+}
+
+// As in any MDI program, the active form's own menus (its QMenu objects, with its actions) stand
+// in the menu bar in place of the main window's; the main window's come back when no form with
+// menus is active. The forms' own menu bars stay hidden.
+void frmMDI::showActiveFormMenus()
+{
+    QList<QAction *> menus = m_ownMenus;
+    QMdiSubWindow *active = ui.mdiWorkspace->currentSubWindow();
+    if (auto *form =
+            active && active->isVisible() ? qobject_cast<QMainWindow *>(active->widget()) : nullptr;
+        form && form->menuWidget() && !form->menuWidget()->actions().isEmpty())
+        menus = form->menuWidget()->actions();
+
+    QMenuBar *bar = menuBar();
+    if (bar->actions() == menus)
+        return;
+    for (QAction *menu : bar->actions())
+        bar->removeAction(menu);
+    bar->addActions(menus);
 }
 
 void frmMDI::Form_Load()

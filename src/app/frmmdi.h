@@ -50,10 +50,12 @@ private:
     void showInputForm(int index);
     void setColours();
     void showPictures();
+    void showActiveFormMenus();
     void centreContents();
     QPushButton *selectOptionButton(int index) const;
 
     Ui::frmMDI ui;
+    QList<QAction *> m_ownMenus;
 };
 
 // Unloads the input, display and report forms of every reading, so at most one reading is open.

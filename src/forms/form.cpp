@@ -26,6 +26,9 @@ void Form::load()
         if (QMdiArea *workspace = Shell::instance() ? Shell::instance()->workspace() : nullptr) {
             m_subWindow = workspace->addSubWindow(this);
             m_subWindow->setObjectName(objectName() + QStringLiteral("_window"));
+            // The main window's menu bar shows the form's menus while the form is active.
+            if (QWidget *menus = menuWidget())
+                menus->hide();
             m_subWindow->hide();
             m_subWindow->adjustSize();
         }
