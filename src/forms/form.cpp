@@ -1,5 +1,7 @@
 #include "form.h"
 
+#include "formbody.h"
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMdiArea>
@@ -29,8 +31,12 @@ void Form::load()
             // The main window's menu bar shows the form's menus while the form is active.
             if (QWidget *menus = menuWidget())
                 menus->hide();
+            if (centralWidget())
+                m_body = FormBody::wrapTopOf(centralWidget());
             m_subWindow->hide();
             m_subWindow->adjustSize();
+            m_designedSize = m_subWindow->size();
+            workspace->installEventFilter(this);
         }
     }
     Form_Load();
@@ -45,6 +51,13 @@ void Form::showForm()
 {
     if (m_subWindow) {
         QWidget::show();
+        fitToWorkspace();
+        // Where the workspace has shrunk since the form was last placed, it goes back on it.
+        const QRect area = workspace()->contentsRect();
+        if (!area.contains(m_subWindow->geometry()))
+            m_subWindow->move(
+                qBound(0, m_subWindow->x(), qMax(0, area.width() - m_subWindow->width())),
+                qBound(0, m_subWindow->y(), qMax(0, area.height() - m_subWindow->height())));
         m_subWindow->show();
         m_subWindow->mdiArea()->setActiveSubWindow(m_subWindow);
     } else {
@@ -85,7 +98,8 @@ void Form::closeEvent(QCloseEvent *event)
 void Form::placeAtTopCentre()
 {
     if (m_subWindow) {
-        const int areaWidth = m_subWindow->mdiArea()->viewport()->width();
+        fitToWorkspace();
+        const int areaWidth = workspace()->contentsRect().width();
         m_subWindow->move(qMax(0, (areaWidth - m_subWindow->width()) / 2), 0);
         return;
     }
@@ -95,6 +109,36 @@ void Form::placeAtTopCentre()
         geometry.moveCenter(available.center());
         move(geometry.topLeft());
     }
+}
+
+QMdiArea *Form::workspace() const
+{
+    return m_subWindow ? m_subWindow->mdiArea() : nullptr;
+}
+
+void Form::fitToWorkspace()
+{
+    if (!m_subWindow)
+        return;
+    // The whole workspace, whether or not it shows scroll bars now: it shows none afterwards.
+    const QSize area = workspace()->contentsRect().size();
+    const bool roomy = m_designedSize.height() <= area.height();
+    if (m_body)
+        m_body->setSqueezed(!roomy);
+    const QSize smallest = m_subWindow->minimumSizeHint();
+    QSize size = m_designedSize;
+    if (!roomy)
+        size.setHeight(qMax(area.height(), smallest.height()));
+    size.setWidth(qMax(qMin(size.width(), area.width()), smallest.width()));
+    m_subWindow->resize(size);
+}
+
+// The workspace grows or shrinks with the main window: the form fits it again.
+bool Form::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Resize && watched == workspace() && m_subWindow->isVisible())
+        placeAtTopCentre();
+    return QMainWindow::eventFilter(watched, event);
 }
 
 Shell *Shell::instance()
