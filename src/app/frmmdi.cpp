@@ -4,6 +4,7 @@
 #include "forms/clickablelabel.h"
 #include "forms/desktop.h"
 #include "forms/fixedcolours.h"
+#include "forms/screenplacement.h"
 #include "frmnagscreen2.h"
 #include "readings/astrology/frmkarmicastrologydisplay.h"
 #include "readings/astrology/frmkarmicastrologymain.h"
@@ -15,10 +16,13 @@
 #include "readings/soulmate/frmzodiacsoulmatesignmain.h"
 #include "readings/spiritual/frmzodiacspiritualsigndisplay.h"
 #include "readings/spiritual/frmzodiacspiritualsignmain.h"
+#include "startup.h"
 
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QScreen>
+#include <QSettings>
 
 namespace Lumo {
 
@@ -72,6 +76,7 @@ frmMDI::frmMDI()
         if (!label->wordWrap())
             label->resize(label->sizeHint().width() + 16, label->height());
     }
+    setSmallestSize();
     showPictures();
     ui.picMain->setMouseTracking(true);
     ui.picMain->installEventFilter(this);
@@ -105,6 +110,20 @@ void frmMDI::setColours()
         setTextColour(captionLabel(i), CaptionColours[i]);
     setBackgroundColour(ui.PicCoBrand, FixedColour::Strip);
     setTextColour(ui.Label7, FixedColour::Link);
+}
+
+// The window shrinks no further than keeps every control visible: the button row and the
+// welcome labels whole. The menu bar and the strips add their own heights.
+void frmMDI::setSmallestSize()
+{
+    int width = ui.picButtonContainer->width();
+    int depth = 0;
+    for (int i = 0; i < CaptionCount; ++i) {
+        const QRect label = captionLabel(i)->geometry();
+        width = qMax(width, label.width());
+        depth = qMax(depth, label.y() + label.height());
+    }
+    ui.workspaceHost->setMinimumSize(width, depth);
 }
 
 void frmMDI::showPictures()
@@ -152,10 +171,37 @@ void frmMDI::showActiveFormMenus()
 
 void frmMDI::Form_Load()
 {
-    // The designed client area, then centred on the screen.
-    resize(ClientArea.width(), ClientArea.height() + menuBar()->sizeHint().height());
-    placeAtTopCentre();
+    restorePlacement();
     centreContents();
+}
+
+// Where the window was when it last closed, if that still lies on a screen; otherwise the
+// designed client area, centred on the primary screen and made to fit it.
+void frmMDI::restorePlacement()
+{
+    QSettings settings(QString(), programName());
+    const QRect saved = settings.value(WindowGroup + u'/' + GeometryValueName).toRect();
+    const QScreen *savedScreen =
+        saved.isValid() ? QGuiApplication::screenAt(saved.center()) : nullptr;
+    const QRect savedFrame = saved.marginsAdded(windowFrameMargins(this));
+    if (savedScreen && savedScreen->availableGeometry().contains(savedFrame) &&
+        saved.width() >= minimumWidth() && saved.height() >= minimumHeight()) {
+        setGeometry(saved);
+    } else if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        const QSize designed(ClientArea.width(),
+                             ClientArea.height() + menuBar()->sizeHint().height());
+        Lumo::placeOnScreen(this, screen->availableGeometry(), designed,
+                            VerticalPlacement::Centred);
+    }
+    if (settings.value(WindowGroup + u'/' + MaximizedValueName).toBool())
+        setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void frmMDI::storePlacement()
+{
+    QSettings settings(QString(), programName());
+    settings.setValue(WindowGroup + u'/' + GeometryValueName, normalGeometry());
+    settings.setValue(WindowGroup + u'/' + MaximizedValueName, isMaximized());
 }
 
 // Centres the banner, the button row and the welcome labels on the width of the area that holds
@@ -185,6 +231,7 @@ bool frmMDI::eventFilter(QObject *watched, QEvent *event)
 
 void frmMDI::Form_Unload()
 {
+    storePlacement();
     unloadReadingForms();
     MDIForm_Unload();
 }

@@ -1,6 +1,7 @@
 #include "form.h"
 
 #include "formbody.h"
+#include "screenplacement.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -103,12 +104,8 @@ void Form::placeAtTopCentre()
         m_subWindow->move(qMax(0, (areaWidth - m_subWindow->width()) / 2), 0);
         return;
     }
-    if (QScreen *screen = this->screen()) {
-        const QRect available = screen->availableGeometry();
-        QRect geometry = frameGeometry();
-        geometry.moveCenter(available.center());
-        move(geometry.topLeft());
-    }
+    if (QScreen *screen = this->screen())
+        placeOnScreen(this, screen->availableGeometry(), size(), VerticalPlacement::Centred);
 }
 
 QMdiArea *Form::workspace() const
@@ -125,12 +122,9 @@ void Form::fitToWorkspace()
     const bool roomy = m_designedSize.height() <= area.height();
     if (m_body)
         m_body->setSqueezed(!roomy);
-    const QSize smallest = m_subWindow->minimumSizeHint();
-    QSize size = m_designedSize;
-    if (!roomy)
-        size.setHeight(qMax(area.height(), smallest.height()));
-    size.setWidth(qMax(qMin(size.width(), area.width()), smallest.width()));
-    m_subWindow->resize(size);
+    // The main window's smallest size leaves the workspace room for every form's buttons.
+    m_subWindow->resize(qMin(m_designedSize.width(), area.width()),
+                        roomy ? m_designedSize.height() : area.height());
 }
 
 // The workspace grows or shrinks with the main window: the form fits it again.

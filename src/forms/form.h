@@ -38,13 +38,15 @@ public:
     Placement placement() const { return m_placement; }
 
     // Left = (width of the area that holds the form - form width) / 2, Top = 0 in the workspace;
-    // a top-level form is centred on its screen. A workspace form is first fitted to the
-    // workspace (fitToWorkspace).
+    // a top-level form is centred on its screen's available area, and made to fit it. A
+    // workspace form is first fitted to the workspace (fitToWorkspace).
     void placeAtTopCentre();
     // A workspace form taller or wider than the workspace is made to fit it, so it is used
     // without scrolling the workspace: its top part gives up height and scrolls, its buttons
     // stay in view. With room enough it has its designed size.
     void fitToWorkspace();
+    // The size of the form's sub-window as designed, which it has wherever there is room.
+    QSize designedSize() const { return m_designedSize; }
 
 protected:
     virtual void Form_Load() {}

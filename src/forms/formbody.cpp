@@ -1,5 +1,7 @@
 #include "formbody.h"
 
+#include "textboxes.h"
+
 #include <QBoxLayout>
 #include <QEvent>
 #include <QPlainTextEdit>
@@ -12,8 +14,6 @@ namespace Lumo {
 
 namespace {
 
-constexpr int SqueezedTextBoxLines = 4;
-
 bool holdsButton(QLayoutItem *item)
 {
     if (QWidget *widget = item->widget())
@@ -25,19 +25,6 @@ bool holdsButton(QLayoutItem *item)
         }
     }
     return false;
-}
-
-// The height of a text box that shows the given number of lines.
-int heightForLines(const QAbstractScrollArea *box, int lines)
-{
-    qreal documentMargin = 0;
-    if (const auto *plain = qobject_cast<const QPlainTextEdit *>(box))
-        documentMargin = plain->document()->documentMargin();
-    else if (const auto *rich = qobject_cast<const QTextEdit *>(box))
-        documentMargin = rich->document()->documentMargin();
-    const QMargins margins = box->contentsMargins();
-    return box->fontMetrics().lineSpacing() * lines + margins.top() + margins.bottom() +
-           qCeil(2 * documentMargin);
 }
 
 } // namespace
@@ -164,9 +151,9 @@ void FormBody::fitTextBoxes()
             t.box->setMaximumHeight(t.designedMaximumHeight);
         }
     }
-    if (!m_squeezed || !widget() || !widget()->hasHeightForWidth())
+    if (!m_squeezed || !widget())
         return;
-    int lacking = widget()->heightForWidth(width()) - height();
+    int lacking = sizeHint().height() - height();
     QList<std::pair<QAbstractScrollArea *, int>> boxes; // each box and the height it can give up
     for (const TextBox &t : std::as_const(m_textBoxes)) {
         if (!t.box || t.box->isHidden())

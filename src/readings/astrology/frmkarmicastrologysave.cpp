@@ -4,6 +4,7 @@
 #include "forms/desktop.h"
 #include "forms/fixedcolours.h"
 #include "forms/linkclicks.h"
+#include "forms/screenplacement.h"
 #include "forms/textboxes.h"
 #include "frmkarmicastrologydisplay.h"
 #include "frmkarmicastrologymain.h"
@@ -91,6 +92,8 @@ void frmKarmicAstrologySave::Form_Load()
     insertReport();
 }
 
+// On a screen too short for the designed window, the report box gives up height (down to a few
+// lines; the report scrolls inside it) and the window takes the screen's height.
 void frmKarmicAstrologySave::placeAtTopCentre()
 {
     adjustSize();
@@ -98,7 +101,11 @@ void frmKarmicAstrologySave::placeAtTopCentre()
     if (!screen)
         return;
     const QRect area = screen->availableGeometry();
-    move(area.left() + qMax(0, (area.width() - frameGeometry().width()) / 2), area.top());
+    const QMargins frame = windowFrameMargins(this);
+    if (height() + frame.top() + frame.bottom() > area.height())
+        ui.RTB->setMinimumHeight(
+            qMin(ui.RTB->minimumHeight(), heightForLines(ui.RTB, SqueezedTextBoxLines)));
+    placeOnScreen(this, area, size(), VerticalPlacement::Top);
 }
 
 // Each segment goes in at the caret with its emphasis and colour set first; the first one keeps
