@@ -3,6 +3,7 @@
 #include "common/names.h"
 #include "common/vendorpages.h"
 #include "forms/desktop.h"
+#include "forms/fixedcolours.h"
 #include "startup.h"
 
 namespace Lumo {
@@ -12,6 +13,8 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent)
     ui.setupUi(this);
     setWindowTitle(AppTitle);
     ui.Label2->setText(AppTitle);
+    for (QLabel *label : {ui.lblCoBrand, ui.lblHomePage})
+        setFixedColours(label, FixedColour::Link, FixedColour::ClassicWindow);
     ui.Picture1->setPixmap(programIcon().pixmap(64, 64));
     setFixedSize(sizeHint());
     connect(ui.cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);

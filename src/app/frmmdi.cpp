@@ -4,6 +4,8 @@
 #include "common/vendorpages.h"
 #include "forms/clickablelabel.h"
 #include "forms/desktop.h"
+#include "forms/fixedcolours.h"
+#include "forms/screenplacement.h"
 #include "frmnagscreen2.h"
 #include "readings/astrology/frmkarmicastrologydisplay.h"
 #include "readings/astrology/frmkarmicastrologymain.h"
@@ -15,9 +17,14 @@
 #include "readings/soulmate/frmzodiacsoulmatesignmain.h"
 #include "readings/spiritual/frmzodiacspiritualsigndisplay.h"
 #include "readings/spiritual/frmzodiacspiritualsignmain.h"
+#include "startup.h"
 
+#include <QMdiSubWindow>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QScreen>
+#include <QSettings>
 
 namespace Lumo {
 
@@ -37,6 +44,12 @@ QString droppedFile(const QMimeData *data)
     }
     return QString();
 }
+
+constexpr QColor Black(0x00, 0x00, 0x00), White(0xff, 0xff, 0xff), Cyan(0x00, 0xff, 0xff),
+    Red(0xff, 0x00, 0x00), Yellow(0xff, 0xff, 0x00), Green(0x00, 0xff, 0x00),
+    Magenta(0xff, 0x00, 0xff);
+// The welcome labels' text colours on the black panel, by label index.
+constexpr QColor CaptionColours[] = {Cyan, Red, Cyan, Yellow, Cyan, Green, Red, Magenta};
 } // namespace
 
 void unloadReadingForms()
@@ -63,6 +76,7 @@ frmMDI::frmMDI()
 {
     ui.setupUi(this);
     setWindowTitle(AppTitle);
+    setColours();
     for (int i = 0; i < ReadingCount; ++i) {
         connect(selectOptionButton(i), &QPushButton::clicked, this,
                 [this, i] { cmdSelectOption_Click(i); });
@@ -76,6 +90,7 @@ frmMDI::frmMDI()
         if (!label->wordWrap())
             label->resize(label->sizeHint().width() + 16, label->height());
     }
+    setSmallestSize();
     showPictures();
     ui.picMain->setMouseTracking(true);
     ui.picMain->installEventFilter(this);
@@ -94,6 +109,36 @@ frmMDI::frmMDI()
     connect(ui.mnuAbout, &QAction::triggered, this, &frmMDI::mnuAbout_Click);
     connect(ui.mkmoney, &QAction::triggered, this, &frmMDI::mkmoney_Click);
     setAcceptDrops(true);
+
+    m_ownMenus = menuBar()->actions();
+    connect(ui.mdiWorkspace, &QMdiArea::subWindowActivated, this, &frmMDI::showActiveFormMenus);
+}
+
+// The strips, the welcome panel and their labels keep the design's colours under any palette.
+// The buttons keep theirs in their style sheets: a palette would draw them with the style's bevel.
+void frmMDI::setColours()
+{
+    setBackgroundColour(ui.Picture6, FixedColour::Strip);
+    setFixedColours(ui.lblQuennetBanner, Black, White);
+    setBackgroundColour(ui.picMain, Black);
+    for (int i = 0; i < CaptionCount; ++i)
+        setTextColour(captionLabel(i), CaptionColours[i]);
+    setBackgroundColour(ui.PicCoBrand, FixedColour::Strip);
+    setTextColour(ui.Label7, FixedColour::Link);
+}
+
+// The window shrinks no further than keeps every control visible: the button row and the
+// welcome labels whole. The menu bar and the strips add their own heights.
+void frmMDI::setSmallestSize()
+{
+    int width = ui.picButtonContainer->width();
+    int depth = 0;
+    for (int i = 0; i < CaptionCount; ++i) {
+        const QRect label = captionLabel(i)->geometry();
+        width = qMax(width, label.width());
+        depth = qMax(depth, label.y() + label.height());
+    }
+    ui.workspaceHost->setMinimumSize(width, depth);
 }
 
 void frmMDI::showPictures()
@@ -119,12 +164,59 @@ ClickableLabel *frmMDI::captionLabel(int index) const
     return findChild<ClickableLabel *>(QStringLiteral("lblCaption_%1").arg(index));
 }
 
+// As in any MDI program, the active form's own menus (its QMenu objects, with its actions) stand
+// in the menu bar in place of the main window's; the main window's come back when no form with
+// menus is active. The forms' own menu bars stay hidden.
+void frmMDI::showActiveFormMenus()
+{
+    QList<QAction *> menus = m_ownMenus;
+    QMdiSubWindow *active = ui.mdiWorkspace->currentSubWindow();
+    if (auto *form =
+            active && active->isVisible() ? qobject_cast<QMainWindow *>(active->widget()) : nullptr;
+        form && form->menuWidget() && !form->menuWidget()->actions().isEmpty())
+        menus = form->menuWidget()->actions();
+
+    QMenuBar *bar = menuBar();
+    if (bar->actions() == menus)
+        return;
+    for (QAction *menu : bar->actions())
+        bar->removeAction(menu);
+    bar->addActions(menus);
+}
+
 void frmMDI::Form_Load()
 {
-    // The designed client area, then centred on the screen.
-    resize(ClientArea.width(), ClientArea.height() + menuBar()->sizeHint().height());
-    placeAtTopCentre();
+    restorePlacement();
     centreContents();
+}
+
+// Where the window was when it last closed, if that still lies on a screen; otherwise the
+// designed client area, centred on the primary screen and made to fit it.
+void frmMDI::restorePlacement()
+{
+    QSettings settings(QString(), programName());
+    const QRect saved = settings.value(WindowGroup + u'/' + GeometryValueName).toRect();
+    const QScreen *savedScreen =
+        saved.isValid() ? QGuiApplication::screenAt(saved.center()) : nullptr;
+    const QRect savedFrame = saved.marginsAdded(windowFrameMargins(this));
+    if (savedScreen && savedScreen->availableGeometry().contains(savedFrame) &&
+        saved.width() >= minimumWidth() && saved.height() >= minimumHeight()) {
+        setGeometry(saved);
+    } else if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        const QSize designed(ClientArea.width(),
+                             ClientArea.height() + menuBar()->sizeHint().height());
+        Lumo::placeOnScreen(this, screen->availableGeometry(), designed,
+                            VerticalPlacement::Centred);
+    }
+    if (settings.value(WindowGroup + u'/' + MaximizedValueName).toBool())
+        setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void frmMDI::storePlacement()
+{
+    QSettings settings(QString(), programName());
+    settings.setValue(WindowGroup + u'/' + GeometryValueName, normalGeometry());
+    settings.setValue(WindowGroup + u'/' + MaximizedValueName, isMaximized());
 }
 
 // Centres the banner, the button row and the welcome labels on the width of the area that holds
@@ -154,6 +246,7 @@ bool frmMDI::eventFilter(QObject *watched, QEvent *event)
 
 void frmMDI::Form_Unload()
 {
+    storePlacement();
     unloadReadingForms();
     MDIForm_Unload();
 }

@@ -54,12 +54,24 @@ private:
     void lblQuennetBanner_Click();
 
     void showInputForm(int index);
+    void setColours();
+    void setSmallestSize();
+    void restorePlacement();
+    void storePlacement();
     void showPictures();
+    void showActiveFormMenus();
     void centreContents();
     QPushButton *selectOptionButton(int index) const;
 
     Ui::frmMDI ui;
+    QList<QAction *> m_ownMenus;
 };
+
+// Where the main window's size and position are kept in the program's settings: the window's
+// client area when last shown normal (not maximised) and whether it was maximised.
+inline const QString WindowGroup = QStringLiteral("MainWindow");
+inline const QString GeometryValueName = QStringLiteral("Geometry");
+inline const QString MaximizedValueName = QStringLiteral("Maximized");
 
 // Unloads the input, display and report forms of every reading, so at most one reading is open.
 void unloadReadingForms();

@@ -3,6 +3,7 @@
 #include "common/names.h"
 #include "common/vendorpages.h"
 #include "forms/desktop.h"
+#include "forms/fixedcolours.h"
 #include "forms/keypressfilter.h"
 
 #include <QApplication>
@@ -36,6 +37,8 @@ frmNagScreen2::frmNagScreen2() : Form(Placement::TopLevel)
     // Kept above other windows, also while the browser opens, and shown without taking the focus.
     setWindowFlag(Qt::WindowStaysOnTopHint);
     setAttribute(Qt::WA_ShowWithoutActivating);
+    setClassicColours(ui.Frame6);
+    setTextColour(ui.lblGoToHome, FixedColour::Link);
 
     m_placeholders = {{ui.txtName, Placeholder::Name},
                       {ui.txtEmail, Placeholder::Email},

@@ -6,8 +6,11 @@
 
 class QMdiArea;
 class QMdiSubWindow;
+class QScreen;
 
 namespace Lumo {
+
+class FormBody;
 
 // A window of the program. Each form class has one global instance, created on first reference
 // through Forms::get<T>() (which runs its Form_Load) and destroyed by unload(); the next
@@ -35,21 +38,32 @@ public:
     Placement placement() const { return m_placement; }
 
     // Left = (width of the area that holds the form - form width) / 2, Top = 0 in the workspace;
-    // a top-level form is centred on its screen.
+    // a top-level form is centred on its screen's available area, and made to fit it. A
+    // workspace form is first fitted to the workspace (fitToWorkspace).
     void placeAtTopCentre();
+    // A workspace form taller or wider than the workspace is made to fit it, so it is used
+    // without scrolling the workspace: its top part gives up height and scrolls, its buttons
+    // stay in view. With room enough it has its designed size.
+    void fitToWorkspace();
+    // The size of the form's sub-window as designed, which it has wherever there is room.
+    QSize designedSize() const { return m_designedSize; }
 
 protected:
     virtual void Form_Load() {}
     virtual void Form_Unload() {}
 
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     friend class FormRegistry;
     void load();
+    QMdiArea *workspace() const;
 
     Placement m_placement;
     QPointer<QMdiSubWindow> m_subWindow;
+    QPointer<FormBody> m_body;
+    QSize m_designedSize;
     bool m_unloading = false;
 };
 

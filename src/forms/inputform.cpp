@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -63,8 +64,9 @@ void InputForm::connectInputControls()
     if (txtLastName)
         KeyPressFilter::install(txtLastName, [this](int &key) { txtLastName_KeyPress(key); });
 
-    if (auto *next = findChild<QPushButton *>(QStringLiteral("cmdNext")))
-        connect(next, &QPushButton::clicked, this, &InputForm::cmdNext_Click);
+    m_next = findChild<QPushButton *>(QStringLiteral("cmdNext"));
+    if (m_next)
+        connect(m_next, &QPushButton::clicked, this, &InputForm::cmdNext_Click);
     if (auto *exit = findChild<QPushButton *>(QStringLiteral("cmdExit")))
         connect(exit, &QPushButton::clicked, this, &InputForm::cmdExit_Click);
     if (auto *next = findChild<QAction *>(QLatin1String(m_settings.nextMenuItem)))
@@ -97,6 +99,21 @@ void InputForm::fillLists()
 void InputForm::Form_Unload()
 {
     setStartPanelVisible(true);
+}
+
+void InputForm::keyPressEvent(QKeyEvent *event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (!enter || modifiers != Qt::NoModifier) {
+        ReadingForm::keyPressEvent(event);
+        return;
+    }
+    auto *button = qobject_cast<QPushButton *>(focusWidget());
+    if (!button)
+        button = m_next;
+    if (button && button->isVisible() && button->isEnabled())
+        button->click();
 }
 
 void InputForm::cmdExit_Click()

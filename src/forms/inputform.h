@@ -3,6 +3,7 @@
 #include "readingform.h"
 
 class QComboBox;
+class QKeyEvent;
 class QLineEdit;
 class QPushButton;
 
@@ -46,6 +47,8 @@ protected:
     void connectInputControls();
     void Form_Load() override;
     void Form_Unload() override;
+    // Enter presses the focused button, or else the default button, Next, as in a dialog.
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void txtName_KeyPress(int &KeyAscii);
@@ -58,6 +61,7 @@ private:
     bool failEntry(const QString &message, QWidget *focus);
 
     InputFormSettings m_settings;
+    QPushButton *m_next = nullptr;
 };
 
 } // namespace Lumo

@@ -3,6 +3,7 @@
 #include "clickablelabel.h"
 #include "common/vendorpages.h"
 #include "desktop.h"
+#include "fixedcolours.h"
 
 #include <QAction>
 
@@ -18,8 +19,10 @@ void ReadingForm::connectAction(const char *name, void (ReadingForm::*handler)()
 
 void ReadingForm::connectLabel(const char *name, void (ReadingForm::*handler)())
 {
-    if (auto *label = findChild<ClickableLabel *>(QLatin1String(name)))
+    if (auto *label = findChild<ClickableLabel *>(QLatin1String(name))) {
+        setFixedColours(label, FixedColour::Link, FixedColour::ClassicWindow);
         connect(label, &ClickableLabel::clicked, this, handler);
+    }
 }
 
 void ReadingForm::connectVendorLinks()

@@ -14,7 +14,8 @@ public:
     ReadingForm();
 
 protected:
-    // Connects whichever of the shared link controls the form has. Call after setupUi.
+    // Connects whichever of the shared link controls the form has and gives the link labels their
+    // colours. Call after setupUi.
     void connectVendorLinks();
 
     void Label61_Click();

@@ -92,6 +92,18 @@ void preventCopying(QTextEdit *box)
     new CopyGuard<QTextEdit>(box);
 }
 
+int heightForLines(const QAbstractScrollArea *box, int lines)
+{
+    qreal documentMargin = 0;
+    if (const auto *plain = qobject_cast<const QPlainTextEdit *>(box))
+        documentMargin = plain->document()->documentMargin();
+    else if (const auto *rich = qobject_cast<const QTextEdit *>(box))
+        documentMargin = rich->document()->documentMargin();
+    const QMargins margins = box->contentsMargins();
+    return box->fontMetrics().lineSpacing() * lines + margins.top() + margins.bottom() +
+           qCeil(2 * documentMargin);
+}
+
 void showReadingText(QPlainTextEdit *box, const QString &text)
 {
     box->setPlainText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));

@@ -1,5 +1,6 @@
 #pragma once
 
+class QAbstractScrollArea;
 class QPlainTextEdit;
 class QString;
 class QTextEdit;
@@ -12,6 +13,12 @@ namespace Lumo {
 // selection. What other programs put on the clipboard stays there.
 void preventCopying(QPlainTextEdit *box);
 void preventCopying(QTextEdit *box);
+
+// A long text box squeezed for room shows at least this many lines.
+constexpr int SqueezedTextBoxLines = 4;
+
+// The height of a text box that shows the given number of lines of its text.
+int heightForLines(const QAbstractScrollArea *box, int lines);
 
 // Shows a reading text built with CR LF line breaks, with the caret at its start.
 void showReadingText(QPlainTextEdit *box, const QString &text);

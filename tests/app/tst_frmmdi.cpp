@@ -67,6 +67,8 @@ private Q_SLOTS:
     void controlsAndMenus_data();
     void controlsAndMenus();
     void menuBarOrder();
+    void activeFormMenusStandInTheMenuBar_data();
+    void activeFormMenusStandInTheMenuBar();
     void contentsStayCentredInTheWindow();
     void openReadingLeavesOnlyTheNewInputForm_data();
     void openReadingLeavesOnlyTheNewInputForm();
@@ -176,6 +178,79 @@ void tst_frmMDI::menuBarOrder()
     QCOMPARE(captions(mainWindow()->findChild<QMenu *>("mnuHelp")->actions()),
              QStringList({"&Online Help", "&Visit Us Online", "-", "Check for Software &Update",
                           "-", "&About Software"}));
+}
+
+// The active form's own menus stand in the main window's menu bar, the only one visible; Alt+F
+// opens the form's File menu, which holds the form's own items. Forms without menus leave the
+// main window's menus, which come back when the form goes.
+void tst_frmMDI::activeFormMenusStandInTheMenuBar_data()
+{
+    QTest::addColumn<int>("reading");
+    QTest::addColumn<bool>("display");
+    QTest::addColumn<bool>("formMenus");
+    QTest::addColumn<QString>("fileMenu");
+    QTest::addColumn<QString>("item");
+    QTest::newRow("astrology input") << int(Astrology) << false << true << "mnuFile"
+                                     << "mnuNext";
+    QTest::newRow("debt input") << int(KarmicDebt) << false << true << "nuFile"
+                                << "mnuNext";
+    QTest::newRow("lesson input") << int(KarmicLesson) << false << true << "nuFile"
+                                  << "mnuNext";
+    QTest::newRow("soulmate input") << int(Soulmate) << false << true << "mnuFile"
+                                    << "mnuFindSoulmateSign";
+    QTest::newRow("spiritual input") << int(Spiritual) << false << true << "mnuFile"
+                                     << "mnuFindMySpritualSgn";
+    QTest::newRow("astrology display") << int(Astrology) << true << true << "mnuFile"
+                                       << "mnuPrint";
+    QTest::newRow("spiritual display") << int(Spiritual) << true << true << "mnuFile"
+                                       << "mnuFileBack";
+    QTest::newRow("debt display, no menus") << int(KarmicDebt) << true << false << "mnuFile"
+                                            << "mnuExit";
+    QTest::newRow("lesson display, no menus") << int(KarmicLesson) << true << false << "mnuFile"
+                                              << "mnuExit";
+}
+
+void tst_frmMDI::activeFormMenusStandInTheMenuBar()
+{
+    QFETCH(int, reading);
+    QFETCH(bool, display);
+    QFETCH(bool, formMenus);
+    QFETCH(QString, fileMenu);
+    QFETCH(QString, item);
+    frmMDI *main = mainWindow();
+    const QList<QAction *> mainMenus = main->menuBar()->actions();
+    Form *form = display ? static_cast<Form *>(openDisplayForm(reading)) : openInputForm(reading);
+    QVERIFY(form && form->isFormVisible());
+
+    QList<QMenuBar *> visibleBars;
+    for (QMenuBar *bar : main->findChildren<QMenuBar *>()) {
+        if (bar->isVisible())
+            visibleBars.append(bar);
+    }
+    QCOMPARE(visibleBars, QList<QMenuBar *>({main->menuBar()}));
+
+    // The menus are the owner's own objects, named as in its design.
+    QObject *owner = formMenus ? static_cast<QObject *>(form) : main;
+    const QList<QAction *> shown = main->menuBar()->actions();
+    QVERIFY(!shown.isEmpty());
+    for (QAction *menu : shown)
+        QVERIFY2(owner->findChildren<QAction *>().contains(menu), qPrintable(menu->text()));
+    if (!formMenus)
+        QCOMPARE(shown, mainMenus);
+    auto *file = owner->findChild<QMenu *>(fileMenu);
+    QVERIFY(file);
+    QCOMPARE(shown.first(), file->menuAction());
+
+    main->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(main));
+    QTest::keyClick(main, Qt::Key_F, Qt::AltModifier);
+    QTRY_COMPARE(QApplication::activePopupWidget(), file);
+    QAction *action = owner->findChild<QAction *>(item);
+    QVERIFY(action && file->actions().contains(action));
+    file->close();
+
+    closeReadingForms();
+    QCOMPARE(main->menuBar()->actions(), mainMenus);
 }
 
 // The banner, the button row and the welcome labels are centred on the width of the area that

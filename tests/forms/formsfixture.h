@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QLineEdit>
+#include <QSettings>
 #include <QTest>
 
 namespace Lumo::Testing {
@@ -24,6 +25,9 @@ inline void flushDeletes()
 inline frmMDI *mainWindow()
 {
     installShell();
+    if (!Forms::loaded<frmMDI>()) // every test starts with the main window where a first run puts
+                                  // it
+        QSettings(QString(), programName()).remove(WindowGroup);
     frmMDI *main = Forms::get<frmMDI>();
     if (!main->isVisible()) {
         main->showForm();

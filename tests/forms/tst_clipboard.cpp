@@ -1,3 +1,4 @@
+#include "forms/formbody.h"
 #include "forms/formsfixture.h"
 #include "support/scripteddesktop.h"
 
@@ -54,8 +55,16 @@ static void verifyClipboardUntouched()
 }
 
 // A box may lie below the visible part of the workspace: scroll down to it, as a user would.
+// As a user would: the form scrolls its top part when the workspace is too short for it.
 static void scrollIntoView(QWidget *widget)
 {
+    for (QWidget *parent = widget->parentWidget(); parent; parent = parent->parentWidget()) {
+        if (auto *body = qobject_cast<FormBody *>(parent)) {
+            body->ensureWidgetVisible(widget->parentWidget());
+            if (widget->visibleRegion().boundingRect().height() >= widget->height() / 2)
+                return;
+        }
+    }
     QScrollBar *scroll = mainWindow()->workspace()->verticalScrollBar();
     for (int value = scroll->minimum(); value <= scroll->maximum(); value += scroll->singleStep()) {
         scroll->setValue(value);

@@ -39,6 +39,8 @@ private Q_SLOTS:
     void everyFieldHasItsLabel();
     void fileMenuNextRunsNext_data();
     void fileMenuNextRunsNext();
+    void enterPressesNext_data();
+    void enterPressesNext();
     void exitUnloadsAndShowsStartPanel_data();
     void exitUnloadsAndShowsStartPanel();
 
@@ -574,6 +576,48 @@ void tst_InputForms::fileMenuNextRunsNext()
 
     enterName(form, "ANN", "LEE");
     next->trigger();
+    flushDeletes();
+    QVERIFY(!form->isFormVisible());
+    QVERIFY(loadedForm<DisplayForm>() && loadedForm<DisplayForm>()->isFormVisible());
+}
+
+// Next is the default button: Enter in a name box or a list runs it, as clicking it does; Enter
+// on another button presses that button.
+void tst_InputForms::enterPressesNext_data()
+{
+    QTest::addColumn<int>("reading");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<bool>("opensReading");
+    QTest::newRow("astrology, name box") << int(Astrology) << "txtName" << true;
+    QTest::newRow("astrology, year list") << int(Astrology) << "cboYear" << true;
+    QTest::newRow("debt, last name box") << int(KarmicDebt) << "txtLastName" << true;
+    QTest::newRow("lesson, month list") << int(KarmicLesson) << "cboMonth" << true;
+    QTest::newRow("soulmate, name box") << int(Soulmate) << "txtName" << true;
+    QTest::newRow("spiritual, day list") << int(Spiritual) << "cboDate" << true;
+    QTest::newRow("astrology, Exit button") << int(Astrology) << "cmdExit" << false;
+}
+
+void tst_InputForms::enterPressesNext()
+{
+    QFETCH(int, reading);
+    QFETCH(QString, field);
+    QFETCH(bool, opensReading);
+    QPointer<InputForm> form = openInputForm(reading);
+    QVERIFY(button(form, "cmdNext")->isDefault());
+    auto *target = form->findChild<QWidget *>(field);
+    QVERIFY(target);
+    target->setFocus();
+
+    QTest::keyClick(target, Qt::Key_Return); // an empty name is refused, as by Next
+    QCOMPARE(m_desktop.messages.size(), opensReading ? 1 : 0);
+    if (!opensReading) {
+        flushDeletes();
+        QVERIFY(form.isNull()); // Exit pressed
+        return;
+    }
+
+    enterName(form, "ANN", "LEE");
+    QTest::keyClick(target, Qt::Key_Enter, Qt::KeypadModifier);
     flushDeletes();
     QVERIFY(!form->isFormVisible());
     QVERIFY(loadedForm<DisplayForm>() && loadedForm<DisplayForm>()->isFormVisible());

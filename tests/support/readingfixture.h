@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QLineEdit>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTest>
 
@@ -18,6 +19,8 @@ struct ReadingFixture
     ReadingFixture()
     {
         QStandardPaths::setTestModeEnabled(true);
+        // Every test starts with the main window where a first run puts it.
+        QSettings(QString(), programName()).remove(WindowGroup);
         installShell();
         Forms::get<frmMDI>()->showForm();
     }

@@ -1,5 +1,6 @@
 #include "frmkarmicastrologydisplay.h"
 
+#include "forms/fixedcolours.h"
 #include "forms/textboxes.h"
 #include "frmkarmicastrologymain.h"
 #include "frmkarmicastrologysave.h"
@@ -11,6 +12,10 @@ namespace Lumo {
 frmKarmicAstrologyDisplay::frmKarmicAstrologyDisplay()
 {
     ui.setupUi(this);
+    setClassicColours(ui.fraNorthNode);
+    setClassicColours(ui.fraSouthNode);
+    for (QLabel *label : {ui.lblNorthSign, ui.lblNorthKeyWord, ui.lblSouthSign, ui.lblSouthKeyWord})
+        setTextColour(label, FixedColour::Sign);
     connectDisplayControls();
     preventCopying(ui.txtNorthDesc);
     preventCopying(ui.txtSouthDesc);

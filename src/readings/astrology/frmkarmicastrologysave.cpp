@@ -2,7 +2,9 @@
 
 #include "common/vendorpages.h"
 #include "forms/desktop.h"
+#include "forms/fixedcolours.h"
 #include "forms/linkclicks.h"
+#include "forms/screenplacement.h"
 #include "forms/textboxes.h"
 #include "frmkarmicastrologydisplay.h"
 #include "frmkarmicastrologymain.h"
@@ -64,6 +66,14 @@ void applySettings(QTextCharFormat &format, const ReportSegment &segment)
 frmKarmicAstrologySave::frmKarmicAstrologySave(QWidget *parent) : QDialog(parent)
 {
     ui.setupUi(this);
+    for (QLabel *label : {ui.Label14, ui.Label1, ui.lblFullBrand, ui.lblCobrand})
+        setFixedColours(label, FixedColour::Link, FixedColour::ClassicWindow);
+    // The report's own colours are black and red: it is black on white under any palette.
+    QPalette box = ui.RTB->palette();
+    box.setColor(QPalette::Base, FixedColour::ClassicBase);
+    box.setColor(QPalette::Text, FixedColour::ClassicText);
+    box.setColor(QPalette::Link, FixedColour::ClassicLink);
+    ui.RTB->setPalette(box);
     connect(ui.cmdSave, &QPushButton::clicked, this, &frmKarmicAstrologySave::cmdSave_Click);
     connect(ui.cmdPrint, &QPushButton::clicked, this, &frmKarmicAstrologySave::cmdprint_Click);
     connect(ui.Label1, &ClickableLabel::clicked, this, &frmKarmicAstrologySave::Label1_Click);
@@ -83,6 +93,8 @@ void frmKarmicAstrologySave::Form_Load()
     insertReport();
 }
 
+// On a screen too short for the designed window, the report box gives up height (down to a few
+// lines; the report scrolls inside it) and the window takes the screen's height.
 void frmKarmicAstrologySave::placeAtTopCentre()
 {
     adjustSize();
@@ -90,7 +102,11 @@ void frmKarmicAstrologySave::placeAtTopCentre()
     if (!screen)
         return;
     const QRect area = screen->availableGeometry();
-    move(area.left() + qMax(0, (area.width() - frameGeometry().width()) / 2), area.top());
+    const QMargins frame = windowFrameMargins(this);
+    if (height() + frame.top() + frame.bottom() > area.height())
+        ui.RTB->setMinimumHeight(
+            qMin(ui.RTB->minimumHeight(), heightForLines(ui.RTB, SqueezedTextBoxLines)));
+    placeOnScreen(this, area, size(), VerticalPlacement::Top);
 }
 
 // Each segment goes in at the caret with its emphasis and colour set first; the first one keeps

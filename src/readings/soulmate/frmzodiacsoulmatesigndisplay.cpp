@@ -1,5 +1,6 @@
 #include "frmzodiacsoulmatesigndisplay.h"
 
+#include "forms/fixedcolours.h"
 #include "frmzodiacsoulmatesignmain.h"
 
 namespace Lumo {
@@ -7,6 +8,8 @@ namespace Lumo {
 frmZodiacSoulmateSignDisplay::frmZodiacSoulmateSignDisplay()
 {
     ui.setupUi(this);
+    setClassicColours(ui.fraSoulmateSign);
+    setTextColour(ui.lblSoulmateSign, FixedColour::Sign);
     connectDisplayControls();
 }
 

@@ -1,5 +1,6 @@
 #include "frmzodiacspiritualsigndisplay.h"
 
+#include "forms/fixedcolours.h"
 #include "frmzodiacspiritualsignmain.h"
 
 namespace Lumo {
@@ -7,6 +8,8 @@ namespace Lumo {
 frmZodiacSpiritualSignDisplay::frmZodiacSpiritualSignDisplay()
 {
     ui.setupUi(this);
+    setClassicColours(ui.fraSpritualSign);
+    setTextColour(ui.lblSpritualSign, FixedColour::Sign);
     connectDisplayControls();
 }
 

@@ -1,0 +1,282 @@
+#include "app/frmmdi.h"
+#include "app/startup.h"
+#include "forms/clickablelabel.h"
+#include "forms/formbody.h"
+#include "forms/textboxes.h"
+#include "readings/astrology/frmkarmicastrologydisplay.h"
+#include "readings/astrology/frmkarmicastrologysave.h"
+#include "support/readingfixture.h"
+#include "support/scripteddesktop.h"
+
+#include <QAbstractButton>
+#include <QMdiSubWindow>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QScrollBar>
+#include <QSettings>
+#include <QTest>
+
+using namespace Lumo;
+using namespace Lumo::Testing;
+
+// The windows on the screen the test runs on: ctest runs it on a 1366x768 laptop screen, a
+// 1024x600 netbook screen, a 2560x1440 screen at scale 2 and a 1280x1024 screen at scale 2
+// (smaller than the main window), as well as on the default offscreen screen.
+class tst_ScreenFit : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void cleanup() { ReadingFixture::closeAll(); }
+
+    void mainWindowOpensOnTheScreen();
+    void placementIsRemembered_data();
+    void placementIsRemembered();
+    void formsAreUsableWithoutScrollingTheWorkspace_data();
+    void formsAreUsableWithoutScrollingTheWorkspace();
+    void reportWindowFitsTheScreen();
+
+private:
+    static QRect available() { return QGuiApplication::primaryScreen()->availableGeometry(); }
+    static void forgetPlacement() { QSettings(QString(), programName()).remove(WindowGroup); }
+    static frmMDI *openMainWindow(bool maximised = false);
+    static bool minimumFits(frmMDI *main);
+
+    ScriptedDesktop m_desktop;
+};
+
+void tst_ScreenFit::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    QApplication::setQuitOnLastWindowClosed(false);
+    qInfo("screen %dx%d at scale %s", available().width(), available().height(),
+          qgetenv("QT_SCALE_FACTOR").constData());
+}
+
+frmMDI *tst_ScreenFit::openMainWindow(bool maximised)
+{
+    installShell();
+    frmMDI *main = Forms::get<frmMDI>();
+    if (maximised)
+        main->showMaximized();
+    else
+        main->showForm();
+    if (!QTest::qWaitForWindowExposed(main))
+        qWarning("main window not exposed");
+    if (maximised && !QTest::qWaitFor([main] { return main->isMaximized(); }))
+        qWarning("main window not maximised");
+    QCoreApplication::processEvents();
+    return main;
+}
+
+bool tst_ScreenFit::minimumFits(frmMDI *main)
+{
+    const QMargins frame = main->windowHandle()->frameMargins();
+    return available().size().shrunkBy(frame).expandedTo(main->minimumSize()) ==
+           available().size().shrunkBy(frame);
+}
+
+// Wholly on the available area and no larger, at the designed size where there is room; on a
+// screen smaller than the window can be, with its title bar on the screen.
+void tst_ScreenFit::mainWindowOpensOnTheScreen()
+{
+    forgetPlacement();
+    frmMDI *main = openMainWindow();
+    const QRect frame = main->frameGeometry();
+    QVERIFY2(available().contains(frame.topLeft()), "the title bar lies off the screen");
+    if (minimumFits(main)) {
+        QVERIFY(available().contains(frame));
+    } else {
+        QCOMPARE(main->size(), main->minimumSize());
+        QCOMPARE(frame.topLeft(), available().topLeft());
+    }
+    const QSize designed(792, 546 + main->menuBar()->height());
+    if (available().size().shrunkBy(main->windowHandle()->frameMargins()).expandedTo(designed) ==
+        available().size().shrunkBy(main->windowHandle()->frameMargins()))
+        QCOMPARE(main->size(), designed);
+
+    // Its own controls stay visible at its smallest.
+    main->resize(main->minimumSize());
+    QCoreApplication::processEvents();
+    QCOMPARE(main->size(), main->minimumSize());
+    const QRect client = main->rect();
+    for (QWidget *control : main->findChildren<QWidget *>()) {
+        const bool own = control->objectName().startsWith("cmd") ||
+                         control->objectName().startsWith("lbl") ||
+                         control->objectName() == "Label7";
+        if (!own || !control->isVisibleTo(main))
+            continue;
+        const QRect rect(control->mapTo(main, QPoint(0, 0)), control->size());
+        QVERIFY2(client.contains(rect), qPrintable(control->objectName()));
+        const QRect parentRect = control->parentWidget()->rect();
+        QVERIFY2(parentRect.contains(control->geometry()), qPrintable(control->objectName()));
+        if (auto *label = qobject_cast<QLabel *>(control); label && label->wordWrap())
+            QVERIFY2(label->heightForWidth(label->width()) <= label->height(),
+                     qPrintable(control->objectName()));
+    }
+}
+
+// Size and position come back from the settings where they still lie on the screen; elsewhere
+// the window opens as on the first run.
+void tst_ScreenFit::placementIsRemembered_data()
+{
+    QTest::addColumn<QPoint>("offset"); // from the available area's top-left corner
+    QTest::addColumn<QSize>("growth");  // over the smallest size
+    QTest::addColumn<bool>("onScreen");
+    QTest::addColumn<bool>("maximised");
+    QTest::newRow("on the screen") << QPoint(20, 40) << QSize(10, 6) << true << false;
+    QTest::newRow("maximised") << QPoint(20, 40) << QSize(10, 6) << true << true;
+    QTest::newRow("off the right edge") << QPoint(4000, 40) << QSize(10, 6) << false << false;
+    QTest::newRow("above the screen") << QPoint(20, -300) << QSize(10, 6) << false << false;
+    QTest::newRow("larger than the screen") << QPoint(0, 0) << QSize(4000, 3000) << false << false;
+}
+
+void tst_ScreenFit::placementIsRemembered()
+{
+    QFETCH(QPoint, offset);
+    QFETCH(QSize, growth);
+    QFETCH(bool, onScreen);
+    QFETCH(bool, maximised);
+    forgetPlacement();
+    frmMDI *main = openMainWindow();
+    const QMargins frame = main->windowHandle()->frameMargins();
+    const QRect firstRun = main->geometry();
+    const QRect wanted(available().topLeft() + offset + QPoint(frame.left(), frame.top()),
+                       main->minimumSize() + growth);
+    const bool fits = onScreen && available().contains(wanted.marginsAdded(frame));
+    main->setGeometry(wanted);
+    if (maximised)
+        main->showMaximized();
+    QCoreApplication::processEvents();
+    ReadingFixture::closeAll(); // the main window stores its placement as it closes
+
+    main = openMainWindow();
+    QCOMPARE(main->isMaximized(), maximised);
+    if (maximised)
+        return;
+    QCOMPARE(main->geometry(), fits ? wanted : firstRun);
+}
+
+void tst_ScreenFit::formsAreUsableWithoutScrollingTheWorkspace_data()
+{
+    QTest::addColumn<bool>("maximised");
+    QTest::addColumn<int>("reading");
+    QTest::addColumn<bool>("display");
+    const char *names[] = {"astrology", "debt", "lesson", "soulmate", "spiritual"};
+    for (bool maximised : {false, true}) {
+        for (int reading = 0; reading < frmMDI::ReadingCount; ++reading) {
+            for (bool display : {false, true}) {
+                QTest::addRow("%s, %s %s", maximised ? "maximised" : "as opened", names[reading],
+                              display ? "display" : "input")
+                    << maximised << reading << display;
+            }
+        }
+    }
+}
+
+// Every button of the form and the vendor labels below them lie wholly within the visible
+// workspace, which has nothing to scroll. A form that has room has its designed size; one that
+// has not takes the workspace's height, its long text boxes giving up height before its top
+// part scrolls.
+void tst_ScreenFit::formsAreUsableWithoutScrollingTheWorkspace()
+{
+    QFETCH(bool, maximised);
+    QFETCH(int, reading);
+    QFETCH(bool, display);
+    forgetPlacement();
+    frmMDI *main = openMainWindow(maximised);
+    if (!minimumFits(main))
+        QSKIP("the screen is smaller than the main window");
+    QVERIFY(available().contains(main->frameGeometry()));
+
+    main->OpenReading(reading);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    Form *form = FormRegistry::loadedForms().constLast();
+    if (display) {
+        auto *input = qobject_cast<InputForm *>(form);
+        for (QLineEdit *box : {input->txtName, input->txtFirstName, input->txtLastName}) {
+            if (box)
+                box->setText(QStringLiteral("ANN LEE"));
+        }
+        ReadingFixture::pickDate(input, "5", "May", "1960");
+        input->cmdNext_Click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        form = FormRegistry::loadedForms().constLast();
+    }
+    QVERIFY(form->isFormVisible());
+    QTest::qWait(20);
+    QCoreApplication::processEvents();
+
+    QMdiArea *workspace = main->workspace();
+    QCOMPARE(workspace->verticalScrollBar()->maximum(), 0);
+    QCOMPARE(workspace->horizontalScrollBar()->maximum(), 0);
+    const QRect visible = workspace->viewport()->rect();
+    const QRect window(form->frame()->mapTo(workspace->viewport(), QPoint(0, 0)),
+                       form->frame()->size());
+    QVERIFY(visible.contains(window));
+
+    QList<QWidget *> mustShow;
+    for (QAbstractButton *button : form->findChildren<QAbstractButton *>()) {
+        if (button->isVisibleTo(form)) // not the hidden menu bar's
+            mustShow.append(button);
+    }
+    for (const char *name : {"Label61", "lblFullBrand", "lblCobrand"})
+        mustShow.append(form->findChild<ClickableLabel *>(name));
+    for (QWidget *control : mustShow) {
+        QVERIFY(control && control->isVisible());
+        const QRect rect(control->mapTo(workspace->viewport(), QPoint(0, 0)), control->size());
+        QVERIFY2(visible.contains(rect), qPrintable(control->objectName()));
+        QVERIFY2(!control->visibleRegion().isEmpty() &&
+                     control->visibleRegion().boundingRect() == control->rect(),
+                 qPrintable(control->objectName()));
+    }
+
+    const QSize designed = form->designedSize();
+    if (designed.height() <= visible.height()) {
+        QCOMPARE(form->frame()->size(), designed);
+        return;
+    }
+    QCOMPARE(form->frame()->height(), visible.height());
+    auto *body = form->findChild<FormBody *>();
+    QVERIFY(body);
+    const bool scrolls = body->verticalScrollBar()->maximum() > 0;
+    for (QPlainTextEdit *box : form->findChildren<QPlainTextEdit *>()) {
+        const int fourLines = qMin(box->minimumHeight(), heightForLines(box, SqueezedTextBoxLines));
+        QVERIFY2(box->height() >= fourLines, qPrintable(box->objectName()));
+        if (scrolls)
+            QCOMPARE(box->height(), heightForLines(box, SqueezedTextBoxLines));
+    }
+}
+
+// The report window lies wholly on the screen, its buttons and labels within it.
+void tst_ScreenFit::reportWindowFitsTheScreen()
+{
+    forgetPlacement();
+    frmMDI *main = openMainWindow();
+    main->OpenReading(0);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    auto *input = qobject_cast<InputForm *>(FormRegistry::loadedForms().constLast());
+    input->txtName->setText(QStringLiteral("ANN"));
+    input->cmdNext_Click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    auto *display = Forms::loaded<frmKarmicAstrologyDisplay>();
+    QVERIFY(display);
+
+    auto *report = new frmKarmicAstrologySave(display);
+    report->setAttribute(Qt::WA_DeleteOnClose);
+    report->show();
+    QVERIFY(QTest::qWaitForWindowExposed(report));
+    QVERIFY(available().contains(report->frameGeometry()));
+    for (QWidget *control : report->findChildren<QWidget *>()) {
+        if (!qobject_cast<QAbstractButton *>(control) && !qobject_cast<QLabel *>(control))
+            continue;
+        QVERIFY2(
+            report->rect().contains(QRect(control->mapTo(report, QPoint(0, 0)), control->size())),
+            qPrintable(control->objectName()));
+    }
+    report->close();
+}
+
+QTEST_MAIN(tst_ScreenFit)
+#include "tst_screenfit.moc"
