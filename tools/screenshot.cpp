@@ -1,11 +1,13 @@
 // Draws the main window, with a saved Karmic Astrology reading opened in it, into a PNG file:
-// the picture in the README. Runs on any platform plugin, offscreen too; keeps its settings and
-// its single-copy lock apart from the program's.
+// the pictures in the README and in docs/. Runs on any platform plugin, offscreen too; keeps its
+// settings and its single-copy lock apart from the program's. --maximized fills the screen,
+// --dark draws with Fusion and a dark palette, as a dark desktop does.
 #include "app/frmmdi.h"
 #include "app/startup.h"
 #include "readings/astrology/karfile.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QFile>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -13,14 +15,40 @@
 
 #include <cstdio>
 
+static void useDarkPalette()
+{
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    QPalette palette;
+    palette.setColor(QPalette::Window, QColor(53, 53, 53));
+    palette.setColor(QPalette::WindowText, Qt::white);
+    palette.setColor(QPalette::Base, QColor(35, 35, 35));
+    palette.setColor(QPalette::AlternateBase, QColor(53, 53, 53));
+    palette.setColor(QPalette::Text, Qt::white);
+    palette.setColor(QPalette::Button, QColor(53, 53, 53));
+    palette.setColor(QPalette::ButtonText, Qt::white);
+    palette.setColor(QPalette::Link, QColor(42, 130, 218));
+    palette.setColor(QPalette::Highlight, QColor(42, 130, 218));
+    palette.setColor(QPalette::HighlightedText, Qt::black);
+    QApplication::setPalette(palette);
+}
+
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    if (app.arguments().size() != 2) {
-        std::fprintf(stderr, "usage: lumo_screenshot FILE.png\n");
+    QCommandLineParser parser;
+    const QCommandLineOption maximized(QStringLiteral("maximized"),
+                                       QStringLiteral("Fill the screen."));
+    const QCommandLineOption dark(QStringLiteral("dark"), QStringLiteral("Use a dark palette."));
+    parser.addOptions({maximized, dark});
+    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("The PNG file to write."));
+    parser.process(app);
+    if (parser.positionalArguments().size() != 1) {
+        std::fprintf(stderr, "usage: lumo_screenshot [--maximized] [--dark] FILE.png\n");
         return 2;
     }
-    const QString pictureFile = app.arguments().at(1);
+    const QString pictureFile = parser.positionalArguments().constFirst();
+    if (parser.isSet(dark))
+        useDarkPalette();
     QStandardPaths::setTestModeEnabled(true);
 
     QTemporaryDir folder;
@@ -38,6 +66,8 @@ int main(int argc, char *argv[])
     if (!running)
         return 1;
     // Let the window be laid out and painted once before it is drawn into the picture.
+    if (parser.isSet(maximized))
+        Lumo::Forms::get<Lumo::frmMDI>()->showMaximized();
     QTimer::singleShot(500, &app, [&app, &pictureFile] {
         auto *main = Lumo::Forms::loaded<Lumo::frmMDI>();
         const bool saved = main && main->grab().save(pictureFile, "PNG");
