@@ -45,7 +45,7 @@ void tst_CommandLine::initTestCase()
 
 void tst_CommandLine::cleanup()
 {
-    ReadingFixture::closeAll();
+    closeAllForms();
 }
 
 void tst_CommandLine::answersWithoutStarting_data()

@@ -102,7 +102,7 @@ void tst_Contrast::initTestCase()
 
 void tst_Contrast::cleanup()
 {
-    ReadingFixture::closeAll();
+    closeAllForms();
     QApplication::setPalette(m_light);
 }
 

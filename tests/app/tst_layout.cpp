@@ -32,7 +32,7 @@ class tst_Layout : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void cleanup() { ReadingFixture::closeAll(); }
+    void cleanup() { closeAllForms(); }
     void controlsFitTheirWindow_data();
     void controlsFitTheirWindow();
 

@@ -28,7 +28,7 @@ class tst_ScreenFit : public QObject
 
 private Q_SLOTS:
     void initTestCase();
-    void cleanup() { ReadingFixture::closeAll(); }
+    void cleanup() { closeAllForms(); }
 
     void mainWindowOpensOnTheScreen();
     void placementIsRemembered_data();
@@ -149,7 +149,7 @@ void tst_ScreenFit::placementIsRemembered()
     if (maximised)
         main->showMaximized();
     QCoreApplication::processEvents();
-    ReadingFixture::closeAll(); // the main window stores its placement as it closes
+    closeAllForms(); // the main window stores its placement as it closes
 
     main = openMainWindow();
     QCOMPARE(main->isMaximized(), maximised);
@@ -199,7 +199,7 @@ void tst_ScreenFit::formsAreUsableWithoutScrollingTheWorkspace()
             if (box)
                 box->setText(QStringLiteral("ANN LEE"));
         }
-        ReadingFixture::pickDate(input, "5", "May", "1960");
+        pickDate(input, "5", "May", "1960");
         input->cmdNext_Click();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         form = FormRegistry::loadedForms().constLast();

@@ -68,7 +68,7 @@ void tst_SingleInstance::init()
 
 void tst_SingleInstance::cleanup()
 {
-    ReadingFixture::closeAll();
+    closeAllForms();
     QFile::remove(SingleInstance::lockFilePath(m_lockName));
 }
 

@@ -32,7 +32,7 @@ void tst_Soak::runReading(frmMDI *main, int index)
         if (box)
             box->setText(QStringLiteral("ANN"));
     }
-    ReadingFixture::pickDate(input, QStringLiteral("5"), QStringLiteral("May"),
+    pickDate(input, QStringLiteral("5"), QStringLiteral("May"),
                              QStringLiteral("1960"));
     input->cmdNext_Click();
     auto *display = qobject_cast<DisplayForm *>(FormRegistry::loadedForms().constLast());

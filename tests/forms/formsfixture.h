@@ -4,6 +4,7 @@
 #include "app/startup.h"
 #include "forms/displayform.h"
 #include "forms/inputform.h"
+#include "support/formdriving.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -60,10 +61,12 @@ template <class T> T *loadedForm()
     return nullptr;
 }
 
+// Closes the reading forms and checks that no window but the main window is left.
 inline void closeReadingForms()
 {
     unloadReadingForms();
     flushDeletes();
+    verifyNoWindowLeft({Forms::loaded<frmMDI>()});
 }
 
 // Readings in the order of the main window's buttons.
@@ -79,14 +82,6 @@ inline InputForm *openInputForm(int reading)
     mainWindow()->OpenReading(reading);
     flushDeletes();
     return loadedForm<InputForm>();
-}
-
-// Picks a date by its texts; an empty text leaves the list with nothing selected.
-inline void pickDate(InputForm *form, const QString &day, const QString &month, const QString &year)
-{
-    form->cboDate->setCurrentIndex(form->cboDate->findText(day));
-    form->cboMonth->setCurrentIndex(form->cboMonth->findText(month));
-    form->cboYear->setCurrentIndex(form->cboYear->findText(year));
 }
 
 // Fills the name: the single name box gets the first name.

@@ -56,7 +56,7 @@ InputForm *enter(const ZodiacReading &reading, const QString &day, const QString
     ReadingFixture::mainWindow()->OpenReading(reading.button);
     InputForm *input = reading.input();
     ReadingFixture::typeName(input->txtName, QStringLiteral("Mary Jones"));
-    ReadingFixture::pickDate(input, day, month, year);
+    pickDate(input, day, month, year);
     return input;
 }
 
@@ -79,7 +79,7 @@ class tst_ZodiacReadings : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void cleanup() { ReadingFixture::closeAll(); }
+    void cleanup() { closeAllForms(); }
     void showsTheSign_data();
     void showsTheSign();
     void twoReadingsInARowShowTheSecond_data();
@@ -196,7 +196,7 @@ void tst_ZodiacReadings::twoReadingsInARowShowTheSecond()
     QVERIFY(input->isFormVisible());
     QCOMPARE(input->txtName->text(), QStringLiteral("MARY JONES"));
 
-    ReadingFixture::pickDate(input, secondDate[0], secondDate[1], secondDate[2]);
+    pickDate(input, secondDate[0], secondDate[1], secondDate[2]);
     clickNext(input);
 
     DisplayForm *display = zodiacReading.loadedDisplay();
@@ -232,7 +232,7 @@ void tst_ZodiacReadings::refusedEntryShowsNoReading()
     const QString signBefore = zodiacReading.lastSign();
     clickNext(input);
     input->txtName->clear();
-    ReadingFixture::pickDate(input, "1", "January", firstYear);
+    pickDate(input, "1", "January", firstYear);
     clickNext(input);
 
     QCOMPARE(desktop.messageTexts(), QStringList({dateMessage, "Please Enter Your Name"}));

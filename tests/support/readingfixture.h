@@ -3,6 +3,7 @@
 #include "app/frmmdi.h"
 #include "app/startup.h"
 #include "forms/inputform.h"
+#include "support/formdriving.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -24,28 +25,9 @@ struct ReadingFixture
         installShell();
         Forms::get<frmMDI>()->showForm();
     }
-    ~ReadingFixture() { closeAll(); }
-
-    // Unloads every form, including the support dialog that closing the main window opens.
-    static void closeAll()
-    {
-        while (!FormRegistry::loadedForms().isEmpty()) {
-            for (Form *form : FormRegistry::loadedForms())
-                form->unload();
-        }
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
+    ~ReadingFixture() { closeAllForms(); }
 
     static frmMDI *mainWindow() { return Forms::get<frmMDI>(); }
-
-    // Picks a date by the list texts, as a user would.
-    static void pickDate(InputForm *form, const QString &day, const QString &month,
-                         const QString &year)
-    {
-        form->cboDate->setCurrentIndex(form->cboDate->findText(day));
-        form->cboMonth->setCurrentIndex(form->cboMonth->findText(month));
-        form->cboYear->setCurrentIndex(form->cboYear->findText(year));
-    }
 
     static void typeName(QLineEdit *box, const QString &name)
     {

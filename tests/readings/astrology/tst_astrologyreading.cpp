@@ -15,7 +15,7 @@ class tst_AstrologyReading : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void cleanup() { ReadingFixture::closeAll(); }
+    void cleanup() { closeAllForms(); }
     void showsBothNodes_data();
     void showsBothNodes();
     void backThenNewDateShowsOnlyTheNewReading();
@@ -33,7 +33,7 @@ frmKarmicAstrologyDisplay *tst_AstrologyReading::runReading(const QString &name,
     ReadingFixture::mainWindow()->OpenReading(0);
     auto *input = Forms::get<frmKarmicAstrologyMain>();
     ReadingFixture::typeName(input->txtName, name);
-    ReadingFixture::pickDate(input, day, month, year);
+    pickDate(input, day, month, year);
     QTest::mouseClick(input->ui.cmdNext, Qt::LeftButton);
     return Forms::loaded<frmKarmicAstrologyDisplay>();
 }
@@ -121,7 +121,7 @@ void tst_AstrologyReading::backThenNewDateShowsOnlyTheNewReading()
     auto *input = Forms::loaded<frmKarmicAstrologyMain>();
     QVERIFY(input && input->isFormVisible());
     QCOMPARE(input->txtName->text(), QStringLiteral("ANN"));
-    ReadingFixture::pickDate(input, "1", "January", "1962");
+    pickDate(input, "1", "January", "1962");
     QTest::mouseClick(input->ui.cmdNext, Qt::LeftButton);
 
     auto *second = Forms::loaded<frmKarmicAstrologyDisplay>();
@@ -138,7 +138,7 @@ void tst_AstrologyReading::refusedEntryLeavesTheReadingStateAlone()
     ReadingFixture fixture;
     ScriptedDesktop desktop;
     runReading(QStringLiteral("ANN"), "5", "May", "1960");
-    ReadingFixture::closeAll();
+    closeAllForms();
     ReadingFixture again;
 
     QVERIFY(!runReading(QString(), "1", "January", "1953"));

@@ -357,21 +357,19 @@ void tst_ReportWindow::closingReportBringsDisplayBack()
     bool linksOnWhileShown = false;
     bool displayVisibleWhileShown = false;
     bool sawReport = false;
-    QTimer::singleShot(0, this, [&] {
-        QWidget *modal = QApplication::activeModalWidget();
+    answerNextModal(this, [&](QWidget *modal) {
         shown = qobject_cast<frmKarmicAstrologySave *>(modal);
         QTextEdit otherBox;
         linksOnWhileShown = !EnableLinkClicks(&otherBox, &otherBox);
         displayVisibleWhileShown = display->isFormVisible();
         if (!shown)
-            return modal ? modal->close() : false;
+            return;
         sawReport = true;
         shown->ui.RTB->moveCursor(QTextCursor::End); // the report runs modally until closed
         if (byEscape)
             QTest::keyClick(shown, Qt::Key_Escape);
         else
             shown->close();
-        return true;
     });
     if (fromMenu)
         display->findChild<QAction *>(QStringLiteral("mnuPrint"))->trigger();

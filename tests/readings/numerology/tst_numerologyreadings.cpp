@@ -24,7 +24,7 @@ class tst_NumerologyReadings : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void cleanup() { ReadingFixture::closeAll(); }
+    void cleanup() { closeAllForms(); }
     void debtReading_data();
     void debtReading();
     void lessonReading();
@@ -82,7 +82,7 @@ void tst_NumerologyReadings::debtReading()
     ReadingFixture::typeName(input->txtFirstName, first);
     ReadingFixture::typeName(input->txtMiddleName, middle);
     ReadingFixture::typeName(input->txtLastName, last);
-    ReadingFixture::pickDate(input, day, "March", "1980");
+    pickDate(input, day, "March", "1980");
 
     QTest::mouseClick(input->ui.cmdNext, Qt::LeftButton);
 
@@ -187,7 +187,7 @@ void tst_NumerologyReadings::backAndNextShowTheSameReadingAfresh()
     auto *input = Forms::get<frmKarmicDebtNumberMain>();
     ReadingFixture::typeName(input->txtFirstName, "ROY");
     ReadingFixture::typeName(input->txtLastName, "LEE");
-    ReadingFixture::pickDate(input, "2", "May", "1950");
+    pickDate(input, "2", "May", "1950");
     QTest::mouseClick(input->ui.cmdNext, Qt::LeftButton);
     const QString firstText = Forms::loaded<frmKarmicDebtNoDisplay>()->ui.txtDisplay->toPlainText();
 

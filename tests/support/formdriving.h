@@ -1,0 +1,31 @@
+#pragma once
+
+#include "forms/form.h"
+#include "forms/inputform.h"
+#include "support/windows.h"
+
+#include <QComboBox>
+
+namespace Lumo::Testing {
+
+// Picks a date by the list texts, as a user would; an empty text leaves the list with nothing
+// selected.
+inline void pickDate(InputForm *form, const QString &day, const QString &month, const QString &year)
+{
+    form->cboDate->setCurrentIndex(form->cboDate->findText(day));
+    form->cboMonth->setCurrentIndex(form->cboMonth->findText(month));
+    form->cboYear->setCurrentIndex(form->cboYear->findText(year));
+}
+
+// Unloads every form, including the support dialog that closing the main window opens, and
+// checks that no window is left behind.
+inline void closeAllForms()
+{
+    while (!FormRegistry::loadedForms().isEmpty()) {
+        for (Form *form : FormRegistry::loadedForms())
+            form->unload();
+    }
+    verifyNoWindowLeft();
+}
+
+} // namespace Lumo::Testing
