@@ -26,8 +26,6 @@ public:
     void Check1_Click();
     void lblGoToHome_Click();
 
-    Ui::frmNagScreen2 ui;
-
 protected:
     void Form_Load() override;
     void Form_Unload() override;
@@ -41,6 +39,7 @@ private:
     void field_GotFocus(QWidget *field);
     void field_LostFocus(QWidget *field);
 
+    Ui::frmNagScreen2 ui;
     // Each placeholder field and the text it shows while nothing is typed in it.
     QHash<QWidget *, QString> m_placeholders;
     Referral m_referral;

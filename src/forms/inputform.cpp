@@ -160,6 +160,13 @@ void InputForm::txtLastName_KeyPress(int &KeyAscii)
     KeyAscii = upperCasedKey(KeyAscii);
 }
 
+void InputForm::handOverTo(Form *display)
+{
+    hideForm();
+    display->showForm();
+    setStartPanelVisible(false);
+}
+
 bool InputForm::failEntry(const QString &message, QWidget *focus)
 {
     showInformation(this, message);

@@ -43,6 +43,9 @@ public:
     bool ValidateEntry();
 
 protected:
+    // After a valid entry: the input form hides (keeping its entries), the display form shows
+    // and the start panel stays hidden.
+    void handOverTo(Form *display);
     // Finds the shared controls by name and connects them. Call after setupUi.
     void connectInputControls();
     void Form_Load() override;

@@ -4,27 +4,22 @@
 #include "common/vendorpages.h"
 #include "readings/soulmate/frmzodiacsoulmatesigndisplay.h"
 #include "readings/soulmate/frmzodiacsoulmatesignmain.h"
+#include "support/formdriving.h"
 #include "support/scripteddesktop.h"
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QSet>
 #include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
 
 using namespace Lumo;
-using Lumo::Testing::ScriptedDesktop;
+using namespace Lumo::Testing;
 
 namespace {
 const QString CannotContainSpace = QStringLiteral("Email Address Cannot Contain Space");
-
-void closeAllForms()
-{
-    while (!FormRegistry::loadedForms().isEmpty())
-        EndProgram();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
 
 // Runs the application's event loop as the program does, does `step` in it, and tells whether
 // the program ended (0) or was still running when the loop was stopped from outside (1).
@@ -90,28 +85,34 @@ void tst_frmNagScreen2::cleanup()
 void tst_frmNagScreen2::showsItsControls()
 {
     frmNagScreen2 *dialog = Forms::get<frmNagScreen2>();
-    const Ui::frmNagScreen2 &ui = dialog->ui;
 
     QVERIFY(dialog->isVisible());
     QCOMPARE(dialog->windowTitle(), QStringLiteral("Lumo Tessaray v1.20"));
-    QCOMPARE(ui.lblNagScreen2Caption->text(), QStringLiteral("Lumo Tessaray v1.20"));
+    QCOMPARE(control<QLabel>(dialog, "lblNagScreen2Caption")->text(),
+             QStringLiteral("Lumo Tessaray v1.20"));
     QCOMPARE(dialog->size(), QSize(741, 315));
     QCOMPARE(dialog->font().family(), QStringLiteral("Verdana"));
     QVERIFY(dialog->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     QVERIFY(dialog->testAttribute(Qt::WA_ShowWithoutActivating));
-    QVERIFY(frmNagScreen2::supportMessages().contains(ui.Label2->text()));
-    QVERIFY(!ui.Check1->isChecked());
-    QCOMPARE(ui.Frame6->title(), QStringLiteral("Download Orrel Softwares"));
-    QCOMPARE(ui.lblGoToHome->text(), QStringLiteral("Click Here To Visit Orrel Softwares"));
-    QCOMPARE(ui.Frame2->title(), QStringLiteral("Refer A Friend"));
-    QCOMPARE(ui.txtName->text(), QStringLiteral("Your Name"));
-    QCOMPARE(ui.txtEmail->text(), QStringLiteral("Your Email Address"));
-    QCOMPARE(ui.txtMessage->toPlainText(), QStringLiteral("Your Message"));
-    QCOMPARE(ui.txtFriendName->text(), QStringLiteral("Friend's Name"));
-    QCOMPARE(ui.txtFriendEmail->text(), QStringLiteral("Friend's Email Address"));
-    QCOMPARE(ui.txtMessage->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-    QCOMPARE(ui.cmdSubmit->text(), QStringLiteral("Refer A Friend &Now"));
-    QCOMPARE(ui.cmdClose->text(), QStringLiteral("E&xit"));
+    QVERIFY(frmNagScreen2::supportMessages().contains(control<QLabel>(dialog, "Label2")->text()));
+    QVERIFY(!control<QCheckBox>(dialog, "Check1")->isChecked());
+    QCOMPARE(control<QGroupBox>(dialog, "Frame6")->title(),
+             QStringLiteral("Download Orrel Softwares"));
+    QCOMPARE(control<QLabel>(dialog, "lblGoToHome")->text(),
+             QStringLiteral("Click Here To Visit Orrel Softwares"));
+    QCOMPARE(control<QGroupBox>(dialog, "Frame2")->title(), QStringLiteral("Refer A Friend"));
+    QCOMPARE(control<QLineEdit>(dialog, "txtName")->text(), QStringLiteral("Your Name"));
+    QCOMPARE(control<QLineEdit>(dialog, "txtEmail")->text(), QStringLiteral("Your Email Address"));
+    QCOMPARE(control<QPlainTextEdit>(dialog, "txtMessage")->toPlainText(),
+             QStringLiteral("Your Message"));
+    QCOMPARE(control<QLineEdit>(dialog, "txtFriendName")->text(), QStringLiteral("Friend's Name"));
+    QCOMPARE(control<QLineEdit>(dialog, "txtFriendEmail")->text(),
+             QStringLiteral("Friend's Email Address"));
+    QCOMPARE(control<QPlainTextEdit>(dialog, "txtMessage")->verticalScrollBarPolicy(),
+             Qt::ScrollBarAlwaysOn);
+    QCOMPARE(control<QPushButton>(dialog, "cmdSubmit")->text(),
+             QStringLiteral("Refer A Friend &Now"));
+    QCOMPARE(control<QPushButton>(dialog, "cmdClose")->text(), QStringLiteral("E&xit"));
     // Everything fits the fixed client area.
     QVERIFY(dialog->centralWidget()->minimumSizeHint().width() <= 741);
     QVERIFY(dialog->centralWidget()->minimumSizeHint().height() <= 315);
@@ -125,7 +126,7 @@ void tst_frmNagScreen2::picksEverySupportMessage()
              4);
     QSet<QString> shown;
     for (int load = 0; load < 80 && shown.size() < 4; ++load) {
-        shown.insert(Forms::get<frmNagScreen2>()->ui.Label2->text());
+        shown.insert(control<QLabel>(Forms::get<frmNagScreen2>(), "Label2")->text());
         closeAllForms();
     }
     QCOMPARE(shown.size(), 4);
@@ -177,13 +178,13 @@ void tst_frmNagScreen2::submit()
 
     ScriptedDesktop desktop;
     frmNagScreen2 *dialog = Forms::get<frmNagScreen2>();
-    dialog->ui.txtName->setText(typed[0]);
-    dialog->ui.txtEmail->setText(typed[1]);
-    dialog->ui.txtMessage->setPlainText(typed[2]);
-    dialog->ui.txtFriendName->setText(typed[3]);
-    dialog->ui.txtFriendEmail->setText(typed[4]);
+    control<QLineEdit>(dialog, "txtName")->setText(typed[0]);
+    control<QLineEdit>(dialog, "txtEmail")->setText(typed[1]);
+    control<QPlainTextEdit>(dialog, "txtMessage")->setPlainText(typed[2]);
+    control<QLineEdit>(dialog, "txtFriendName")->setText(typed[3]);
+    control<QLineEdit>(dialog, "txtFriendEmail")->setText(typed[4]);
 
-    QTest::mouseClick(dialog->ui.cmdSubmit, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(dialog, "cmdSubmit"), Qt::LeftButton);
 
     if (message.isEmpty()) {
         QVERIFY(desktop.messages.isEmpty());
@@ -199,8 +200,8 @@ void tst_frmNagScreen2::submit()
         QCOMPARE(desktop.messages[0].buttons, QMessageBox::Ok);
         QVERIFY(desktop.openedUrls.isEmpty());
         // The fields stay as they were.
-        QCOMPARE(dialog->ui.txtName->text(), typed[0]);
-        QCOMPARE(dialog->ui.txtMessage->toPlainText(), typed[2]);
+        QCOMPARE(control<QLineEdit>(dialog, "txtName")->text(), typed[0]);
+        QCOMPARE(control<QPlainTextEdit>(dialog, "txtMessage")->toPlainText(), typed[2]);
     }
 }
 
@@ -208,15 +209,15 @@ void tst_frmNagScreen2::staysOpenForFurtherReferrals()
 {
     ScriptedDesktop desktop;
     frmNagScreen2 *dialog = Forms::get<frmNagScreen2>();
-    dialog->ui.txtName->setText("Ann");
-    dialog->ui.txtEmail->setText("ann@example.com");
-    dialog->ui.txtMessage->setPlainText("Hello");
-    dialog->ui.txtFriendName->setText("Bob");
-    dialog->ui.txtFriendEmail->setText("bob@example.org");
+    control<QLineEdit>(dialog, "txtName")->setText("Ann");
+    control<QLineEdit>(dialog, "txtEmail")->setText("ann@example.com");
+    control<QPlainTextEdit>(dialog, "txtMessage")->setPlainText("Hello");
+    control<QLineEdit>(dialog, "txtFriendName")->setText("Bob");
+    control<QLineEdit>(dialog, "txtFriendEmail")->setText("bob@example.org");
 
-    dialog->ui.cmdSubmit->click();
-    dialog->ui.txtFriendEmail->setText("cy@example.net");
-    dialog->ui.cmdSubmit->click();
+    control<QPushButton>(dialog, "cmdSubmit")->click();
+    control<QLineEdit>(dialog, "txtFriendEmail")->setText("cy@example.net");
+    control<QPushButton>(dialog, "cmdSubmit")->click();
 
     QCOMPARE(Forms::loaded<frmNagScreen2>(), dialog);
     QCOMPARE(desktop.openedUrls.size(), 2);
@@ -244,7 +245,8 @@ void tst_frmNagScreen2::spaceInEmail()
     QVERIFY(dialog);
     auto *box = dialog->findChild<QLineEdit *>(fieldName);
     box->setFocus();
-    dialog->ui.cmdSubmit->setFocus(); // focus is elsewhere when the message box closes
+    control<QPushButton>(dialog, "cmdSubmit")
+        ->setFocus(); // focus is elsewhere when the message box closes
     box->setText("ann");
     box->setCursorPosition(3);
 
@@ -293,7 +295,7 @@ void tst_frmNagScreen2::placeholders()
             return line->text();
         return qobject_cast<QPlainTextEdit *>(box)->toPlainText();
     };
-    QWidget *elsewhere = dialog->ui.cmdClose;
+    QWidget *elsewhere = control<QPushButton>(dialog, "cmdClose");
 
     box->setFocus();
     QCOMPARE(text(), QString());
@@ -324,11 +326,11 @@ void tst_frmNagScreen2::links()
     ScriptedDesktop desktop;
     frmNagScreen2 *dialog = Forms::get<frmNagScreen2>();
 
-    QTest::mouseClick(dialog->ui.Check1, Qt::LeftButton);
-    QVERIFY(!dialog->ui.Check1->isChecked());
-    dialog->ui.Check1->setChecked(true);
-    QVERIFY(!dialog->ui.Check1->isChecked());
-    QTest::mouseClick(dialog->ui.lblGoToHome, Qt::LeftButton);
+    QTest::mouseClick(control<QCheckBox>(dialog, "Check1"), Qt::LeftButton);
+    QVERIFY(!control<QCheckBox>(dialog, "Check1")->isChecked());
+    control<QCheckBox>(dialog, "Check1")->setChecked(true);
+    QVERIFY(!control<QCheckBox>(dialog, "Check1")->isChecked());
+    QTest::mouseClick(control<QLabel>(dialog, "lblGoToHome"), Qt::LeftButton);
 
     QCOMPARE(desktop.openedUrls, (QList<QUrl>{vendorPageUrl(Page::Home), vendorPageUrl(Page::Home),
                                               vendorPageUrl(Page::OtherPrograms)}));
@@ -353,7 +355,7 @@ void tst_frmNagScreen2::leavingEndsTheProgram()
         if (byCloseBox)
             dialog->close();
         else
-            QTest::mouseClick(dialog->ui.cmdClose, Qt::LeftButton);
+            QTest::mouseClick(control<QPushButton>(dialog, "cmdClose"), Qt::LeftButton);
     });
 
     QCOMPARE(result, 0);
@@ -382,7 +384,7 @@ void tst_frmNagScreen2::closingMainWindowShowsDialogAndKeepsRunning()
     QVERIFY(dialog->isVisible());
     QCOMPARE(FormRegistry::loadedForms(), QList<Form *>{dialog});
 
-    QCOMPARE(runEventLoopAfter([dialog] { dialog->ui.cmdClose->click(); }), 0);
+    QCOMPARE(runEventLoopAfter([dialog] { control<QPushButton>(dialog, "cmdClose")->click(); }), 0);
     QVERIFY(FormRegistry::loadedForms().isEmpty());
 }
 

@@ -8,6 +8,12 @@
 
 namespace Lumo::Testing {
 
+// A control of a window by its object name, as users and tests know it; null when there is none.
+template <class T = QWidget> T *control(const QObject *window, const char *name)
+{
+    return window ? window->findChild<T *>(QLatin1String(name)) : nullptr;
+}
+
 // Picks a date by the list texts, as a user would; an empty text leaves the list with nothing
 // selected.
 inline void pickDate(InputForm *form, const QString &day, const QString &month, const QString &year)

@@ -31,7 +31,8 @@ inline QString shownReading()
     auto *display = Forms::loaded<frmKarmicAstrologyDisplay>();
     if (!display || !display->isFormVisible())
         return input->txtName->text();
-    return input->txtName->text() + QStringLiteral(": ") + display->ui.lblNorthSign->text();
+    return input->txtName->text() + QStringLiteral(": ") +
+           control<QLabel>(display, "lblNorthSign")->text();
 }
 
 } // namespace Lumo::Testing

@@ -4,6 +4,7 @@
 #include "forms/textboxes.h"
 #include "frmkarmicastrologymain.h"
 #include "frmkarmicastrologysave.h"
+#include "nodetexts.h"
 
 #include <QPointer>
 
@@ -12,6 +13,8 @@ namespace Lumo {
 frmKarmicAstrologyDisplay::frmKarmicAstrologyDisplay()
 {
     ui.setupUi(this);
+    ui.lblNorthNodedesc->setText(northNodeExplanation());
+    ui.lblSouthNodeDesc->setText(southNodeExplanation());
     setClassicColours(ui.fraNorthNode);
     setClassicColours(ui.fraSouthNode);
     for (QLabel *label : {ui.lblNorthSign, ui.lblNorthKeyWord, ui.lblSouthSign, ui.lblSouthKeyWord})
@@ -21,6 +24,18 @@ frmKarmicAstrologyDisplay::frmKarmicAstrologyDisplay()
     preventCopying(ui.txtSouthDesc);
     connect(ui.cmdPrint, &QPushButton::clicked, this, &frmKarmicAstrologyDisplay::cmdprint_Click);
     connect(ui.mnuPrint, &QAction::triggered, this, &frmKarmicAstrologyDisplay::mnuPrint_Click);
+}
+
+void frmKarmicAstrologyDisplay::showReading(const NodeReadingData &reading)
+{
+    if (const NodeSignTexts *texts = nodeSignTexts(reading.northSign)) {
+        ui.lblNorthKeyWord->setText(texts->northKeywords);
+        showReadingText(ui.txtNorthDesc, texts->northDescription);
+        ui.lblSouthKeyWord->setText(texts->southKeywords);
+        showReadingText(ui.txtSouthDesc, texts->southDescription);
+    }
+    ui.lblNorthSign->setText(reading.northSign);
+    ui.lblSouthSign->setText(reading.southSign);
 }
 
 Form *frmKarmicAstrologyDisplay::inputForm()

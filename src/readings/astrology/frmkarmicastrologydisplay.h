@@ -1,6 +1,7 @@
 #pragma once
 
 #include "forms/displayform.h"
+#include "nodereading.h"
 #include "ui_frmkarmicastrologydisplay.h"
 
 namespace Lumo {
@@ -12,16 +13,19 @@ class frmKarmicAstrologyDisplay : public DisplayForm
 public:
     frmKarmicAstrologyDisplay();
 
+    // Shows a reading: each node's sign, keywords and description.
+    void showReading(const NodeReadingData &reading);
+
     // Shows the report of this reading modally over the form.
     void cmdprint_Click();
-
-    Ui::frmKarmicAstrologyDisplay ui;
 
 protected:
     Form *inputForm() override;
 
 private:
     void mnuPrint_Click();
+
+    Ui::frmKarmicAstrologyDisplay ui;
 };
 
 } // namespace Lumo

@@ -34,28 +34,12 @@ void frmKarmicAstrologyMain::cmdNext_Click()
     if (!ValidateEntry())
         return;
 
-    NodeReadingData &reading = NodeReading();
-    reading.name = txtName->text().trimmed();
-    reading.year = qint16(cboYear->currentText().remove(QLatin1Char(' ')).toInt());
-    reading.monthName = cboMonth->currentText().remove(QLatin1Char(' '));
-    reading.day = qint16(cboDate->currentText().remove(QLatin1Char(' ')).toInt());
-    reading.northSign = FindNorthNode(cboYear->currentText().toInt(), cboMonth->currentIndex() + 1,
-                                      cboDate->currentIndex() + 1);
-
+    NodeReading() =
+        karmicAstrologyReading(txtName->text().trimmed(), cboDate->currentText().toInt(),
+                               cboMonth->currentText(), cboYear->currentText().toInt());
     auto *display = Forms::get<frmKarmicAstrologyDisplay>();
-    if (const NodeSignTexts *texts = nodeSignTexts(reading.northSign)) {
-        reading.southSign = texts->southSign;
-        display->ui.lblNorthKeyWord->setText(texts->northKeywords);
-        showReadingText(display->ui.txtNorthDesc, texts->northDescription);
-        display->ui.lblSouthKeyWord->setText(texts->southKeywords);
-        showReadingText(display->ui.txtSouthDesc, texts->southDescription);
-    }
-    display->ui.lblNorthSign->setText(reading.northSign);
-    display->ui.lblSouthSign->setText(reading.southSign);
-
-    hideForm();
-    display->showForm();
-    setStartPanelVisible(false);
+    display->showReading(NodeReading());
+    handOverTo(display);
 }
 
 void frmKarmicAstrologyMain::cmdOpen_Click()

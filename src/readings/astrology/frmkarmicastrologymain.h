@@ -19,10 +19,10 @@ public:
     // that is not a saved reading is refused with a message and changes nothing.
     void openKarFile(const QString &fileName);
 
-    Ui::frmKarmicAstrologyMain ui;
-
 private:
     void mnuOpenPreviouslySavedKarmic_Click();
+
+    Ui::frmKarmicAstrologyMain ui;
 };
 
 } // namespace Lumo

@@ -7,7 +7,6 @@
 #include "forms/screenplacement.h"
 #include "forms/textboxes.h"
 #include "frmkarmicastrologydisplay.h"
-#include "frmkarmicastrologymain.h"
 #include "karfile.h"
 #include "nodereading.h"
 #include "reportsegments.h"
@@ -24,31 +23,6 @@ namespace {
 
 const QString KarFileTitle = QStringLiteral("Lumo Free Karmic Astrology");
 const QString KarFileFilter = QStringLiteral("Lumo Free Karmic Astrology (*.kar)");
-
-// The reading as the input and display forms show it. A form that is not loaded contributes
-// empty texts; the report never loads one.
-ReportFields reportFieldsFromForms()
-{
-    ReportFields fields;
-    fields.name = NodeReading().name;
-    if (const auto *input = Forms::loaded<frmKarmicAstrologyMain>()) {
-        fields.monthText = input->cboMonth->currentText();
-        fields.dayText = input->cboDate->currentText();
-        fields.yearText = input->cboYear->currentText();
-    }
-    if (const auto *display = Forms::loaded<frmKarmicAstrologyDisplay>()) {
-        const auto &form = display->ui;
-        fields.northNodeExplanation = form.lblNorthNodedesc->text();
-        fields.northSign = form.lblNorthSign->text();
-        fields.northKeywords = form.lblNorthKeyWord->text();
-        fields.northDescription = form.txtNorthDesc->toPlainText();
-        fields.southNodeExplanation = form.lblSouthNodeDesc->text();
-        fields.southSign = form.lblSouthSign->text();
-        fields.southKeywords = form.lblSouthKeyWord->text();
-        fields.southDescription = form.txtSouthDesc->toPlainText();
-    }
-    return fields;
-}
 
 // Bold is the emphasis of the label segments.
 void applySettings(QTextCharFormat &format, const ReportSegment &segment)
@@ -116,7 +90,7 @@ void frmKarmicAstrologySave::insertReport()
     QTextCursor caret = ui.RTB->textCursor();
     QTextCharFormat format = caret.charFormat();
     const QString vendorHome = vendorPageUrl(Page::Home).toString();
-    for (const ReportSegment &segment : reportSegments(reportFieldsFromForms(), vendorHome)) {
+    for (const ReportSegment &segment : reportSegments(reportFields(NodeReading()), vendorHome)) {
         applySettings(format, segment);
         caret.insertText(segment.text, format);
     }

@@ -23,8 +23,6 @@ public:
     // Every way of closing the window ends here: link clicks off, the display form back up.
     void done(int result) override;
 
-    Ui::frmKarmicAstrologySave ui;
-
 private:
     void Form_Load();
     void Form_Unload();
@@ -36,6 +34,7 @@ private:
     void lblCobrand_Click();
     void lblFullBrand_Click();
 
+    Ui::frmKarmicAstrologySave ui;
     bool m_unloaded = false;
 };
 

@@ -17,6 +17,11 @@ struct NodeReadingData
     QString southSign;
 };
 
+// The reading for a name and a date of birth (day 1 to 31, a month name, a year): the North Node
+// sign of that date and its opposite. Both signs are empty outside the node table.
+NodeReadingData karmicAstrologyReading(const QString &name, int day, const QString &monthName,
+                                       int year);
+
 // The one reading state of the program run; all fields are empty or zero at start.
 NodeReadingData &NodeReading();
 

@@ -355,4 +355,22 @@ const NodeSignTexts *nodeSignTexts(const QString &northSign)
     return row == rows.cend() ? nullptr : &*row;
 }
 
+const QString &northNodeExplanation()
+{
+    static const QString text = QStringLiteral(
+        "The North Node of the Moon reflects those kinds of experiences, qualities and "
+        "characteristic traits that need to be developed within ourselves so as to work with our "
+        "karma. These qualities will help us to grow spiritually.");
+    return text;
+}
+
+const QString &southNodeExplanation()
+{
+    static const QString text = QStringLiteral(
+        "The South Node of the Moon reflects kind of experiences, qualities and characteristic "
+        "traits that are already present in us. These are some of our inborn qualities which are "
+        "naturally over-developed in us, and prove to be our prime strength.");
+    return text;
+}
+
 } // namespace Lumo

@@ -21,6 +21,10 @@ struct NodeSignTexts
 // text. The Aquarius value is spelt "Aquarious", so "Aquarius" finds no row.
 const NodeSignTexts *nodeSignTexts(const QString &northSign);
 
+// What the North and the South Node stand for, shown above each node's sign and in the report.
+const QString &northNodeExplanation();
+const QString &southNodeExplanation();
+
 // All twelve rows in display order: Libra, Virgo, Leo, Cancer, Gemini, Taurus, Aries, Pisces,
 // Aquarious, Capricorn, Sagittarius, Scorpio.
 const QList<NodeSignTexts> &allNodeSignTexts();

@@ -1,6 +1,7 @@
 #include "reportsegments.h"
 
 #include "common/names.h"
+#include "nodetexts.h"
 
 #include <utility>
 
@@ -17,6 +18,26 @@ QString generatedBy(const QString &vendorHomeAddress)
 }
 
 } // namespace
+
+ReportFields reportFields(const NodeReadingData &reading)
+{
+    ReportFields fields;
+    fields.name = reading.name;
+    fields.monthText = reading.monthName;
+    fields.dayText = QString::number(reading.day);
+    fields.yearText = QString::number(reading.year);
+    fields.northNodeExplanation = northNodeExplanation();
+    fields.northSign = reading.northSign;
+    fields.southNodeExplanation = southNodeExplanation();
+    fields.southSign = reading.southSign;
+    if (const NodeSignTexts *texts = nodeSignTexts(reading.northSign)) {
+        fields.northKeywords = texts->northKeywords;
+        fields.northDescription = texts->northDescription;
+        fields.southKeywords = texts->southKeywords;
+        fields.southDescription = texts->southDescription;
+    }
+    return fields;
+}
 
 QList<ReportSegment> reportSegments(const ReportFields &fields, const QString &vendorHomeAddress)
 {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "nodereading.h"
+
 #include <QList>
 #include <QString>
 
@@ -22,6 +24,9 @@ struct ReportFields
     QString northNodeExplanation, northSign, northKeywords, northDescription;
     QString southNodeExplanation, southSign, southKeywords, southDescription;
 };
+
+// The texts the report shows for a reading, as its display form shows them.
+ReportFields reportFields(const NodeReadingData &reading);
 
 // The 22 segments of the report, in order: a header line with the vendor's home address, ten
 // label (emphasis on, black) and value (emphasis off, red) pairs, and a closing line with the

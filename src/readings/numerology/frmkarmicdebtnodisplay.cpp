@@ -18,6 +18,11 @@ Form *frmKarmicDebtNoDisplay::inputForm()
     return Forms::get<frmKarmicDebtNumberMain>();
 }
 
+void frmKarmicDebtNoDisplay::showReading(const QString &text)
+{
+    showReadingText(ui.txtDisplay, text);
+}
+
 void frmKarmicDebtNoDisplay::cmdprint_Click()
 {
     printReadingText(ui.txtDisplay);

@@ -12,12 +12,15 @@ class frmKarmicDebtNoDisplay : public DisplayForm
 public:
     frmKarmicDebtNoDisplay();
 
+    // Shows the reading's text.
+    void showReading(const QString &text);
     void cmdprint_Click();
-
-    Ui::frmKarmicDebtNoDisplay ui;
 
 protected:
     Form *inputForm() override;
+
+private:
+    Ui::frmKarmicDebtNoDisplay ui;
 };
 
 } // namespace Lumo

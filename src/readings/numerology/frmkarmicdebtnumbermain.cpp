@@ -1,6 +1,5 @@
 #include "frmkarmicdebtnumbermain.h"
 
-#include "forms/textboxes.h"
 #include "frmkarmicdebtnodisplay.h"
 #include "karmicdebt.h"
 #include "namenumbers.h"
@@ -21,13 +20,11 @@ void frmKarmicDebtNumberMain::cmdNext_Click()
 {
     if (!ValidateEntry())
         return;
-    hideForm();
-    setStartPanelVisible(false);
     auto *display = Forms::get<frmKarmicDebtNoDisplay>();
-    display->showForm();
+    handOverTo(display);
     const QString name = fullName(txtFirstName->text(), txtMiddleName->text(), txtLastName->text());
     const int debt = karmicDebtNumber(nameNumbers(name), birthDayNumber(cboDate->currentText()));
-    showReadingText(display->ui.txtDisplay, karmicDebtReading(debt));
+    display->showReading(karmicDebtReading(debt));
 }
 
 } // namespace Lumo

@@ -18,6 +18,11 @@ Form *frmKarmicLessionNoDisplay::inputForm()
     return Forms::get<frmKarmicLessonNumberMain>();
 }
 
+void frmKarmicLessionNoDisplay::showReading(const QString &text)
+{
+    showReadingText(ui.txtDisplay, text);
+}
+
 void frmKarmicLessionNoDisplay::cmdprint_Click()
 {
     printReadingText(ui.txtDisplay);

@@ -12,12 +12,15 @@ class frmKarmicLessionNoDisplay : public DisplayForm
 public:
     frmKarmicLessionNoDisplay();
 
+    // Shows the reading's text.
+    void showReading(const QString &text);
     void cmdprint_Click();
-
-    Ui::frmKarmicLessionNoDisplay ui;
 
 protected:
     Form *inputForm() override;
+
+private:
+    Ui::frmKarmicLessionNoDisplay ui;
 };
 
 } // namespace Lumo

@@ -1,6 +1,5 @@
 #include "frmkarmiclessonnumbermain.h"
 
-#include "forms/textboxes.h"
 #include "frmkarmiclessionnodisplay.h"
 #include "karmiclessons.h"
 #include "namenumbers.h"
@@ -21,12 +20,10 @@ void frmKarmicLessonNumberMain::cmdNext_Click()
 {
     if (!ValidateEntry())
         return;
-    hideForm();
-    setStartPanelVisible(false);
     auto *display = Forms::get<frmKarmicLessionNoDisplay>();
-    display->showForm();
+    handOverTo(display);
     const QString name = fullName(txtFirstName->text(), txtMiddleName->text(), txtLastName->text());
-    showReadingText(display->ui.txtDisplay, karmicLessonReading(name));
+    display->showReading(karmicLessonReading(name));
 }
 
 } // namespace Lumo

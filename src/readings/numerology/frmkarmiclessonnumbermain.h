@@ -14,6 +14,7 @@ public:
 
     void cmdNext_Click() override;
 
+private:
     Ui::frmKarmicLessonNumberMain ui;
 };
 

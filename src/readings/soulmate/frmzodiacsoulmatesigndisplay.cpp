@@ -1,4 +1,5 @@
 #include "frmzodiacsoulmatesigndisplay.h"
+#include "soulmatetexts.h"
 
 #include "forms/fixedcolours.h"
 #include "frmzodiacsoulmatesignmain.h"
@@ -11,6 +12,14 @@ frmZodiacSoulmateSignDisplay::frmZodiacSoulmateSignDisplay()
     setClassicColours(ui.fraSoulmateSign);
     setTextColour(ui.lblSoulmateSign, FixedColour::Sign);
     connectDisplayControls();
+}
+
+void frmZodiacSoulmateSignDisplay::showSign(const QString &sign)
+{
+    const QString description = soulmateDescription(sign);
+    if (!description.isNull())
+        ui.lblSignDesc->setText(description);
+    ui.lblSoulmateSign->setText(sign);
 }
 
 Form *frmZodiacSoulmateSignDisplay::inputForm()

@@ -12,10 +12,14 @@ class frmZodiacSoulmateSignDisplay : public DisplayForm
 public:
     frmZodiacSoulmateSignDisplay();
 
-    Ui::frmZodiacSoulmateSignDisplay ui;
+    // Shows a sign with its description; a sign without one keeps the description shown.
+    void showSign(const QString &sign);
 
 protected:
     Form *inputForm() override;
+
+private:
+    Ui::frmZodiacSoulmateSignDisplay ui;
 };
 
 } // namespace Lumo

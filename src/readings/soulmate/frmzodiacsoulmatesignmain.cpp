@@ -2,7 +2,6 @@
 
 #include "frmzodiacsoulmatesigndisplay.h"
 #include "modzodiacsoulmatesign.h"
-#include "soulmatetexts.h"
 
 #include <QComboBox>
 
@@ -23,14 +22,8 @@ void frmZodiacSoulmateSignMain::cmdNext_Click()
     FindJunoSign1971To2012(cboYear->currentText(), cboMonth->currentText(), cboDate->currentText());
 
     auto *display = Forms::get<frmZodiacSoulmateSignDisplay>();
-    const QString description = soulmateDescription(JunoSign());
-    if (!description.isNull())
-        display->ui.lblSignDesc->setText(description);
-    display->ui.lblSoulmateSign->setText(JunoSign());
-
-    hideForm();
-    display->showForm();
-    setStartPanelVisible(false);
+    display->showSign(JunoSign());
+    handOverTo(display);
 }
 
 } // namespace Lumo

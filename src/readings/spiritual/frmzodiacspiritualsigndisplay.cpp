@@ -1,4 +1,5 @@
 #include "frmzodiacspiritualsigndisplay.h"
+#include "spiritualtexts.h"
 
 #include "forms/fixedcolours.h"
 #include "frmzodiacspiritualsignmain.h"
@@ -11,6 +12,14 @@ frmZodiacSpiritualSignDisplay::frmZodiacSpiritualSignDisplay()
     setClassicColours(ui.fraSpritualSign);
     setTextColour(ui.lblSpritualSign, FixedColour::Sign);
     connectDisplayControls();
+}
+
+void frmZodiacSpiritualSignDisplay::showSign(const QString &sign)
+{
+    const QString description = spiritualDescription(sign);
+    if (!description.isNull())
+        ui.lblSignDesc->setText(description);
+    ui.lblSpritualSign->setText(sign);
 }
 
 Form *frmZodiacSpiritualSignDisplay::inputForm()

@@ -12,10 +12,14 @@ class frmZodiacSpiritualSignDisplay : public DisplayForm
 public:
     frmZodiacSpiritualSignDisplay();
 
-    Ui::frmZodiacSpiritualSignDisplay ui;
+    // Shows a sign with its description; a sign without one keeps the description shown.
+    void showSign(const QString &sign);
 
 protected:
     Form *inputForm() override;
+
+private:
+    Ui::frmZodiacSpiritualSignDisplay ui;
 };
 
 } // namespace Lumo

@@ -2,7 +2,6 @@
 
 #include "frmzodiacspiritualsigndisplay.h"
 #include "modzodiacspiritualsign.h"
-#include "spiritualtexts.h"
 
 #include <QComboBox>
 
@@ -22,14 +21,8 @@ void frmZodiacSpiritualSignMain::cmdNext_Click()
     FindNeptuneSign(cboYear->currentText(), cboMonth->currentText(), cboDate->currentText());
 
     auto *display = Forms::get<frmZodiacSpiritualSignDisplay>();
-    const QString description = spiritualDescription(NeptuneSign());
-    if (!description.isNull())
-        display->ui.lblSignDesc->setText(description);
-    display->ui.lblSpritualSign->setText(NeptuneSign());
-
-    hideForm();
-    display->showForm();
-    setStartPanelVisible(false);
+    display->showSign(NeptuneSign());
+    handOverTo(display);
 }
 
 } // namespace Lumo

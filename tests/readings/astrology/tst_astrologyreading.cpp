@@ -34,7 +34,7 @@ frmKarmicAstrologyDisplay *tst_AstrologyReading::runReading(const QString &name,
     auto *input = Forms::get<frmKarmicAstrologyMain>();
     ReadingFixture::typeName(input->txtName, name);
     pickDate(input, day, month, year);
-    QTest::mouseClick(input->ui.cmdNext, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(input, "cmdNext"), Qt::LeftButton);
     return Forms::loaded<frmKarmicAstrologyDisplay>();
 }
 
@@ -86,14 +86,16 @@ void tst_AstrologyReading::showsBothNodes()
 
     QVERIFY(display);
     QVERIFY(desktop.messages.isEmpty());
-    QCOMPARE(display->ui.lblNorthSign->text(), north);
-    QCOMPARE(display->ui.lblNorthKeyWord->text(), northKeywords);
-    QCOMPARE(display->ui.lblSouthSign->text(), south);
-    QCOMPARE(display->ui.lblSouthKeyWord->text(), southKeywords);
+    QCOMPARE(control<QLabel>(display, "lblNorthSign")->text(), north);
+    QCOMPARE(control<QLabel>(display, "lblNorthKeyWord")->text(), northKeywords);
+    QCOMPARE(control<QLabel>(display, "lblSouthSign")->text(), south);
+    QCOMPARE(control<QLabel>(display, "lblSouthKeyWord")->text(), southKeywords);
     const NodeSignTexts *texts = nodeSignTexts(north);
-    QCOMPARE(display->ui.txtNorthDesc->toPlainText(), texts->northDescription);
-    QCOMPARE(display->ui.txtSouthDesc->toPlainText(), texts->southDescription);
-    QCOMPARE(display->ui.txtNorthDesc->textCursor().position(), 0);
+    QCOMPARE(control<QPlainTextEdit>(display, "txtNorthDesc")->toPlainText(),
+             texts->northDescription);
+    QCOMPARE(control<QPlainTextEdit>(display, "txtSouthDesc")->toPlainText(),
+             texts->southDescription);
+    QCOMPARE(control<QPlainTextEdit>(display, "txtNorthDesc")->textCursor().position(), 0);
 
     QVERIFY(display->isFormVisible());
     QVERIFY(!Forms::loaded<frmKarmicAstrologyMain>()->isFormVisible());
@@ -114,7 +116,7 @@ void tst_AstrologyReading::backThenNewDateShowsOnlyTheNewReading()
     ScriptedDesktop desktop;
     frmKarmicAstrologyDisplay *first = runReading(QStringLiteral("ANN"), "15", "June", "1960");
     QVERIFY(first);
-    QTest::mouseClick(first->ui.cmdBack, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(first, "cmdBack"), Qt::LeftButton);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(!Forms::loaded<frmKarmicAstrologyDisplay>());
 
@@ -122,15 +124,18 @@ void tst_AstrologyReading::backThenNewDateShowsOnlyTheNewReading()
     QVERIFY(input && input->isFormVisible());
     QCOMPARE(input->txtName->text(), QStringLiteral("ANN"));
     pickDate(input, "1", "January", "1962");
-    QTest::mouseClick(input->ui.cmdNext, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(input, "cmdNext"), Qt::LeftButton);
 
     auto *second = Forms::loaded<frmKarmicAstrologyDisplay>();
     QVERIFY(second);
-    QCOMPARE(second->ui.lblNorthSign->text(), QStringLiteral("Leo"));
-    QCOMPARE(second->ui.lblSouthSign->text(), QStringLiteral("Aquarius"));
-    QCOMPARE(second->ui.lblNorthKeyWord->text(), QStringLiteral("Introvert, Shy and Timid"));
-    QVERIFY(second->ui.txtNorthDesc->toPlainText().contains(
-        QStringLiteral(".Never jump out to follow the latest trend and fashion")));
+    QCOMPARE(control<QLabel>(second, "lblNorthSign")->text(), QStringLiteral("Leo"));
+    QCOMPARE(control<QLabel>(second, "lblSouthSign")->text(), QStringLiteral("Aquarius"));
+    QCOMPARE(control<QLabel>(second, "lblNorthKeyWord")->text(),
+             QStringLiteral("Introvert, Shy and Timid"));
+    QVERIFY(
+        control<QPlainTextEdit>(second, "txtNorthDesc")
+            ->toPlainText()
+            .contains(QStringLiteral(".Never jump out to follow the latest trend and fashion")));
 }
 
 void tst_AstrologyReading::refusedEntryLeavesTheReadingStateAlone()

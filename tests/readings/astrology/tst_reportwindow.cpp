@@ -247,8 +247,8 @@ void tst_ReportWindow::report()
 
     frmKarmicAstrologyDisplay *display = showReading(name, day, month, year);
     QVERIFY(display);
-    QCOMPARE(display->ui.lblNorthSign->text(), northSign);
-    QTextDocument *document = openReport(display)->ui.RTB->document();
+    QCOMPARE(control<QLabel>(display, "lblNorthSign")->text(), northSign);
+    QTextDocument *document = control<QTextEdit>(openReport(display), "RTB")->document();
 
     const QList<ExpectedSegment> segments =
         expectedReport(name, month + '/' + day + '/' + year, *nodeSignTexts(northSign));
@@ -303,7 +303,7 @@ void tst_ReportWindow::reportLinksAndLabels()
 
     frmKarmicAstrologySave *report = openReport(showReading("ANN", "5", "May", "1960"));
     if (control == "RTB") {
-        QTextEdit *box = report->ui.RTB;
+        QTextEdit *box = Testing::control<QTextEdit>(report, "RTB");
         QTextCursor onText(box->document());
         onText.setPosition(3); // inside "Report", which is plain text
         QTest::mousePress(box->viewport(), Qt::LeftButton, {}, box->cursorRect(onText).center());
@@ -327,14 +327,14 @@ void tst_ReportWindow::reportLeavesTheClipboardAlone()
     QCOMPARE(QApplication::clipboard()->text(), copied);
 
     // A selection made with the mouse is there to print, but it is never copied.
-    QWidget *surface = report->ui.RTB->viewport();
+    QWidget *surface = control<QTextEdit>(report, "RTB")->viewport();
     QTest::mousePress(surface, Qt::LeftButton, {}, QPoint(4, 4));
     QTest::mouseMove(surface, QPoint(200, 60));
     QTest::mouseRelease(surface, Qt::LeftButton, {}, QPoint(200, 60));
-    QVERIFY(report->ui.RTB->textCursor().hasSelection());
-    report->ui.RTB->setFocus();
-    QTest::keySequence(report->ui.RTB, QKeySequence::SelectAll);
-    QTest::keySequence(report->ui.RTB, QKeySequence::Copy);
+    QVERIFY(control<QTextEdit>(report, "RTB")->textCursor().hasSelection());
+    control<QTextEdit>(report, "RTB")->setFocus();
+    QTest::keySequence(control<QTextEdit>(report, "RTB"), QKeySequence::SelectAll);
+    QTest::keySequence(control<QTextEdit>(report, "RTB"), QKeySequence::Copy);
     QCOMPARE(QApplication::clipboard()->text(), copied);
 }
 
@@ -365,7 +365,8 @@ void tst_ReportWindow::closingReportBringsDisplayBack()
         if (!shown)
             return;
         sawReport = true;
-        shown->ui.RTB->moveCursor(QTextCursor::End); // the report runs modally until closed
+        control<QTextEdit>(shown, "RTB")
+            ->moveCursor(QTextCursor::End); // the report runs modally until closed
         if (byEscape)
             QTest::keyClick(shown, Qt::Key_Escape);
         else
@@ -391,7 +392,7 @@ void tst_ReportWindow::saveWritesTheReadingFile()
     frmKarmicAstrologySave *report = openReport(showReading("ANN", "5", "May", "1960"));
     writeFile(path("ann.kar"), "an older reading, longer than the new one");
     m_desktop->fileNames.enqueue(path("ann.kar"));
-    QTest::mouseClick(report->ui.cmdSave, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(report, "cmdSave"), Qt::LeftButton);
 
     QCOMPARE(fileBytes(path("ann.kar")), AnnFile);
     QVERIFY(m_desktop->messages.isEmpty());
@@ -408,7 +409,7 @@ void tst_ReportWindow::saveThenOpenGivesTheReadingBack()
 {
     frmKarmicAstrologyDisplay *display = showReading("MARY ANN", "31", "December", "2009");
     m_desktop->fileNames.enqueue(path("mary.kar"));
-    QTest::mouseClick(openReport(display)->ui.cmdSave, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(openReport(display), "cmdSave"), Qt::LeftButton);
     display->cmdBack_Click();
     flushDeletes();
 
@@ -424,7 +425,7 @@ void tst_ReportWindow::saveThenOpenGivesTheReadingBack()
     QCOMPARE(NodeReading().name, "MARY ANN");
     auto *reopened = Forms::loaded<frmKarmicAstrologyDisplay>();
     QVERIFY(reopened && reopened->isFormVisible());
-    QCOMPARE(reopened->ui.lblNorthSign->text(), "Capricorn");
+    QCOMPARE(control<QLabel>(reopened, "lblNorthSign")->text(), "Capricorn");
     QVERIFY(m_desktop->messages.isEmpty());
 }
 
@@ -457,7 +458,7 @@ void tst_ReportWindow::failedSave()
 
     frmKarmicAstrologySave *report = openReport(showReading("ANN", "5", "May", "1960"));
     m_desktop->fileNames.enqueue(path(target));
-    QTest::mouseClick(report->ui.cmdSave, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(report, "cmdSave"), Qt::LeftButton);
 
     // The message says why on its second line.
     QCOMPARE(m_desktop->messages.size(), 1);
@@ -474,7 +475,7 @@ void tst_ReportWindow::failedSave()
 void tst_ReportWindow::cancelledDialogsAreSilent()
 {
     frmKarmicAstrologyDisplay *display = showReading("ANN", "5", "May", "1960");
-    QTest::mouseClick(openReport(display)->ui.cmdSave, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(openReport(display), "cmdSave"), Qt::LeftButton);
     QVERIFY(QDir(m_dir->path()).isEmpty());
     display->cmdBack_Click();
     flushDeletes();
@@ -500,7 +501,7 @@ void tst_ReportWindow::dialogsStartInTheLastFolder()
     QSettings().remove(QStringLiteral("Settings/LastFolder"));
     frmKarmicAstrologyDisplay *display = showReading("MARY ANN", "5", "May", "1960");
     m_desktop->fileNames.enqueue(path("mary.kar"));
-    QTest::mouseClick(openReport(display)->ui.cmdSave, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(openReport(display), "cmdSave"), Qt::LeftButton);
     display->cmdBack_Click();
     flushDeletes();
     QTest::mouseClick(button(Forms::loaded<frmKarmicAstrologyMain>(), "cmdOpen"), Qt::LeftButton);
@@ -595,7 +596,7 @@ void tst_ReportWindow::open()
     if (message == "Please Check The File.")
         QCOMPARE(m_desktop->messages.first().icon, QMessageBox::Critical);
     auto *display = Forms::loaded<frmKarmicAstrologyDisplay>();
-    QCOMPARE(display ? display->ui.lblNorthSign->text() : QString(), northSign);
+    QCOMPARE(display ? control<QLabel>(display, "lblNorthSign")->text() : QString(), northSign);
 }
 
 void tst_ReportWindow::print_data()
@@ -624,7 +625,8 @@ void tst_ReportWindow::print()
 
     frmKarmicAstrologySave *report = openReport(showReading("ANN", "5", "May", "1960"));
     if (!selected.isEmpty())
-        report->ui.RTB->setTextCursor(report->ui.RTB->document()->find(selected));
+        control<QTextEdit>(report, "RTB")
+            ->setTextCursor(control<QTextEdit>(report, "RTB")->document()->find(selected));
     const QString pdf = path("report.pdf");
     if (!cancel) {
         m_desktop->printerSetup = [&](QPrinter &printer) {
@@ -632,7 +634,7 @@ void tst_ReportWindow::print()
             printer.setOutputFileName(pdf);
         };
     }
-    QTest::mouseClick(report->ui.cmdPrint, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(report, "cmdPrint"), Qt::LeftButton);
 
     QCOMPARE(m_desktop->printDialogs, 1);
     QVERIFY(!m_desktop->printOptions.testFlag(QAbstractPrintDialog::PrintPageRange));

@@ -84,15 +84,17 @@ void tst_NumerologyReadings::debtReading()
     ReadingFixture::typeName(input->txtLastName, last);
     pickDate(input, day, "March", "1980");
 
-    QTest::mouseClick(input->ui.cmdNext, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(input, "cmdNext"), Qt::LeftButton);
 
     auto *display = Forms::loaded<frmKarmicDebtNoDisplay>();
     QVERIFY(display && display->isFormVisible());
     QVERIFY(!input->isFormVisible());
-    QCOMPARE(display->ui.txtDisplay->toPlainText(), shown(karmicDebtReading(debt)));
-    QVERIFY(display->ui.txtDisplay->toPlainText().startsWith(
-        QStringLiteral("Karmic Debt Number: %1\n\n").arg(debt)));
-    QCOMPARE(display->ui.txtDisplay->textCursor().position(), 0);
+    QCOMPARE(control<QPlainTextEdit>(display, "txtDisplay")->toPlainText(),
+             shown(karmicDebtReading(debt)));
+    QVERIFY(control<QPlainTextEdit>(display, "txtDisplay")
+                ->toPlainText()
+                .startsWith(QStringLiteral("Karmic Debt Number: %1\n\n").arg(debt)));
+    QCOMPARE(control<QPlainTextEdit>(display, "txtDisplay")->textCursor().position(), 0);
 }
 
 void tst_NumerologyReadings::lessonReading()
@@ -104,11 +106,11 @@ void tst_NumerologyReadings::lessonReading()
     ReadingFixture::typeName(input->txtFirstName, "john");
     ReadingFixture::typeName(input->txtLastName, "smith");
 
-    QTest::mouseClick(input->ui.cmdNext, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(input, "cmdNext"), Qt::LeftButton);
 
     auto *display = Forms::loaded<frmKarmicLessionNoDisplay>();
     QVERIFY(display);
-    const QString text = display->ui.txtDisplay->toPlainText();
+    const QString text = control<QPlainTextEdit>(display, "txtDisplay")->toPlainText();
     QCOMPARE(text, shown(karmicLessonReading(QStringLiteral("JOHNSMITH"))));
     QVERIFY(text.startsWith(QStringLiteral("Your Karmic Lesson Number is:  3 7\n\n")));
     QVERIFY(text.contains(QStringLiteral("\n3\n") + karmicLessonDescription(3) +
@@ -130,9 +132,9 @@ QString tst_NumerologyReadings::readingOf(int reading,
     QTest::mouseClick(input->findChild<QPushButton *>("cmdNext"), Qt::LeftButton);
     QString text;
     if (auto *debt = Forms::loaded<frmKarmicDebtNoDisplay>())
-        text = debt->ui.txtDisplay->toPlainText();
+        text = control<QPlainTextEdit>(debt, "txtDisplay")->toPlainText();
     if (auto *lesson = Forms::loaded<frmKarmicLessionNoDisplay>())
-        text = lesson->ui.txtDisplay->toPlainText();
+        text = control<QPlainTextEdit>(lesson, "txtDisplay")->toPlainText();
     return text;
 }
 
@@ -188,16 +190,21 @@ void tst_NumerologyReadings::backAndNextShowTheSameReadingAfresh()
     ReadingFixture::typeName(input->txtFirstName, "ROY");
     ReadingFixture::typeName(input->txtLastName, "LEE");
     pickDate(input, "2", "May", "1950");
-    QTest::mouseClick(input->ui.cmdNext, Qt::LeftButton);
-    const QString firstText = Forms::loaded<frmKarmicDebtNoDisplay>()->ui.txtDisplay->toPlainText();
+    QTest::mouseClick(control<QPushButton>(input, "cmdNext"), Qt::LeftButton);
+    const QString firstText =
+        control<QPlainTextEdit>(Forms::loaded<frmKarmicDebtNoDisplay>(), "txtDisplay")
+            ->toPlainText();
 
-    QTest::mouseClick(Forms::loaded<frmKarmicDebtNoDisplay>()->ui.cmdback, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(Forms::loaded<frmKarmicDebtNoDisplay>(), "cmdback"),
+                      Qt::LeftButton);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(input->isFormVisible());
     QCOMPARE(input->txtFirstName->text(), QStringLiteral("ROY"));
-    QTest::mouseClick(input->ui.cmdNext, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(input, "cmdNext"), Qt::LeftButton);
 
-    QCOMPARE(Forms::loaded<frmKarmicDebtNoDisplay>()->ui.txtDisplay->toPlainText(), firstText);
+    QCOMPARE(control<QPlainTextEdit>(Forms::loaded<frmKarmicDebtNoDisplay>(), "txtDisplay")
+                 ->toPlainText(),
+             firstText);
     QVERIFY(firstText.startsWith(QStringLiteral("Karmic Debt Number: 19")));
 }
 
@@ -215,9 +222,10 @@ void tst_NumerologyReadings::printsTheReadingToPdf()
     auto *input = Forms::get<frmKarmicLessonNumberMain>();
     ReadingFixture::typeName(input->txtFirstName, "ANN");
     ReadingFixture::typeName(input->txtLastName, "LEE");
-    QTest::mouseClick(input->ui.cmdNext, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(input, "cmdNext"), Qt::LeftButton);
 
-    QTest::mouseClick(Forms::loaded<frmKarmicLessionNoDisplay>()->ui.cmdprint, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(Forms::loaded<frmKarmicLessionNoDisplay>(), "cmdprint"),
+                      Qt::LeftButton);
 
     QCOMPARE(desktop.printDialogs, 1);
     QFile file(pdf);
@@ -243,9 +251,10 @@ void tst_NumerologyReadings::cancelledPrintPrintsNothing()
     auto *input = Forms::get<frmKarmicDebtNumberMain>();
     ReadingFixture::typeName(input->txtFirstName, "ANN");
     ReadingFixture::typeName(input->txtLastName, "LEE");
-    QTest::mouseClick(input->ui.cmdNext, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(input, "cmdNext"), Qt::LeftButton);
 
-    QTest::mouseClick(Forms::loaded<frmKarmicDebtNoDisplay>()->ui.cmdprint, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(Forms::loaded<frmKarmicDebtNoDisplay>(), "cmdprint"),
+                      Qt::LeftButton);
 
     QCOMPARE(desktop.printDialogs, 1);
     QVERIFY(desktop.messages.isEmpty());
