@@ -2,8 +2,8 @@
 
 #include "common/names.h"
 #include "common/vendorpages.h"
-#include "forms/desktop.h"
 #include "forms/fixedcolours.h"
+#include "forms/vendorlinks.h"
 #include "startup.h"
 
 namespace Lumo {
@@ -18,23 +18,12 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent)
     ui.Picture1->setPixmap(programIcon().pixmap(64, 64));
     setFixedSize(sizeHint());
     connect(ui.cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
-    connect(ui.lblCoBrand, &ClickableLabel::clicked, this, &frmAbout::lblCobrand_Click);
-    connect(ui.lblHomePage, &ClickableLabel::clicked, this, &frmAbout::lblHomePage_Click);
+    connectVendorLinks({ui.lblCoBrand, ui.lblHomePage});
 }
 
 void frmAbout::cmdOK_Click()
 {
     accept();
-}
-
-void frmAbout::lblCobrand_Click()
-{
-    OpenVendorPage(Page::FullyBranded);
-}
-
-void frmAbout::lblHomePage_Click()
-{
-    OpenVendorPage(Page::Home);
 }
 
 } // namespace Lumo

@@ -16,8 +16,6 @@ public:
 
 private:
     void cmdOK_Click();
-    void lblCobrand_Click();
-    void lblHomePage_Click();
 
     Ui::frmAbout ui;
 };

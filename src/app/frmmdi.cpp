@@ -6,6 +6,7 @@
 #include "forms/desktop.h"
 #include "forms/fixedcolours.h"
 #include "forms/screenplacement.h"
+#include "forms/vendorlinks.h"
 #include "frmnagscreen2.h"
 #include "readings/astrology/frmkarmicastrologydisplay.h"
 #include "readings/astrology/frmkarmicastrologymain.h"
@@ -99,15 +100,10 @@ frmMDI::frmMDI()
     ui.PicCoBrand->installEventFilter(this);
 
     connect(ui.cmdMdiExit, &QPushButton::clicked, this, &frmMDI::cmdMdiExit_Click);
-    connect(ui.Label7, &ClickableLabel::clicked, this, &frmMDI::Label7_Click);
-    connect(ui.Picture6, &ClickableLabel::clicked, this, &frmMDI::Picture6_Click);
-    connect(ui.lblQuennetBanner, &ClickableLabel::clicked, this, &frmMDI::lblQuennetBanner_Click);
     connect(ui.mnuExit, &QAction::triggered, this, &frmMDI::mnuExit_Click);
-    connect(ui.mnuOnline, &QAction::triggered, this, &frmMDI::mnuOnline_Click);
-    connect(ui.mnuVisit, &QAction::triggered, this, &frmMDI::mnuVisit_Click);
-    connect(ui.mnuUpdate, &QAction::triggered, this, &frmMDI::mnuUpdate_Click);
     connect(ui.mnuAbout, &QAction::triggered, this, &frmMDI::mnuAbout_Click);
-    connect(ui.mkmoney, &QAction::triggered, this, &frmMDI::mkmoney_Click);
+    connectVendorLinks({ui.Label7, ui.Picture6, ui.lblQuennetBanner, ui.mnuOnline, ui.mnuVisit,
+                        ui.mnuUpdate, ui.mkmoney});
     setAcceptDrops(true);
 
     m_ownMenus = menuBar()->actions();
@@ -355,45 +351,10 @@ void frmMDI::mnuExit_Click()
     unload();
 }
 
-void frmMDI::mnuOnline_Click()
-{
-    OpenVendorPage(Page::Help);
-}
-
-void frmMDI::mnuVisit_Click()
-{
-    OpenVendorPage(Page::Home);
-}
-
-void frmMDI::mnuUpdate_Click()
-{
-    OpenVendorPage(Page::Download);
-}
-
 void frmMDI::mnuAbout_Click()
 {
     if (Shell *shell = Shell::instance())
         shell->showAboutBox(this);
-}
-
-void frmMDI::mkmoney_Click()
-{
-    OpenVendorPage(Page::FullyBranded);
-}
-
-void frmMDI::Label7_Click()
-{
-    OpenVendorPage(Page::FullyBranded);
-}
-
-void frmMDI::Picture6_Click()
-{
-    OpenVendorPage(Page::Home);
-}
-
-void frmMDI::lblQuennetBanner_Click()
-{
-    OpenVendorPage(Page::Home);
 }
 
 } // namespace Lumo

@@ -44,14 +44,7 @@ private:
     void MDIForm_Unload();
     void cmdMdiExit_Click();
     void mnuExit_Click();
-    void mnuOnline_Click();
-    void mnuVisit_Click();
-    void mnuUpdate_Click();
     void mnuAbout_Click();
-    void mkmoney_Click();
-    void Label7_Click();
-    void Picture6_Click();
-    void lblQuennetBanner_Click();
 
     void showInputForm(int index);
     void setColours();

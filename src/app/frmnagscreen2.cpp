@@ -5,6 +5,7 @@
 #include "forms/desktop.h"
 #include "forms/fixedcolours.h"
 #include "forms/keypressfilter.h"
+#include "forms/vendorlinks.h"
 
 #include <QApplication>
 #include <QRandomGenerator>
@@ -53,7 +54,7 @@ frmNagScreen2::frmNagScreen2() : Form(Placement::TopLevel)
     connect(ui.cmdSubmit, &QPushButton::clicked, this, &frmNagScreen2::cmdSubmit_Click);
     connect(ui.cmdClose, &QPushButton::clicked, this, &frmNagScreen2::cmdClose_Click);
     connect(ui.Check1, &QCheckBox::toggled, this, &frmNagScreen2::Check1_Click);
-    connect(ui.lblGoToHome, &ClickableLabel::clicked, this, &frmNagScreen2::lblGoToHome_Click);
+    connectVendorLinks({ui.lblGoToHome});
 }
 
 const QStringList &frmNagScreen2::supportMessages()
@@ -173,11 +174,6 @@ void frmNagScreen2::Check1_Click()
         return;
     ui.Check1->setChecked(false);
     OpenVendorPage(Page::Home);
-}
-
-void frmNagScreen2::lblGoToHome_Click()
-{
-    OpenVendorPage(Page::OtherPrograms);
 }
 
 void showSupportDialog()

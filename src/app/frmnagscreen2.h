@@ -24,7 +24,6 @@ public:
     void cmdSubmit_Click();
     void cmdClose_Click();
     void Check1_Click();
-    void lblGoToHome_Click();
 
 protected:
     void Form_Load() override;

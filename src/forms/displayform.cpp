@@ -5,19 +5,16 @@
 
 namespace Lumo {
 
-void DisplayForm::connectDisplayControls()
+void DisplayForm::connectDisplayControls(QPushButton *back, QPushButton *exit, QAction *backItem,
+                                         QAction *exitItem)
 {
-    for (const char *name : {"cmdBack", "cmdback"}) {
-        if (auto *back = findChild<QPushButton *>(QLatin1String(name)))
-            connect(back, &QPushButton::clicked, this, &DisplayForm::cmdBack_Click);
-    }
-    if (auto *exit = findChild<QPushButton *>(QStringLiteral("cmdExit")))
+    connect(back, &QPushButton::clicked, this, &DisplayForm::cmdBack_Click);
+    if (exit)
         connect(exit, &QPushButton::clicked, this, &DisplayForm::cmdExit_Click);
-    if (auto *back = findChild<QAction *>(QStringLiteral("mnuFileBack")))
-        connect(back, &QAction::triggered, this, &DisplayForm::mnuFileBack_Click);
-    if (auto *exit = findChild<QAction *>(QStringLiteral("mnuExit")))
-        connect(exit, &QAction::triggered, this, &DisplayForm::mnuExit_Click);
-    connectVendorLinks();
+    if (backItem)
+        connect(backItem, &QAction::triggered, this, &DisplayForm::mnuFileBack_Click);
+    if (exitItem)
+        connect(exitItem, &QAction::triggered, this, &DisplayForm::mnuExit_Click);
 }
 
 void DisplayForm::Form_Load()

@@ -2,6 +2,9 @@
 
 #include "readingform.h"
 
+class QAction;
+class QPushButton;
+
 namespace Lumo {
 
 // A display form of a reading: Back returns to the input form that opened it, Exit and the close
@@ -18,8 +21,10 @@ protected:
     // The input form that opens this display form.
     virtual Form *inputForm() = 0;
 
-    // Finds Back, Exit and their menu items by name and connects them. Call after setupUi.
-    void connectDisplayControls();
+    // Connects Back and Exit and their File menu items, where the form has them. Call after
+    // setupUi.
+    void connectDisplayControls(QPushButton *back, QPushButton *exit = nullptr,
+                                QAction *backItem = nullptr, QAction *exitItem = nullptr);
     void Form_Load() override;
     void Form_Unload() override;
 

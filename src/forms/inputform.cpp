@@ -38,15 +38,15 @@ std::optional<QString> numerologyNameText(const QString &text)
 
 InputForm::InputForm(const InputFormSettings &settings) : m_settings(settings) {}
 
-void InputForm::connectInputControls()
+void InputForm::connectInputControls(const InputControls &controls)
 {
-    cboDate = findChild<QComboBox *>(QStringLiteral("cboDate"));
-    cboMonth = findChild<QComboBox *>(QStringLiteral("cboMonth"));
-    cboYear = findChild<QComboBox *>(QStringLiteral("cboYear"));
-    txtName = findChild<QLineEdit *>(QStringLiteral("txtName"));
-    txtFirstName = findChild<QLineEdit *>(QStringLiteral("txtFirstName"));
-    txtMiddleName = findChild<QLineEdit *>(QStringLiteral("txtMiddleName"));
-    txtLastName = findChild<QLineEdit *>(QStringLiteral("txtLastName"));
+    cboDate = controls.cboDate;
+    cboMonth = controls.cboMonth;
+    cboYear = controls.cboYear;
+    txtName = controls.txtName;
+    txtFirstName = controls.txtFirstName;
+    txtMiddleName = controls.txtMiddleName;
+    txtLastName = controls.txtLastName;
 
     if (txtName) {
         KeyPressFilter::install(txtName, [this](int &key) { txtName_KeyPress(key); });
@@ -64,16 +64,11 @@ void InputForm::connectInputControls()
     if (txtLastName)
         KeyPressFilter::install(txtLastName, [this](int &key) { txtLastName_KeyPress(key); });
 
-    m_next = findChild<QPushButton *>(QStringLiteral("cmdNext"));
-    if (m_next)
-        connect(m_next, &QPushButton::clicked, this, &InputForm::cmdNext_Click);
-    if (auto *exit = findChild<QPushButton *>(QStringLiteral("cmdExit")))
-        connect(exit, &QPushButton::clicked, this, &InputForm::cmdExit_Click);
-    if (auto *next = findChild<QAction *>(QLatin1String(m_settings.nextMenuItem)))
-        connect(next, &QAction::triggered, this, &InputForm::mnuNext_Click);
-    if (auto *exit = findChild<QAction *>(QStringLiteral("mnuExit")))
-        connect(exit, &QAction::triggered, this, &InputForm::mnuExit_Click);
-    connectVendorLinks();
+    m_next = controls.cmdNext;
+    connect(m_next, &QPushButton::clicked, this, &InputForm::cmdNext_Click);
+    connect(controls.cmdExit, &QPushButton::clicked, this, &InputForm::cmdExit_Click);
+    connect(controls.nextItem, &QAction::triggered, this, &InputForm::mnuNext_Click);
+    connect(controls.mnuExit, &QAction::triggered, this, &InputForm::mnuExit_Click);
 }
 
 void InputForm::Form_Load()

@@ -2,6 +2,7 @@
 
 #include "readingform.h"
 
+class QAction;
 class QComboBox;
 class QKeyEvent;
 class QLineEdit;
@@ -18,7 +19,23 @@ struct InputFormSettings
     QString februaryMessage = QStringLiteral("Please Enter Correct Date Or Month!");
     QString thirtyFirstMessage = QStringLiteral("Please Enter Correct Date Or Month !");
     bool februaryFailureFocusesDay = false;
-    const char *nextMenuItem = "mnuNext";
+};
+
+// The shared controls of an input form, from its generated ui: either the single name box or the
+// three name boxes of the numerology forms.
+struct InputControls
+{
+    QComboBox *cboDate = nullptr;
+    QComboBox *cboMonth = nullptr;
+    QComboBox *cboYear = nullptr;
+    QLineEdit *txtName = nullptr;
+    QLineEdit *txtFirstName = nullptr;
+    QLineEdit *txtMiddleName = nullptr;
+    QLineEdit *txtLastName = nullptr;
+    QPushButton *cmdNext = nullptr;
+    QPushButton *cmdExit = nullptr;
+    QAction *nextItem = nullptr; // the File menu's item that runs Next
+    QAction *mnuExit = nullptr;
 };
 
 // An input form: a name (one box, or first, middle and last name boxes) and a date of birth
@@ -46,8 +63,8 @@ protected:
     // After a valid entry: the input form hides (keeping its entries), the display form shows
     // and the start panel stays hidden.
     void handOverTo(Form *display);
-    // Finds the shared controls by name and connects them. Call after setupUi.
-    void connectInputControls();
+    // Takes the shared controls and connects them. Call after setupUi.
+    void connectInputControls(const InputControls &controls);
     void Form_Load() override;
     void Form_Unload() override;
     // Enter presses the focused button, or else the default button, Next, as in a dialog.

@@ -2,6 +2,10 @@
 
 #include "form.h"
 
+#include <initializer_list>
+
+class QAction;
+
 namespace Lumo {
 
 // A form of a reading (input or display): it lives in the workspace and carries the vendor's
@@ -14,22 +18,12 @@ public:
     ReadingForm();
 
 protected:
-    // Connects whichever of the shared link controls the form has and gives the link labels their
-    // colours. Call after setupUi.
-    void connectVendorLinks();
+    // Makes the vendor link controls open their pages and the Help menu's About item, where the
+    // form has one, show the About box. Call after setupUi.
+    void connectLinks(std::initializer_list<QObject *> vendorLinks, QAction *about = nullptr);
 
-    void Label61_Click();
-    void lblFullBrand_Click();
-    void lblCobrand_Click();
-    void mnuOnline_Click();
-    void mnuVisit_Click();
-    void mnuUpdate_Click();
+private:
     void mnuAbout_Click();
-    void mkmoney_Click();
-    void mnuMakeMoneyOnline_Click();
-
-    void connectAction(const char *name, void (ReadingForm::*handler)());
-    void connectLabel(const char *name, void (ReadingForm::*handler)());
 };
 
 } // namespace Lumo

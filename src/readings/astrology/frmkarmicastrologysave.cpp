@@ -6,6 +6,7 @@
 #include "forms/linkclicks.h"
 #include "forms/screenplacement.h"
 #include "forms/textboxes.h"
+#include "forms/vendorlinks.h"
 #include "frmkarmicastrologydisplay.h"
 #include "karfile.h"
 #include "nodereading.h"
@@ -50,12 +51,7 @@ frmKarmicAstrologySave::frmKarmicAstrologySave(QWidget *parent) : QDialog(parent
     ui.RTB->setPalette(box);
     connect(ui.cmdSave, &QPushButton::clicked, this, &frmKarmicAstrologySave::cmdSave_Click);
     connect(ui.cmdPrint, &QPushButton::clicked, this, &frmKarmicAstrologySave::cmdprint_Click);
-    connect(ui.Label1, &ClickableLabel::clicked, this, &frmKarmicAstrologySave::Label1_Click);
-    connect(ui.Label14, &ClickableLabel::clicked, this, &frmKarmicAstrologySave::Label14_Click);
-    connect(ui.lblCobrand, &ClickableLabel::clicked, this,
-            &frmKarmicAstrologySave::lblCobrand_Click);
-    connect(ui.lblFullBrand, &ClickableLabel::clicked, this,
-            &frmKarmicAstrologySave::lblFullBrand_Click);
+    connectVendorLinks({ui.Label1, ui.Label14, ui.lblCobrand, ui.lblFullBrand});
     preventCopying(ui.RTB);
     Form_Load();
 }
@@ -158,26 +154,6 @@ void frmKarmicAstrologySave::cmdprint_Click()
     printer.setPrintRange(QPrinter::PrintRange(range));
     if (Desktop::instance().choosePrinter(this, printer, options, range))
         ui.RTB->print(&printer);
-}
-
-void frmKarmicAstrologySave::Label1_Click()
-{
-    OpenVendorPage(Page::Home);
-}
-
-void frmKarmicAstrologySave::Label14_Click()
-{
-    OpenVendorPage(Page::Home);
-}
-
-void frmKarmicAstrologySave::lblCobrand_Click()
-{
-    OpenVendorPage(Page::CoBrand);
-}
-
-void frmKarmicAstrologySave::lblFullBrand_Click()
-{
-    OpenVendorPage(Page::FullyBranded);
 }
 
 } // namespace Lumo

@@ -29,11 +29,6 @@ private:
     void placeAtTopCentre();
     void insertReport();
 
-    void Label1_Click();
-    void Label14_Click();
-    void lblCobrand_Click();
-    void lblFullBrand_Click();
-
     Ui::frmKarmicAstrologySave ui;
     bool m_unloaded = false;
 };

@@ -13,7 +13,19 @@ namespace Lumo {
 frmKarmicDebtNumberMain::frmKarmicDebtNumberMain() : InputForm(numerologyInputSettings())
 {
     ui.setupUi(this);
-    connectInputControls();
+    connectInputControls({.cboDate = ui.cboDate,
+                          .cboMonth = ui.cboMonth,
+                          .cboYear = ui.cboYear,
+                          .txtFirstName = ui.txtFirstName,
+                          .txtMiddleName = ui.txtMiddleName,
+                          .txtLastName = ui.txtLastName,
+                          .cmdNext = ui.cmdNext,
+                          .cmdExit = ui.cmdExit,
+                          .nextItem = ui.mnuNext,
+                          .mnuExit = ui.mnuExit});
+    connectLinks({ui.Label61, ui.lblFullBrand, ui.lblCobrand, ui.mnuOnline, ui.mnuVisit,
+                  ui.mnuUpdate, ui.mkmoney},
+                 ui.mnuAbout);
 }
 
 void frmKarmicDebtNumberMain::cmdNext_Click()

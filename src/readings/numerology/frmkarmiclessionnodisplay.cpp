@@ -8,7 +8,8 @@ namespace Lumo {
 frmKarmicLessionNoDisplay::frmKarmicLessionNoDisplay()
 {
     ui.setupUi(this);
-    connectDisplayControls();
+    connectDisplayControls(ui.cmdback);
+    connectLinks({ui.Label61, ui.lblFullBrand, ui.lblCobrand});
     preventCopying(ui.txtDisplay);
     connect(ui.cmdprint, &QPushButton::clicked, this, &frmKarmicLessionNoDisplay::cmdprint_Click);
 }

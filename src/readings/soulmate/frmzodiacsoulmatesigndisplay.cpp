@@ -11,7 +11,10 @@ frmZodiacSoulmateSignDisplay::frmZodiacSoulmateSignDisplay()
     ui.setupUi(this);
     setClassicColours(ui.fraSoulmateSign);
     setTextColour(ui.lblSoulmateSign, FixedColour::Sign);
-    connectDisplayControls();
+    connectDisplayControls(ui.cmdBack, ui.cmdExit, ui.mnuFileBack, ui.mnuExit);
+    connectLinks({ui.Label61, ui.lblFullBrand, ui.lblCobrand, ui.mnuOnline, ui.mnuVisit,
+                  ui.mnuUpdate, ui.mnuMakeMoneyOnline},
+                 ui.mnuAbout);
 }
 
 void frmZodiacSoulmateSignDisplay::showSign(const QString &sign)

@@ -8,10 +8,20 @@
 namespace Lumo {
 
 frmZodiacSoulmateSignMain::frmZodiacSoulmateSignMain()
-    : InputForm({.firstYear = 1930, .lastYear = 2012, .nextMenuItem = "mnuFindSoulmateSign"})
+    : InputForm({.firstYear = 1930, .lastYear = 2012})
 {
     ui.setupUi(this);
-    connectInputControls();
+    connectInputControls({.cboDate = ui.cboDate,
+                          .cboMonth = ui.cboMonth,
+                          .cboYear = ui.cboYear,
+                          .txtName = ui.txtName,
+                          .cmdNext = ui.cmdNext,
+                          .cmdExit = ui.cmdExit,
+                          .nextItem = ui.mnuFindSoulmateSign,
+                          .mnuExit = ui.mnuExit});
+    connectLinks({ui.Label61, ui.lblFullBrand, ui.lblCobrand, ui.mnuOnline, ui.mnuVisit,
+                  ui.mnuUpdate, ui.mnuMakeMoneyOnline},
+                 ui.mnuAbout);
 }
 
 void frmZodiacSoulmateSignMain::cmdNext_Click()

@@ -11,7 +11,10 @@ frmZodiacSpiritualSignDisplay::frmZodiacSpiritualSignDisplay()
     ui.setupUi(this);
     setClassicColours(ui.fraSpritualSign);
     setTextColour(ui.lblSpritualSign, FixedColour::Sign);
-    connectDisplayControls();
+    connectDisplayControls(ui.cmdBack, ui.cmdExit, ui.mnuFileBack, ui.mnuExit);
+    connectLinks({ui.Label61, ui.lblFullBrand, ui.lblCobrand, ui.mnuOnline, ui.mnuVisit,
+                  ui.mnuUpdate, ui.mnuMakeMoneyOnline},
+                 ui.mnuAbout);
 }
 
 void frmZodiacSpiritualSignDisplay::showSign(const QString &sign)

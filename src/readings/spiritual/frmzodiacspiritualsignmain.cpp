@@ -8,10 +8,20 @@
 namespace Lumo {
 
 frmZodiacSpiritualSignMain::frmZodiacSpiritualSignMain()
-    : InputForm({.firstYear = 1900, .lastYear = 2024, .nextMenuItem = "mnuFindMySpritualSgn"})
+    : InputForm({.firstYear = 1900, .lastYear = 2024})
 {
     ui.setupUi(this);
-    connectInputControls();
+    connectInputControls({.cboDate = ui.cboDate,
+                          .cboMonth = ui.cboMonth,
+                          .cboYear = ui.cboYear,
+                          .txtName = ui.txtName,
+                          .cmdNext = ui.cmdNext,
+                          .cmdExit = ui.cmdExit,
+                          .nextItem = ui.mnuFindMySpritualSgn,
+                          .mnuExit = ui.mnuExit});
+    connectLinks({ui.Label61, ui.lblFullBrand, ui.lblCobrand, ui.mnuOnline, ui.mnuVisit,
+                  ui.mnuUpdate, ui.mnuMakeMoneyOnline},
+                 ui.mnuAbout);
 }
 
 void frmZodiacSpiritualSignMain::cmdNext_Click()
