@@ -272,15 +272,16 @@ for name, (real_ms, cpu_ms) in action_medians("bench_actions").items():
         bounded = met(ratio <= BOUND)
         ratio = f"{ratio:.2f} ({real_ms / replica_times[name][0]:.2f})"
     rows.append((name, f"{real_ms:.3f} ms (CPU {cpu_ms:.3f})", replica_time, instructions, ratio,
-                 bounded, met(real_ms < FRAME_MS)))
+                 bounded, met(cpu_ms < FRAME_MS)))
 
 print(f"Measured {date} on {cores} cores (load average {load}), Release build. Start-up and "
       "peak memory: medians over alternating runs; actions: Google Benchmark medians of "
-      "wall time on the offscreen platform; instructions counted by callgrind. Ratio: of the "
-      "instructions, and in brackets of the wall times.")
+      "wall time on the offscreen platform, judged against one frame by their CPU time (the "
+      "wall time also holds the waits for other processes); instructions counted by callgrind. "
+      "Ratio: of the instructions, and in brackets of the wall times.")
 print()
 table(("Measure", "Lumo", "Replica", "Instructions (Lumo / replica)", "Ratio", "≤ 1.1 × replica",
-       "< 8.3 ms"), rows)
+       "CPU < 8.3 ms"), rows)
 
 # What the program's own classes gain, in instructions.
 plain_counts = action_instructions("bench_actions_plainlabels")
