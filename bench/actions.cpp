@@ -2,11 +2,9 @@
 // timed step is the action itself followed by the work it leaves for the event loop (layout,
 // painting, deleting unloaded windows), so the figure is the wait until the result is drawn.
 // What sets up the next step (opening a reading, going back) runs with the timing paused.
-//
-// Under callgrind (valgrind --tool=callgrind --collect-atstart=no) only the timed steps are
-// counted, and each benchmark ends with a dump named after it; LUMO_BENCH_ITERATIONS fixes the
-// number of iterations, so a dump holds that many actions.
+// replica_actions.cpp times the same steps on the forms as their .ui files alone build them.
 
+#include "actionsteps.h"
 #include "app/frmmdi.h"
 #include "app/startup.h"
 #include "forms/displayform.h"
@@ -24,16 +22,8 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
-#include <benchmark/benchmark.h>
-
-#if __has_include(<valgrind/callgrind.h>)
-#include <valgrind/callgrind.h>
-#else
-#define CALLGRIND_TOGGLE_COLLECT
-#define CALLGRIND_DUMP_STATS_AT(name)
-#endif
-
 using namespace Lumo;
+using namespace LumoBench;
 
 namespace {
 
@@ -47,24 +37,6 @@ QTemporaryDir *workFolder = nullptr;
 frmMDI *mainWindow()
 {
     return Forms::get<frmMDI>();
-}
-
-// Lets the windows lay themselves out and paint, and deletes the unloaded ones.
-void settle()
-{
-    QCoreApplication::processEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-// Brackets a timed step, so that callgrind counts it alone.
-void startCounting()
-{
-    CALLGRIND_TOGGLE_COLLECT;
-}
-
-void stopCounting()
-{
-    CALLGRIND_TOGGLE_COLLECT;
 }
 
 void closeReadings()
@@ -263,29 +235,19 @@ void KarSaveThroughReportWindow(benchmark::State &state)
 
 void registerBenchmarks()
 {
-    const int iterations = qEnvironmentVariableIntValue("LUMO_BENCH_ITERATIONS");
-    const auto add = [iterations](const std::string &name, auto function) {
-        auto *bench =
-            benchmark::RegisterBenchmark(name.c_str(), [name, function](benchmark::State &state) {
-                function(state);
-                CALLGRIND_DUMP_STATS_AT(name.c_str());
-            });
-        bench->Unit(benchmark::kMicrosecond);
-        if (iterations > 0)
-            bench->Iterations(iterations);
-    };
     for (int i = 0; i < frmMDI::ReadingCount; ++i) {
         const std::string reading = ReadingNames[i];
-        add("OpenReading/" + reading, [i](benchmark::State &state) { OpenReading(state, i); });
-        add("Next/" + reading, [i](benchmark::State &state) { Next(state, i); });
-        add("Back/" + reading, [i](benchmark::State &state) { Back(state, i); });
+        addAction("OpenReading/" + reading,
+                  [i](benchmark::State &state) { OpenReading(state, i); });
+        addAction("Next/" + reading, [i](benchmark::State &state) { Next(state, i); });
+        addAction("Back/" + reading, [i](benchmark::State &state) { Back(state, i); });
     }
-    add("OpenReportWindow", OpenReportWindow);
-    add("BuildReport", BuildReport);
-    add("SaveKar/ReportWindow", KarSaveThroughReportWindow);
-    add("SaveKar/Codec", KarCodecSave);
-    add("OpenKar/Codec", KarCodecOpen);
-    add("OpenKar/InputForm", KarOpenThroughInputForm);
+    addAction("OpenReportWindow", OpenReportWindow);
+    addAction("BuildReport", BuildReport);
+    addAction("SaveKar/ReportWindow", KarSaveThroughReportWindow);
+    addAction("SaveKar/Codec", KarCodecSave);
+    addAction("OpenKar/Codec", KarCodecOpen);
+    addAction("OpenKar/InputForm", KarOpenThroughInputForm);
 }
 
 // One pass through every reading first, so that what Qt creates once per process (fonts,
@@ -322,11 +284,8 @@ int main(int argc, char *argv[])
     warmUp();
 
     registerBenchmarks();
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+    if (!runActions(argc, argv))
         return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
 
     const bool quiet = scriptedDesktop.messages.isEmpty();
     if (!quiet) {
