@@ -38,6 +38,19 @@ struct InputControls
     QAction *mnuExit = nullptr;
 };
 
+// The shared controls of a form with the single name box, from its generated ui.
+template <class FormUi> InputControls singleNameControls(FormUi &ui, QAction *nextItem)
+{
+    return {.cboDate = ui.cboDate,
+            .cboMonth = ui.cboMonth,
+            .cboYear = ui.cboYear,
+            .txtName = ui.txtName,
+            .cmdNext = ui.cmdNext,
+            .cmdExit = ui.cmdExit,
+            .nextItem = nextItem,
+            .mnuExit = ui.mnuExit};
+}
+
 // An input form: a name (one box, or first, middle and last name boxes) and a date of birth
 // picked from three lists, checked by ValidateEntry before the reading is computed.
 class InputForm : public ReadingForm

@@ -22,6 +22,15 @@ protected:
     // form has one, show the About box. Call after setupUi.
     void connectLinks(std::initializer_list<QObject *> vendorLinks, QAction *about = nullptr);
 
+    // The links most reading forms carry: the three vendor labels, the Help menu and the Make
+    // Money item (whose name differs between forms).
+    template <class FormUi> void connectMenuLinks(FormUi &ui, QAction *makeMoneyItem)
+    {
+        connectLinks({ui.Label61, ui.lblFullBrand, ui.lblCobrand, ui.mnuOnline, ui.mnuVisit,
+                      ui.mnuUpdate, makeMoneyItem},
+                     ui.mnuAbout);
+    }
+
 private:
     void mnuAbout_Click();
 };

@@ -20,9 +20,7 @@ frmKarmicAstrologyDisplay::frmKarmicAstrologyDisplay()
     for (QLabel *label : {ui.lblNorthSign, ui.lblNorthKeyWord, ui.lblSouthSign, ui.lblSouthKeyWord})
         setTextColour(label, FixedColour::Sign);
     connectDisplayControls(ui.cmdBack, ui.cmdExit, ui.mnuFileBack, ui.mnuExit);
-    connectLinks({ui.Label61, ui.lblFullBrand, ui.lblCobrand, ui.mnuOnline, ui.mnuVisit,
-                  ui.mnuUpdate, ui.mkmoney},
-                 ui.mnuAbout);
+    connectMenuLinks(ui, ui.mkmoney);
     preventCopying(ui.txtNorthDesc);
     preventCopying(ui.txtSouthDesc);
     connect(ui.cmdPrint, &QPushButton::clicked, this, &frmKarmicAstrologyDisplay::cmdprint_Click);

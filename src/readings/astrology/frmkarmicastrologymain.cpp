@@ -23,17 +23,8 @@ frmKarmicAstrologyMain::frmKarmicAstrologyMain()
                  .februaryFailureFocusesDay = true})
 {
     ui.setupUi(this);
-    connectInputControls({.cboDate = ui.cboDate,
-                          .cboMonth = ui.cboMonth,
-                          .cboYear = ui.cboYear,
-                          .txtName = ui.txtName,
-                          .cmdNext = ui.cmdNext,
-                          .cmdExit = ui.cmdExit,
-                          .nextItem = ui.mnuNext,
-                          .mnuExit = ui.mnuExit});
-    connectLinks({ui.Label61, ui.lblFullBrand, ui.lblCobrand, ui.mnuOnline, ui.mnuVisit,
-                  ui.mnuUpdate, ui.mkmoney},
-                 ui.mnuAbout);
+    connectInputControls(singleNameControls(ui, ui.mnuNext));
+    connectMenuLinks(ui, ui.mkmoney);
     connect(ui.cmdOpen, &QPushButton::clicked, this, &frmKarmicAstrologyMain::cmdOpen_Click);
     connect(ui.mnuOpenPreviouslySavedKarmic, &QAction::triggered, this,
             &frmKarmicAstrologyMain::mnuOpenPreviouslySavedKarmic_Click);

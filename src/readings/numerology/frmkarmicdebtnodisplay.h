@@ -1,26 +1,16 @@
 #pragma once
 
-#include "forms/displayform.h"
+#include "numerologyforms.h"
 #include "ui_frmkarmicdebtnodisplay.h"
 
 namespace Lumo {
 
-class frmKarmicDebtNoDisplay : public DisplayForm
+class frmKarmicDebtNoDisplay : public NumerologyDisplayForm<Ui::frmKarmicDebtNoDisplay>
 {
     Q_OBJECT
 
-public:
-    frmKarmicDebtNoDisplay();
-
-    // Shows the reading's text.
-    void showReading(const QString &text);
-    void cmdprint_Click();
-
 protected:
     Form *inputForm() override;
-
-private:
-    Ui::frmKarmicDebtNoDisplay ui;
 };
 
 } // namespace Lumo

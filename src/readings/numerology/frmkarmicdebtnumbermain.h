@@ -1,21 +1,18 @@
 #pragma once
 
-#include "forms/inputform.h"
+#include "frmkarmicdebtnodisplay.h"
+#include "numerologyforms.h"
 #include "ui_frmkarmicdebtnumbermain.h"
 
 namespace Lumo {
 
-class frmKarmicDebtNumberMain : public InputForm
+class frmKarmicDebtNumberMain
+    : public NumerologyInputForm<Ui::frmKarmicDebtNumberMain, frmKarmicDebtNoDisplay>
 {
     Q_OBJECT
 
 public:
     frmKarmicDebtNumberMain();
-
-    void cmdNext_Click() override;
-
-private:
-    Ui::frmKarmicDebtNumberMain ui;
 };
 
 } // namespace Lumo

@@ -1,26 +1,16 @@
 #pragma once
 
-#include "forms/displayform.h"
+#include "numerologyforms.h"
 #include "ui_frmkarmiclessionnodisplay.h"
 
 namespace Lumo {
 
-class frmKarmicLessionNoDisplay : public DisplayForm
+class frmKarmicLessionNoDisplay : public NumerologyDisplayForm<Ui::frmKarmicLessionNoDisplay>
 {
     Q_OBJECT
 
-public:
-    frmKarmicLessionNoDisplay();
-
-    // Shows the reading's text.
-    void showReading(const QString &text);
-    void cmdprint_Click();
-
 protected:
     Form *inputForm() override;
-
-private:
-    Ui::frmKarmicLessionNoDisplay ui;
 };
 
 } // namespace Lumo

@@ -1,21 +1,18 @@
 #pragma once
 
-#include "forms/inputform.h"
+#include "frmkarmiclessionnodisplay.h"
+#include "numerologyforms.h"
 #include "ui_frmkarmiclessonnumbermain.h"
 
 namespace Lumo {
 
-class frmKarmicLessonNumberMain : public InputForm
+class frmKarmicLessonNumberMain
+    : public NumerologyInputForm<Ui::frmKarmicLessonNumberMain, frmKarmicLessionNoDisplay>
 {
     Q_OBJECT
 
 public:
     frmKarmicLessonNumberMain();
-
-    void cmdNext_Click() override;
-
-private:
-    Ui::frmKarmicLessonNumberMain ui;
 };
 
 } // namespace Lumo

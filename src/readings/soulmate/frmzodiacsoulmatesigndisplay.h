@@ -1,25 +1,22 @@
 #pragma once
 
-#include "forms/displayform.h"
+#include "forms/signforms.h"
 #include "ui_frmzodiacsoulmatesigndisplay.h"
 
 namespace Lumo {
 
-class frmZodiacSoulmateSignDisplay : public DisplayForm
+class frmZodiacSoulmateSignDisplay
+    : public SignDisplayForm<Ui::frmZodiacSoulmateSignDisplay,
+                             &Ui::frmZodiacSoulmateSignDisplay::fraSoulmateSign,
+                             &Ui::frmZodiacSoulmateSignDisplay::lblSoulmateSign>
 {
     Q_OBJECT
 
 public:
     frmZodiacSoulmateSignDisplay();
 
-    // Shows a sign with its description; a sign without one keeps the description shown.
-    void showSign(const QString &sign);
-
 protected:
     Form *inputForm() override;
-
-private:
-    Ui::frmZodiacSoulmateSignDisplay ui;
 };
 
 } // namespace Lumo

@@ -1,21 +1,19 @@
 #pragma once
 
-#include "forms/inputform.h"
+#include "forms/signforms.h"
+#include "frmzodiacsoulmatesigndisplay.h"
 #include "ui_frmzodiacsoulmatesignmain.h"
 
 namespace Lumo {
 
-class frmZodiacSoulmateSignMain : public InputForm
+class frmZodiacSoulmateSignMain
+    : public SignInputForm<Ui::frmZodiacSoulmateSignMain, frmZodiacSoulmateSignDisplay,
+                           &Ui::frmZodiacSoulmateSignMain::mnuFindSoulmateSign>
 {
     Q_OBJECT
 
 public:
     frmZodiacSoulmateSignMain();
-
-    void cmdNext_Click() override;
-
-private:
-    Ui::frmZodiacSoulmateSignMain ui;
 };
 
 } // namespace Lumo

@@ -1,28 +1,13 @@
 #include "frmzodiacspiritualsigndisplay.h"
-#include "spiritualtexts.h"
 
-#include "forms/fixedcolours.h"
 #include "frmzodiacspiritualsignmain.h"
+#include "spiritualtexts.h"
 
 namespace Lumo {
 
 frmZodiacSpiritualSignDisplay::frmZodiacSpiritualSignDisplay()
+    : SignDisplayForm(spiritualDescription)
 {
-    ui.setupUi(this);
-    setClassicColours(ui.fraSpritualSign);
-    setTextColour(ui.lblSpritualSign, FixedColour::Sign);
-    connectDisplayControls(ui.cmdBack, ui.cmdExit, ui.mnuFileBack, ui.mnuExit);
-    connectLinks({ui.Label61, ui.lblFullBrand, ui.lblCobrand, ui.mnuOnline, ui.mnuVisit,
-                  ui.mnuUpdate, ui.mnuMakeMoneyOnline},
-                 ui.mnuAbout);
-}
-
-void frmZodiacSpiritualSignDisplay::showSign(const QString &sign)
-{
-    const QString description = spiritualDescription(sign);
-    if (!description.isNull())
-        ui.lblSignDesc->setText(description);
-    ui.lblSpritualSign->setText(sign);
 }
 
 Form *frmZodiacSpiritualSignDisplay::inputForm()

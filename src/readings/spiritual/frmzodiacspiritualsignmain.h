@@ -1,21 +1,19 @@
 #pragma once
 
-#include "forms/inputform.h"
+#include "forms/signforms.h"
+#include "frmzodiacspiritualsigndisplay.h"
 #include "ui_frmzodiacspiritualsignmain.h"
 
 namespace Lumo {
 
-class frmZodiacSpiritualSignMain : public InputForm
+class frmZodiacSpiritualSignMain
+    : public SignInputForm<Ui::frmZodiacSpiritualSignMain, frmZodiacSpiritualSignDisplay,
+                           &Ui::frmZodiacSpiritualSignMain::mnuFindMySpritualSgn>
 {
     Q_OBJECT
 
 public:
     frmZodiacSpiritualSignMain();
-
-    void cmdNext_Click() override;
-
-private:
-    Ui::frmZodiacSpiritualSignMain ui;
 };
 
 } // namespace Lumo
