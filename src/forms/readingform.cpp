@@ -1,15 +1,23 @@
 #include "readingform.h"
 
+#include "fixedcolours.h"
 #include "vendorlinks.h"
 
 #include <QAction>
+#include <QLabel>
 
 namespace Lumo {
 
 ReadingForm::ReadingForm() : Form(Placement::Workspace) {}
 
+// The vendor labels keep the design's link colour on the classic light background under any
+// palette.
 void ReadingForm::connectLinks(std::initializer_list<QObject *> vendorLinks, QAction *about)
 {
+    for (QObject *link : vendorLinks) {
+        if (auto *label = qobject_cast<QLabel *>(link))
+            setFixedColours(label, FixedColour::Link, FixedColour::ClassicWindow);
+    }
     connectVendorLinks(vendorLinks);
     if (about)
         connect(about, &QAction::triggered, this, &ReadingForm::mnuAbout_Click);

@@ -1,6 +1,7 @@
 #include "app/frmabout.h"
 #include "common/vendorpages.h"
 #include "forms/clickablelabel.h"
+#include "forms/fixedcolours.h"
 #include "forms/formsfixture.h"
 #include "support/scripteddesktop.h"
 
@@ -241,6 +242,13 @@ void tst_VendorLinks::promotionalCaptions()
     QVERIFY(fullBrand);
     QCOMPARE(fullBrand->text(), FullBrandCaption);
     QVERIFY(!form->findChild<QLabel *>("Label61")->text().isEmpty());
+
+    // They read as links in the design's colour, whatever the system palette.
+    for (const char *name : {"Label61", "lblFullBrand", "lblCobrand"}) {
+        const QPalette palette = form->findChild<QLabel *>(name)->palette();
+        QCOMPARE(palette.color(QPalette::WindowText), FixedColour::Link);
+        QCOMPARE(palette.color(QPalette::Window), FixedColour::ClassicWindow);
+    }
 }
 
 void tst_VendorLinks::aboutBoxLinks_data()
