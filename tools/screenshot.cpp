@@ -5,6 +5,7 @@
 #include "app/frmmdi.h"
 #include "app/startup.h"
 #include "readings/astrology/karfile.h"
+#include "support/palettes.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -18,18 +19,7 @@
 static void useDarkPalette()
 {
     QApplication::setStyle(QStringLiteral("Fusion"));
-    QPalette palette;
-    palette.setColor(QPalette::Window, QColor(53, 53, 53));
-    palette.setColor(QPalette::WindowText, Qt::white);
-    palette.setColor(QPalette::Base, QColor(35, 35, 35));
-    palette.setColor(QPalette::AlternateBase, QColor(53, 53, 53));
-    palette.setColor(QPalette::Text, Qt::white);
-    palette.setColor(QPalette::Button, QColor(53, 53, 53));
-    palette.setColor(QPalette::ButtonText, Qt::white);
-    palette.setColor(QPalette::Link, QColor(42, 130, 218));
-    palette.setColor(QPalette::Highlight, QColor(42, 130, 218));
-    palette.setColor(QPalette::HighlightedText, Qt::black);
-    QApplication::setPalette(palette);
+    QApplication::setPalette(Lumo::Testing::darkPalette());
 }
 
 int main(int argc, char *argv[])

@@ -2,6 +2,7 @@
 #include "app/frmmdi.h"
 #include "app/frmnagscreen2.h"
 #include "readings/astrology/frmkarmicastrologysave.h"
+#include "support/palettes.h"
 #include "support/readingfixture.h"
 #include "support/scripteddesktop.h"
 
@@ -34,23 +35,6 @@ double contrast(QRgb a, QRgb b)
 {
     const double la = luminance(a), lb = luminance(b);
     return (qMax(la, lb) + 0.05) / (qMin(la, lb) + 0.05);
-}
-
-// A dark palette as Fusion users set it.
-QPalette darkPalette()
-{
-    QPalette p;
-    p.setColor(QPalette::Window, QColor(53, 53, 53));
-    p.setColor(QPalette::WindowText, Qt::white);
-    p.setColor(QPalette::Base, QColor(35, 35, 35));
-    p.setColor(QPalette::AlternateBase, QColor(53, 53, 53));
-    p.setColor(QPalette::Text, Qt::white);
-    p.setColor(QPalette::Button, QColor(53, 53, 53));
-    p.setColor(QPalette::ButtonText, Qt::white);
-    p.setColor(QPalette::Link, QColor(42, 130, 218));
-    p.setColor(QPalette::Highlight, QColor(42, 130, 218));
-    p.setColor(QPalette::HighlightedText, Qt::black);
-    return p;
 }
 
 // The contrast of a caption as drawn: its background is the commonest colour of the area its text
@@ -110,20 +94,7 @@ void tst_Contrast::captionsStandOut_data()
 {
     QTest::addColumn<bool>("dark");
     QTest::addColumn<std::function<QWidget *()>>("open");
-    const auto reading = [](int index, bool display) {
-        return std::function<QWidget *()>([index, display]() -> QWidget * {
-            ReadingFixture::mainWindow()->OpenReading(index);
-            auto *input = qobject_cast<InputForm *>(FormRegistry::loadedForms().constLast());
-            if (!display)
-                return input;
-            for (QLineEdit *box : {input->txtName, input->txtFirstName, input->txtLastName}) {
-                if (box)
-                    box->setText(QStringLiteral("ANN LEE"));
-            }
-            input->cmdNext_Click();
-            return FormRegistry::loadedForms().constLast();
-        });
-    };
+    const auto reading = &ReadingFixture::formOpener;
     QList<std::pair<QString, std::function<QWidget *()>>> windows = {
         {"frmMDI", [] { return static_cast<QWidget *>(ReadingFixture::mainWindow()); }}};
     const char *names[] = {"KarmicAstrology", "KarmicDebtNumber", "KarmicLessonNumber",

@@ -79,20 +79,7 @@ QStringList tst_Layout::layoutFaults(QWidget *window)
 void tst_Layout::controlsFitTheirWindow_data()
 {
     QTest::addColumn<std::function<QWidget *()>>("open");
-    const auto reading = [](int index, bool display) {
-        return std::function<QWidget *()>([index, display]() -> QWidget * {
-            ReadingFixture::mainWindow()->OpenReading(index);
-            auto *input = qobject_cast<InputForm *>(FormRegistry::loadedForms().constLast());
-            if (!display)
-                return input;
-            for (QLineEdit *box : {input->txtName, input->txtFirstName, input->txtLastName}) {
-                if (box)
-                    box->setText(QStringLiteral("ANN LEE"));
-            }
-            input->cmdNext_Click();
-            return FormRegistry::loadedForms().constLast();
-        });
-    };
+    const auto reading = &ReadingFixture::formOpener;
     QTest::newRow("frmMDI") << std::function<QWidget *()>(
         []() -> QWidget * { return ReadingFixture::mainWindow(); });
     const char *names[] = {"KarmicAstrology", "KarmicDebtNumber", "KarmicLessonNumber",

@@ -12,6 +12,8 @@
 #include <QStandardPaths>
 #include <QTest>
 
+#include <functional>
+
 namespace Lumo::Testing {
 
 // Opens the real main window and drives a reading through its input form.
@@ -28,6 +30,24 @@ struct ReadingFixture
     ~ReadingFixture() { closeAllForms(); }
 
     static frmMDI *mainWindow() { return Forms::get<frmMDI>(); }
+
+    // Something that opens a reading's input form (by the main window's button index) or, with
+    // the name "ANN LEE" and the first date of its lists, its display form, and gives it.
+    static std::function<QWidget *()> formOpener(int reading, bool display)
+    {
+        return [reading, display]() -> QWidget * {
+            mainWindow()->OpenReading(reading);
+            auto *input = qobject_cast<InputForm *>(FormRegistry::loadedForms().constLast());
+            if (!display)
+                return input;
+            for (QLineEdit *box : {input->txtName, input->txtFirstName, input->txtLastName}) {
+                if (box)
+                    box->setText(QStringLiteral("ANN LEE"));
+            }
+            input->cmdNext_Click();
+            return FormRegistry::loadedForms().constLast();
+        };
+    }
 
     static void typeName(QLineEdit *box, const QString &name)
     {
