@@ -182,7 +182,7 @@ void OpenReportWindow(benchmark::State &state)
     frmKarmicAstrologyDisplay *display = showAstrologyReading();
     for (auto _ : state) {
         startCounting();
-        auto *report = new frmKarmicAstrologySave(display);
+        auto *report = new frmKarmicAstrologySave(display->reading(), display);
         report->setModal(true);
         report->show();
         settle();
@@ -202,7 +202,7 @@ void BuildReport(benchmark::State &state)
     frmKarmicAstrologyDisplay *display = showAstrologyReading();
     for (auto _ : state) {
         startCounting();
-        auto *report = new frmKarmicAstrologySave(display);
+        auto *report = new frmKarmicAstrologySave(display->reading(), display);
         stopCounting();
         state.PauseTiming();
         report->done(QDialog::Rejected);
@@ -217,7 +217,7 @@ void BuildReport(benchmark::State &state)
 void KarSaveThroughReportWindow(benchmark::State &state)
 {
     frmKarmicAstrologyDisplay *display = showAstrologyReading();
-    auto *report = new frmKarmicAstrologySave(display);
+    auto *report = new frmKarmicAstrologySave(display->reading(), display);
     report->setModal(true);
     report->show();
     settle();
@@ -260,7 +260,8 @@ void warmUp()
         newestForm<DisplayForm>()->cmdBack_Click();
         settle();
     }
-    delete new frmKarmicAstrologySave(showAstrologyReading());
+    frmKarmicAstrologyDisplay *display = showAstrologyReading();
+    delete new frmKarmicAstrologySave(display->reading(), display);
     closeReadings();
 }
 

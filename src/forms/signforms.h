@@ -8,17 +8,21 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include <optional>
+
 namespace Lumo {
 
 // The input form of a zodiac sign reading (soulmate, spiritual): a name, a date of birth in the
 // reading's years, and a sign looked up in the reading's table and shown on the display form
-// Display. NextItem is the File menu's item that runs Next (a member of FormUi).
+// Display. NextItem is the File menu's item that runs Next (a member of FormUi). The form keeps
+// the last sign its table found for as long as it is loaded: a lookup that finds nothing shows
+// that sign again.
 template <class FormUi, class Display, auto NextItem> class SignInputForm : public InputForm
 {
 public:
-    // Looks the year, month and day texts up and gives the reading's last sign found.
-    using FindSign = QString (*)(const QString &yearText, const QString &monthText,
-                                 const QString &dayText);
+    // Looks the year, month and day texts up in the reading's table; nothing when it has no row.
+    using FindSign = std::optional<QString> (*)(const QString &yearText, const QString &monthText,
+                                                const QString &dayText);
 
     SignInputForm(int firstYear, int lastYear, FindSign findSign)
         : InputForm({.firstYear = firstYear, .lastYear = lastYear}), m_findSign(findSign)
@@ -28,21 +32,27 @@ public:
         connectMenuLinks(ui, ui.mnuMakeMoneyOnline);
     }
 
+    // The sign found by the last lookup that found one; empty until then.
+    const QString &lastSign() const { return m_lastSign; }
+
     // The sign is written into the display form first, then the form is shown.
     void cmdNext_Click() override
     {
         if (!ValidateEntry())
             return;
-        const QString sign =
+        const std::optional<QString> found =
             m_findSign(cboYear->currentText(), cboMonth->currentText(), cboDate->currentText());
+        if (found)
+            m_lastSign = *found;
         auto *display = Forms::get<Display>();
-        display->showSign(sign);
+        display->showSign(m_lastSign);
         handOverTo(display);
     }
 
 private:
     FormUi ui;
     FindSign m_findSign;
+    QString m_lastSign;
 };
 
 // The display form of a zodiac sign reading: the sign in red in its frame (SignFrame, SignLabel:

@@ -1,6 +1,7 @@
 #include "app/frmabout.h"
 #include "app/frmmdi.h"
 #include "app/frmnagscreen2.h"
+#include "readings/astrology/frmkarmicastrologydisplay.h"
 #include "readings/astrology/frmkarmicastrologysave.h"
 #include "support/palettes.h"
 #include "support/readingfixture.h"
@@ -104,7 +105,9 @@ void tst_Contrast::captionsStandOut_data()
         windows.append({QString("%1 display").arg(names[i]), reading(i, true)});
     }
     windows.append({"frmKarmicAstrologySave", [=]() -> QWidget * {
-                        auto *report = new frmKarmicAstrologySave(reading(0, true)());
+                        auto *display =
+                            static_cast<frmKarmicAstrologyDisplay *>(reading(0, true)());
+                        auto *report = new frmKarmicAstrologySave(display->reading(), display);
                         report->setAttribute(Qt::WA_DeleteOnClose);
                         report->show();
                         return report;

@@ -95,8 +95,8 @@ void tst_Layout::controlsFitTheirWindow_data()
         return about;
     });
     QTest::newRow("frmKarmicAstrologySave") << std::function<QWidget *()>([=]() -> QWidget * {
-        QWidget *display = reading(0, true)();
-        auto *report = new frmKarmicAstrologySave(display);
+        auto *display = static_cast<frmKarmicAstrologyDisplay *>(reading(0, true)());
+        auto *report = new frmKarmicAstrologySave(display->reading(), display);
         report->setAttribute(Qt::WA_DeleteOnClose);
         report->show();
         return report;

@@ -263,7 +263,7 @@ void tst_ScreenFit::reportWindowFitsTheScreen()
     auto *display = Forms::loaded<frmKarmicAstrologyDisplay>();
     QVERIFY(display);
 
-    auto *report = new frmKarmicAstrologySave(display);
+    auto *report = new frmKarmicAstrologySave(display->reading(), display);
     report->setAttribute(Qt::WA_DeleteOnClose);
     report->show();
     QVERIFY(QTest::qWaitForWindowExposed(report));

@@ -39,14 +39,14 @@ const ZodiacReading &zodiac(const QString &name)
         [] { return Forms::loaded<frmZodiacSoulmateSignDisplay>(); },
         QStringLiteral("lblSoulmateSign"),
         soulmateDescription,
-        JunoSign};
+        [] { return Forms::loaded<frmZodiacSoulmateSignMain>()->lastSign(); }};
     static const ZodiacReading spiritual{
         4,
         [] { return Forms::get<frmZodiacSpiritualSignMain>(); },
         [] { return Forms::loaded<frmZodiacSpiritualSignDisplay>(); },
         QStringLiteral("lblSpritualSign"),
         spiritualDescription,
-        NeptuneSign};
+        [] { return Forms::loaded<frmZodiacSpiritualSignMain>()->lastSign(); }};
     return name == "soulmate" ? soulmate : spiritual;
 }
 

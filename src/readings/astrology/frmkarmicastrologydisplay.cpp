@@ -29,6 +29,7 @@ frmKarmicAstrologyDisplay::frmKarmicAstrologyDisplay()
 
 void frmKarmicAstrologyDisplay::showReading(const NodeReadingData &reading)
 {
+    m_reading = reading;
     if (const NodeSignTexts *texts = nodeSignTexts(reading.northSign)) {
         ui.lblNorthKeyWord->setText(texts->northKeywords);
         showReadingText(ui.txtNorthDesc, texts->northDescription);
@@ -48,7 +49,7 @@ Form *frmKarmicAstrologyDisplay::inputForm()
 // be unloaded while the report is open, the report goes with it; the guard notices that.
 void frmKarmicAstrologyDisplay::cmdprint_Click()
 {
-    QPointer<frmKarmicAstrologySave> report = new frmKarmicAstrologySave(this);
+    QPointer<frmKarmicAstrologySave> report = new frmKarmicAstrologySave(m_reading, this);
     report->exec();
     delete report.data();
 }

@@ -13,10 +13,12 @@ class frmKarmicAstrologyDisplay : public DisplayForm
 public:
     frmKarmicAstrologyDisplay();
 
-    // Shows a reading: each node's sign, keywords and description.
+    // Shows a reading: each node's sign, keywords and description. The form keeps it for its
+    // report.
     void showReading(const NodeReadingData &reading);
+    const NodeReadingData &reading() const { return m_reading; }
 
-    // Shows the report of this reading modally over the form.
+    // Shows the report of the reading modally over the form.
     void cmdprint_Click();
 
 protected:
@@ -26,6 +28,7 @@ private:
     void mnuPrint_Click();
 
     Ui::frmKarmicAstrologyDisplay ui;
+    NodeReadingData m_reading;
 };
 
 } // namespace Lumo

@@ -35,11 +35,11 @@ void frmKarmicAstrologyMain::cmdNext_Click()
     if (!ValidateEntry())
         return;
 
-    NodeReading() =
+    const NodeReadingData reading =
         karmicAstrologyReading(txtName->text().trimmed(), cboDate->currentText().toInt(),
                                cboMonth->currentText(), cboYear->currentText().toInt());
     auto *display = Forms::get<frmKarmicAstrologyDisplay>();
-    display->showReading(NodeReading());
+    display->showReading(reading);
     handOverTo(display);
 }
 

@@ -38,7 +38,8 @@ void applySettings(QTextCharFormat &format, const ReportSegment &segment)
 
 } // namespace
 
-frmKarmicAstrologySave::frmKarmicAstrologySave(QWidget *parent) : QDialog(parent)
+frmKarmicAstrologySave::frmKarmicAstrologySave(const NodeReadingData &reading, QWidget *parent)
+    : QDialog(parent), m_reading(reading)
 {
     ui.setupUi(this);
     for (QLabel *label : {ui.Label14, ui.Label1, ui.lblFullBrand, ui.lblCobrand})
@@ -86,7 +87,7 @@ void frmKarmicAstrologySave::insertReport()
     QTextCursor caret = ui.RTB->textCursor();
     QTextCharFormat format = caret.charFormat();
     const QString vendorHome = vendorPageUrl(Page::Home).toString();
-    for (const ReportSegment &segment : reportSegments(reportFields(NodeReading()), vendorHome)) {
+    for (const ReportSegment &segment : reportSegments(reportFields(m_reading), vendorHome)) {
         applySettings(format, segment);
         caret.insertText(segment.text, format);
     }
@@ -120,17 +121,16 @@ static QString suggestedFileName(const QString &name)
 // The file is written whole or not at all: an existing file stays as it was when writing fails.
 void frmKarmicAstrologySave::cmdSave_Click()
 {
-    const NodeReadingData &reading = NodeReading();
     const FileDialogRequest request{.title = KarFileTitle,
                                     .filter = KarFileFilter,
                                     .defaultSuffix = QStringLiteral("kar"),
-                                    .suggestedName = suggestedFileName(reading.name)};
+                                    .suggestedName = suggestedFileName(m_reading.name)};
     const QString fileName = askSaveFileName(this, request);
     if (fileName.isEmpty())
         return;
 
     const QByteArray bytes =
-        encodeKarFile(reading.name, reading.day, reading.monthName, reading.year);
+        encodeKarFile(m_reading.name, m_reading.day, m_reading.monthName, m_reading.year);
     QSaveFile file(fileName);
     const bool saved =
         file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();

@@ -1,12 +1,13 @@
 #pragma once
 
+#include "nodereading.h"
 #include "ui_frmkarmicastrologysave.h"
 
 #include <QDialog>
 
 namespace Lumo {
 
-// The Karmic Astrology report: the reading on the display form composed as formatted text, with
+// The Karmic Astrology report: a reading composed as formatted text, with
 // Save (a ".kar" file of the name and date) and Print. Shown modally by the display form; links
 // in the report open the browser while it is up.
 class frmKarmicAstrologySave : public QDialog
@@ -14,8 +15,8 @@ class frmKarmicAstrologySave : public QDialog
     Q_OBJECT
 
 public:
-    // Places the window and composes the report from the reading forms as they stand.
-    explicit frmKarmicAstrologySave(QWidget *parent = nullptr);
+    // Places the window and composes the report of the reading.
+    explicit frmKarmicAstrologySave(const NodeReadingData &reading, QWidget *parent = nullptr);
 
     void cmdSave_Click();
     void cmdprint_Click();
@@ -30,6 +31,7 @@ private:
     void insertReport();
 
     Ui::frmKarmicAstrologySave ui;
+    NodeReadingData m_reading;
     bool m_unloaded = false;
 };
 

@@ -16,10 +16,4 @@ NodeReadingData karmicAstrologyReading(const QString &name, int day, const QStri
     return reading;
 }
 
-NodeReadingData &NodeReading()
-{
-    static NodeReadingData reading;
-    return reading;
-}
-
 } // namespace Lumo

@@ -5,8 +5,8 @@
 
 namespace Lumo {
 
-// The last Karmic Astrology reading: written by each successful reading, read by the report
-// window and saved to ".kar" files.
+// A Karmic Astrology reading: shown on the display form, composed into the report and saved to
+// ".kar" files.
 struct NodeReadingData
 {
     QString name;
@@ -21,8 +21,5 @@ struct NodeReadingData
 // sign of that date and its opposite. Both signs are empty outside the node table.
 NodeReadingData karmicAstrologyReading(const QString &name, int day, const QString &monthName,
                                        int year);
-
-// The one reading state of the program run; all fields are empty or zero at start.
-NodeReadingData &NodeReading();
 
 } // namespace Lumo

@@ -6,10 +6,10 @@ namespace Lumo {
 
 frmZodiacSoulmateSignMain::frmZodiacSoulmateSignMain()
     : SignInputForm(1930, 2012, [](const QString &year, const QString &month, const QString &day) {
-          // The table comes in two halves; the half that holds the date finds the sign.
-          FindJunoSign1930To1970(year, month, day);
-          FindJunoSign1971To2012(year, month, day);
-          return JunoSign();
+          // The table comes in two halves; the half that holds the year finds the sign.
+          if (std::optional<QString> sign = FindJunoSign1930To1970(year, month, day))
+              return sign;
+          return FindJunoSign1971To2012(year, month, day);
       })
 {
 }

@@ -167,14 +167,13 @@ int yearNumber(const QString &yearText)
     return yearText.toInt();
 }
 
-void storeSignIfInYears(int firstYear, int lastYear, const QString &yearText,
-                        const QString &monthText, const QString &dayText)
+std::optional<QString> signIfInYears(int firstYear, int lastYear, const QString &yearText,
+                                     const QString &monthText, const QString &dayText)
 {
     const int year = yearNumber(yearText);
     if (year < firstYear || year > lastYear)
-        return;
-    if (const std::optional<QString> sign = junoSignOn(yearText, monthText, dayText))
-        JunoSign() = *sign;
+        return std::nullopt;
+    return junoSignOn(yearText, monthText, dayText);
 }
 
 void startPeriod(QList<JunoPeriod> &periods, const QDate &first, Sign sign)
@@ -186,22 +185,16 @@ void startPeriod(QList<JunoPeriod> &periods, const QDate &first, Sign sign)
 
 } // namespace
 
-QString &JunoSign()
+std::optional<QString> FindJunoSign1930To1970(const QString &yearText, const QString &monthText,
+                                              const QString &dayText)
 {
-    static QString sign;
-    return sign;
+    return signIfInYears(FirstYear, LastYearOfFirstHalf, yearText, monthText, dayText);
 }
 
-void FindJunoSign1930To1970(const QString &yearText, const QString &monthText,
-                            const QString &dayText)
+std::optional<QString> FindJunoSign1971To2012(const QString &yearText, const QString &monthText,
+                                              const QString &dayText)
 {
-    storeSignIfInYears(FirstYear, LastYearOfFirstHalf, yearText, monthText, dayText);
-}
-
-void FindJunoSign1971To2012(const QString &yearText, const QString &monthText,
-                            const QString &dayText)
-{
-    storeSignIfInYears(LastYearOfFirstHalf + 1, LastYear, yearText, monthText, dayText);
+    return signIfInYears(LastYearOfFirstHalf + 1, LastYear, yearText, monthText, dayText);
 }
 
 std::optional<QString> junoSignOn(const QString &yearText, const QString &monthText,

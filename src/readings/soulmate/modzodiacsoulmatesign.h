@@ -8,19 +8,13 @@
 
 namespace Lumo {
 
-// The sign found by the last Juno lookup that found one. Empty when the program starts, written
-// only by a lookup that finds a sign and never cleared, so a lookup that finds nothing leaves the
-// previous reading's sign in place.
-QString &JunoSign();
-
 // Each half of the Juno table answers only for its own years: when the year text names one of
-// them and the month text is a month name, the sign on that date is stored in JunoSign();
-// otherwise JunoSign() is left as it was. The texts are those of the input form's year, month
-// and day lists. Called one after the other, the two act as one lookup over 1930 to 2012.
-void FindJunoSign1930To1970(const QString &yearText, const QString &monthText,
-                            const QString &dayText);
-void FindJunoSign1971To2012(const QString &yearText, const QString &monthText,
-                            const QString &dayText);
+// them, the sign junoSignOn() gives; nothing for any other year. Tried one after the other, the
+// two act as one lookup over 1930 to 2012.
+std::optional<QString> FindJunoSign1930To1970(const QString &yearText, const QString &monthText,
+                                              const QString &dayText);
+std::optional<QString> FindJunoSign1971To2012(const QString &yearText, const QString &monthText,
+                                              const QString &dayText);
 
 // Juno's sign on the date the three texts give, over the whole table (1930 to 2012).
 // Nothing for a year text that is no whole number in that range or a month text that is not

@@ -102,18 +102,6 @@ QString signOn(const Day &day)
 
 } // namespace
 
-QString &NeptuneSign()
-{
-    static QString sign;
-    return sign;
-}
-
-void FindNeptuneSign(const QString &yearText, const QString &monthText, const QString &dayText)
-{
-    if (const std::optional<QString> sign = neptuneSignOn(yearText, monthText, dayText))
-        NeptuneSign() = *sign;
-}
-
 std::optional<QString> neptuneSignOn(const QString &yearText, const QString &monthText,
                                      const QString &dayText)
 {

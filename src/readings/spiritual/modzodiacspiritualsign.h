@@ -8,15 +8,6 @@
 
 namespace Lumo {
 
-// The sign found by the last Neptune lookup that found one. Empty when the program starts,
-// written only by a lookup that finds a sign and never cleared, so a lookup that finds nothing
-// leaves the previous reading's sign in place.
-QString &NeptuneSign();
-
-// Looks up the input form's year, month and day texts and stores the sign in NeptuneSign();
-// when neptuneSignOn() finds nothing, NeptuneSign() is left as it was.
-void FindNeptuneSign(const QString &yearText, const QString &monthText, const QString &dayText);
-
 // Neptune's sign on the date the three texts give (1900 to 2024). Nothing for a year text that is
 // no whole number in that range. A year in which the sign does not change gives its sign without
 // looking at the month or day text. In a year with a change, a month text that is not exactly a
