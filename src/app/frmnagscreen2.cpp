@@ -16,19 +16,17 @@ namespace {
 constexpr QSize ClientArea(741, 315); // 11115 by 4725 twips
 constexpr int IconSize = 32;
 
-QString fieldText(QWidget *field)
+// A field holding nothing but white space reads as the hint it shows, so the checks see an
+// untouched e-mail field as an address without "@", not as the same address as the other one.
+QString fieldValue(const QLineEdit *field)
 {
-    if (auto *box = qobject_cast<QLineEdit *>(field))
-        return box->text();
-    return static_cast<QPlainTextEdit *>(field)->toPlainText();
+    return field->text().trimmed().isEmpty() ? field->placeholderText() : field->text();
 }
 
-void setFieldText(QWidget *field, const QString &text)
+QString fieldValue(const QPlainTextEdit *field)
 {
-    if (auto *box = qobject_cast<QLineEdit *>(field))
-        box->setText(text);
-    else
-        static_cast<QPlainTextEdit *>(field)->setPlainText(text);
+    const QString text = field->toPlainText();
+    return text.trimmed().isEmpty() ? field->placeholderText() : text;
 }
 } // namespace
 
@@ -41,13 +39,11 @@ frmNagScreen2::frmNagScreen2() : Form(Placement::TopLevel)
     setClassicColours(ui.Frame6);
     setTextColour(ui.lblGoToHome, FixedColour::Link);
 
-    m_placeholders = {{ui.txtName, Placeholder::Name},
-                      {ui.txtEmail, Placeholder::Email},
-                      {ui.txtMessage, Placeholder::Message},
-                      {ui.txtFriendName, Placeholder::FriendName},
-                      {ui.txtFriendEmail, Placeholder::FriendEmail}};
-    for (QWidget *field : m_placeholders.keys())
-        field->installEventFilter(this);
+    ui.txtName->setPlaceholderText(Placeholder::Name);
+    ui.txtEmail->setPlaceholderText(Placeholder::Email);
+    ui.txtMessage->setPlaceholderText(Placeholder::Message);
+    ui.txtFriendName->setPlaceholderText(Placeholder::FriendName);
+    ui.txtFriendEmail->setPlaceholderText(Placeholder::FriendEmail);
 
     KeyPressFilter::install(ui.txtEmail, [this](int &key) { txtEmail_KeyPress(key); });
     KeyPressFilter::install(ui.txtFriendEmail, [this](int &key) { txtFriendEmail_KeyPress(key); });
@@ -100,30 +96,6 @@ void frmNagScreen2::cmdClose_Click()
     EndProgram();
 }
 
-bool frmNagScreen2::eventFilter(QObject *watched, QEvent *event)
-{
-    auto *field = qobject_cast<QWidget *>(watched);
-    if (m_placeholders.contains(field)) {
-        if (event->type() == QEvent::FocusIn)
-            field_GotFocus(field);
-        else if (event->type() == QEvent::FocusOut)
-            field_LostFocus(field);
-    }
-    return Form::eventFilter(watched, event);
-}
-
-void frmNagScreen2::field_GotFocus(QWidget *field)
-{
-    if (fieldText(field).trimmed() == m_placeholders.value(field))
-        setFieldText(field, QString());
-}
-
-void frmNagScreen2::field_LostFocus(QWidget *field)
-{
-    if (fieldText(field).trimmed().isEmpty())
-        setFieldText(field, m_placeholders.value(field));
-}
-
 void frmNagScreen2::txtEmail_KeyPress(int &KeyAscii)
 {
     refuseSpace(ui.txtEmail, KeyAscii);
@@ -145,9 +117,10 @@ void frmNagScreen2::refuseSpace(QWidget *emailBox, int &KeyAscii)
 
 void frmNagScreen2::cmdSubmit_Click()
 {
-    m_referral = Referral{fieldText(ui.txtName), fieldText(ui.txtEmail), fieldText(ui.txtMessage),
-                          fieldText(ui.txtFriendName), fieldText(ui.txtFriendEmail)}
-                     .trimmed();
+    m_referral =
+        Referral{fieldValue(ui.txtName), fieldValue(ui.txtEmail), fieldValue(ui.txtMessage),
+                 fieldValue(ui.txtFriendName), fieldValue(ui.txtFriendEmail)}
+            .trimmed();
     const QString emailProblem = checkEmailAddresses(m_referral);
     if (!emailProblem.isEmpty()) {
         showCritical(this, emailProblem);

@@ -4,8 +4,6 @@
 #include "modtellafriend.h"
 #include "ui_frmnagscreen2.h"
 
-#include <QHash>
-
 namespace Lumo {
 
 // The last window of the program, shown when the main window has closed: a plea to support the
@@ -28,19 +26,14 @@ public:
 protected:
     void Form_Load() override;
     void Form_Unload() override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void SendReferral();
     void txtEmail_KeyPress(int &KeyAscii);
     void txtFriendEmail_KeyPress(int &KeyAscii);
     void refuseSpace(QWidget *emailBox, int &KeyAscii);
-    void field_GotFocus(QWidget *field);
-    void field_LostFocus(QWidget *field);
 
     Ui::frmNagScreen2 ui;
-    // Each placeholder field and the text it shows while nothing is typed in it.
-    QHash<QWidget *, QString> m_placeholders;
     Referral m_referral;
 };
 

@@ -5,7 +5,7 @@
 
 namespace Lumo {
 
-// What the refer-a-friend fields show while they hold nothing typed.
+// The hints the refer-a-friend fields show while nothing is typed in them.
 namespace Placeholder {
 inline const QString Name = QStringLiteral("Your Name");
 inline const QString Email = QStringLiteral("Your Email Address");

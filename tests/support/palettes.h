@@ -14,6 +14,8 @@ inline QPalette darkPalette()
     p.setColor(QPalette::Base, QColor(35, 35, 35));
     p.setColor(QPalette::AlternateBase, QColor(53, 53, 53));
     p.setColor(QPalette::Text, Qt::white);
+    // A palette that sets no hint colour keeps the light one, which hardly shows on dark fields.
+    p.setColor(QPalette::PlaceholderText, QColor(255, 255, 255, 128));
     p.setColor(QPalette::Button, QColor(53, 53, 53));
     p.setColor(QPalette::ButtonText, Qt::white);
     p.setColor(QPalette::Link, QColor(42, 130, 218));
