@@ -4,6 +4,8 @@
 // sizecachinglabel.cpp (its meta-object comes from the library's moc output, as usual).
 #include "forms/sizecachinglabel.h"
 
+#include <QLabel>
+
 namespace Lumo {
 
 SizeCachingLabel::SizeCachingLabel(QWidget *parent) : QLabel(parent) {}

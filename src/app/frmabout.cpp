@@ -1,4 +1,5 @@
 #include "frmabout.h"
+#include "ui_frmabout.h"
 
 #include "common/names.h"
 #include "common/vendorpages.h"
@@ -8,18 +9,20 @@
 
 namespace Lumo {
 
-frmAbout::frmAbout(QWidget *parent) : QDialog(parent)
+frmAbout::frmAbout(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui::frmAbout>())
 {
-    ui.setupUi(this);
+    ui->setupUi(this);
     setWindowTitle(AppTitle);
-    ui.Label2->setText(AppTitle);
-    for (QLabel *label : {ui.lblCoBrand, ui.lblHomePage})
+    ui->Label2->setText(AppTitle);
+    for (QLabel *label : {ui->lblCoBrand, ui->lblHomePage})
         setFixedColours(label, FixedColour::Link, FixedColour::ClassicWindow);
-    ui.Picture1->setPixmap(programIcon().pixmap(64, 64));
+    ui->Picture1->setPixmap(programIcon().pixmap(64, 64));
     setFixedSize(sizeHint());
-    connect(ui.cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
-    connectVendorLinks({ui.lblCoBrand, ui.lblHomePage});
+    connect(ui->cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+    connectVendorLinks({ui->lblCoBrand, ui->lblHomePage});
 }
+
+frmAbout::~frmAbout() = default;
 
 void frmAbout::cmdOK_Click()
 {

@@ -1,8 +1,12 @@
 #pragma once
 
-#include "ui_frmabout.h"
-
 #include <QDialog>
+
+#include <memory>
+
+namespace Ui {
+class frmAbout;
+}
 
 namespace Lumo {
 
@@ -13,11 +17,12 @@ class frmAbout : public QDialog
 
 public:
     explicit frmAbout(QWidget *parent = nullptr);
+    ~frmAbout() override;
 
 private:
     void cmdOK_Click();
 
-    Ui::frmAbout ui;
+    std::unique_ptr<Ui::frmAbout> ui;
 };
 
 } // namespace Lumo

@@ -1,4 +1,5 @@
 #include "frmmdi.h"
+#include "ui_frmmdi.h"
 
 #include "common/names.h"
 #include "common/vendorpages.h"
@@ -73,9 +74,9 @@ void unloadReadingForms()
     Forms::unload<frmZodiacSpiritualSignDisplay>();
 }
 
-frmMDI::frmMDI()
+frmMDI::frmMDI() : ui(std::make_unique<Ui::frmMDI>())
 {
-    ui.setupUi(this);
+    ui->setupUi(this);
     setWindowTitle(AppTitle);
     setColours();
     for (int i = 0; i < ReadingCount; ++i) {
@@ -93,57 +94,69 @@ frmMDI::frmMDI()
     }
     setSmallestSize();
     showPictures();
-    ui.picMain->setMouseTracking(true);
-    ui.picMain->installEventFilter(this);
-    ui.Picture1->installEventFilter(this);
-    ui.Picture6->installEventFilter(this);
-    ui.PicCoBrand->installEventFilter(this);
+    ui->picMain->setMouseTracking(true);
+    ui->picMain->installEventFilter(this);
+    ui->Picture1->installEventFilter(this);
+    ui->Picture6->installEventFilter(this);
+    ui->PicCoBrand->installEventFilter(this);
 
-    connect(ui.cmdMdiExit, &QPushButton::clicked, this, &frmMDI::cmdMdiExit_Click);
-    connect(ui.mnuExit, &QAction::triggered, this, &frmMDI::mnuExit_Click);
-    connect(ui.mnuAbout, &QAction::triggered, this, &frmMDI::mnuAbout_Click);
-    connectVendorLinks({ui.Label7, ui.Picture6, ui.lblQuennetBanner, ui.mnuOnline, ui.mnuVisit,
-                        ui.mnuUpdate, ui.mkmoney});
+    connect(ui->cmdMdiExit, &QPushButton::clicked, this, &frmMDI::cmdMdiExit_Click);
+    connect(ui->mnuExit, &QAction::triggered, this, &frmMDI::mnuExit_Click);
+    connect(ui->mnuAbout, &QAction::triggered, this, &frmMDI::mnuAbout_Click);
+    connectVendorLinks({ui->Label7, ui->Picture6, ui->lblQuennetBanner, ui->mnuOnline, ui->mnuVisit,
+                        ui->mnuUpdate, ui->mkmoney});
     setAcceptDrops(true);
 
     m_ownMenus = menuBar()->actions();
-    connect(ui.mdiWorkspace, &QMdiArea::subWindowActivated, this, &frmMDI::showActiveFormMenus);
+    connect(ui->mdiWorkspace, &QMdiArea::subWindowActivated, this, &frmMDI::showActiveFormMenus);
+}
+
+frmMDI::~frmMDI() = default;
+
+QMdiArea *frmMDI::workspace() const
+{
+    return ui->mdiWorkspace;
+}
+
+QWidget *frmMDI::startPanel() const
+{
+    return ui->picMain;
 }
 
 // The strips, the welcome panel and their labels keep the design's colours under any palette.
 // The buttons keep theirs in their style sheets: a palette would draw them with the style's bevel.
 void frmMDI::setColours()
 {
-    setBackgroundColour(ui.Picture6, FixedColour::Strip);
-    setFixedColours(ui.lblQuennetBanner, Black, White);
-    setBackgroundColour(ui.picMain, Black);
+    setBackgroundColour(ui->Picture6, FixedColour::Strip);
+    setFixedColours(ui->lblQuennetBanner, Black, White);
+    setBackgroundColour(ui->picMain, Black);
     for (int i = 0; i < CaptionCount; ++i)
         setTextColour(captionLabel(i), CaptionColours[i]);
-    setBackgroundColour(ui.PicCoBrand, FixedColour::Strip);
-    setTextColour(ui.Label7, FixedColour::Link);
+    setBackgroundColour(ui->PicCoBrand, FixedColour::Strip);
+    setTextColour(ui->Label7, FixedColour::Link);
 }
 
 // The window shrinks no further than keeps every control visible: the button row and the
 // welcome labels whole. The menu bar and the strips add their own heights.
 void frmMDI::setSmallestSize()
 {
-    int width = ui.picButtonContainer->width();
+    int width = ui->picButtonContainer->width();
     int depth = 0;
     for (int i = 0; i < CaptionCount; ++i) {
         const QRect label = captionLabel(i)->geometry();
         width = qMax(width, label.width());
         depth = qMax(depth, label.y() + label.height());
     }
-    ui.workspaceHost->setMinimumSize(width, depth);
+    ui->workspaceHost->setMinimumSize(width, depth);
 }
 
 void frmMDI::showPictures()
 {
-    const std::pair<QLabel *, const char *> pictures[] = {{ui.Picture2, ":/pictures/sun.png"},
-                                                          {ui.Picture4, ":/pictures/star.png"},
-                                                          {ui.Picture5, ":/pictures/planet.png"},
-                                                          {ui.Picture7, ":/pictures/moon.png"},
-                                                          {ui.Picture8, ":/pictures/stars.png"}};
+    const std::pair<QLabel *, const char *> pictures[] = {{ui->Picture2, ":/pictures/sun.png"},
+                                                          {ui->Picture4, ":/pictures/star.png"},
+                                                          {ui->Picture5, ":/pictures/planet.png"},
+                                                          {ui->Picture7, ":/pictures/moon.png"},
+                                                          {ui->Picture8, ":/pictures/stars.png"}};
     for (const auto &[label, file] : pictures) {
         label->setPixmap(QPixmap(QLatin1String(file)));
         label->setScaledContents(true);
@@ -166,7 +179,7 @@ ClickableLabel *frmMDI::captionLabel(int index) const
 void frmMDI::showActiveFormMenus()
 {
     QList<QAction *> menus = m_ownMenus;
-    QMdiSubWindow *active = ui.mdiWorkspace->currentSubWindow();
+    QMdiSubWindow *active = ui->mdiWorkspace->currentSubWindow();
     if (auto *form =
             active && active->isVisible() ? qobject_cast<QMainWindow *>(active->widget()) : nullptr;
         form && form->menuWidget() && !form->menuWidget()->actions().isEmpty())
@@ -222,20 +235,21 @@ void frmMDI::centreContents()
     const auto centreIn = [](QWidget *child, int areaWidth) {
         child->move(qMax(0, (areaWidth - child->width()) / 2), child->y());
     };
-    centreIn(ui.lblQuennetBanner, ui.Picture6->width());
-    centreIn(ui.picButtonContainer, ui.Picture1->width());
+    centreIn(ui->lblQuennetBanner, ui->Picture6->width());
+    centreIn(ui->picButtonContainer, ui->Picture1->width());
     for (int i = 0; i < CaptionCount; ++i)
-        centreIn(captionLabel(i), ui.picMain->width());
-    const int exitLeft = ui.PicCoBrand->width() - (ui.cmdMdiExit->width() + ExitButtonRightMargin);
-    ui.cmdMdiExit->move(exitLeft, ui.cmdMdiExit->y());
-    ui.Label7->resize(qMax(0, exitLeft - 2 * ui.Label7->x()), ui.Label7->height());
+        centreIn(captionLabel(i), ui->picMain->width());
+    const int exitLeft =
+        ui->PicCoBrand->width() - (ui->cmdMdiExit->width() + ExitButtonRightMargin);
+    ui->cmdMdiExit->move(exitLeft, ui->cmdMdiExit->y());
+    ui->Label7->resize(qMax(0, exitLeft - 2 * ui->Label7->x()), ui->Label7->height());
 }
 
 bool frmMDI::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::Resize)
         centreContents();
-    else if (watched == ui.picMain && event->type() == QEvent::MouseMove)
+    else if (watched == ui->picMain && event->type() == QEvent::MouseMove)
         picMain_MouseMove();
     return Form::eventFilter(watched, event);
 }
@@ -281,7 +295,7 @@ void frmMDI::showInputForm(int index)
 void frmMDI::OpenReading(int index)
 {
     unloadReadingForms();
-    ui.picMain->hide();
+    ui->picMain->hide();
     showInputForm(index);
 }
 
@@ -317,7 +331,7 @@ void frmMDI::lblCaption_Click(int index)
     unloadReadingForms();
     if (index < FirstReadingCaption)
         return;
-    ui.picMain->hide();
+    ui->picMain->hide();
     showInputForm(index - FirstReadingCaption);
 }
 

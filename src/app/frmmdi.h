@@ -1,7 +1,14 @@
 #pragma once
 
 #include "forms/form.h"
-#include "ui_frmmdi.h"
+
+#include <memory>
+
+class QPushButton;
+
+namespace Ui {
+class frmMDI;
+}
 
 namespace Lumo {
 
@@ -15,11 +22,12 @@ class frmMDI : public Form
 
 public:
     frmMDI();
+    ~frmMDI() override;
 
     static constexpr int ReadingCount = 5;
 
-    QMdiArea *workspace() const { return ui.mdiWorkspace; }
-    QWidget *startPanel() const { return ui.picMain; }
+    QMdiArea *workspace() const;
+    QWidget *startPanel() const;
 
     void OpenReading(int index);
     // Opens the Karmic Astrology reading and reads the saved ".kar" file into it as its Open
@@ -56,7 +64,7 @@ private:
     void centreContents();
     QPushButton *selectOptionButton(int index) const;
 
-    Ui::frmMDI ui;
+    std::unique_ptr<Ui::frmMDI> ui;
     QList<QAction *> m_ownMenus;
 };
 

@@ -1,4 +1,5 @@
 #include "frmnagscreen2.h"
+#include "ui_frmnagscreen2.h"
 
 #include "common/names.h"
 #include "common/vendorpages.h"
@@ -30,28 +31,31 @@ QString fieldValue(const QPlainTextEdit *field)
 }
 } // namespace
 
-frmNagScreen2::frmNagScreen2() : Form(Placement::TopLevel)
+frmNagScreen2::frmNagScreen2()
+    : Form(Placement::TopLevel), ui(std::make_unique<Ui::frmNagScreen2>())
 {
-    ui.setupUi(this);
+    ui->setupUi(this);
     // Kept above other windows, also while the browser opens, and shown without taking the focus.
     setWindowFlag(Qt::WindowStaysOnTopHint);
     setAttribute(Qt::WA_ShowWithoutActivating);
-    setClassicColours(ui.Frame6);
-    setTextColour(ui.lblGoToHome, FixedColour::Link);
+    setClassicColours(ui->Frame6);
+    setTextColour(ui->lblGoToHome, FixedColour::Link);
 
-    ui.txtName->setPlaceholderText(Placeholder::Name);
-    ui.txtEmail->setPlaceholderText(Placeholder::Email);
-    ui.txtMessage->setPlaceholderText(Placeholder::Message);
-    ui.txtFriendName->setPlaceholderText(Placeholder::FriendName);
-    ui.txtFriendEmail->setPlaceholderText(Placeholder::FriendEmail);
+    ui->txtName->setPlaceholderText(Placeholder::Name);
+    ui->txtEmail->setPlaceholderText(Placeholder::Email);
+    ui->txtMessage->setPlaceholderText(Placeholder::Message);
+    ui->txtFriendName->setPlaceholderText(Placeholder::FriendName);
+    ui->txtFriendEmail->setPlaceholderText(Placeholder::FriendEmail);
 
-    KeyPressFilter::install(ui.txtEmail, [this](int &key) { txtEmail_KeyPress(key); });
-    KeyPressFilter::install(ui.txtFriendEmail, [this](int &key) { txtFriendEmail_KeyPress(key); });
-    connect(ui.cmdSubmit, &QPushButton::clicked, this, &frmNagScreen2::cmdSubmit_Click);
-    connect(ui.cmdClose, &QPushButton::clicked, this, &frmNagScreen2::cmdClose_Click);
-    connect(ui.Check1, &QCheckBox::toggled, this, &frmNagScreen2::Check1_Click);
-    connectVendorLinks({ui.lblGoToHome});
+    KeyPressFilter::install(ui->txtEmail, [this](int &key) { txtEmail_KeyPress(key); });
+    KeyPressFilter::install(ui->txtFriendEmail, [this](int &key) { txtFriendEmail_KeyPress(key); });
+    connect(ui->cmdSubmit, &QPushButton::clicked, this, &frmNagScreen2::cmdSubmit_Click);
+    connect(ui->cmdClose, &QPushButton::clicked, this, &frmNagScreen2::cmdClose_Click);
+    connect(ui->Check1, &QCheckBox::toggled, this, &frmNagScreen2::Check1_Click);
+    connectVendorLinks({ui->lblGoToHome});
 }
+
+frmNagScreen2::~frmNagScreen2() = default;
 
 const QStringList &frmNagScreen2::supportMessages()
 {
@@ -72,14 +76,14 @@ const QStringList &frmNagScreen2::supportMessages()
 void frmNagScreen2::Form_Load()
 {
     setWindowTitle(AppTitle);
-    ui.lblNagScreen2Caption->setText(AppTitle);
+    ui->lblNagScreen2Caption->setText(AppTitle);
     const QIcon icon = QApplication::windowIcon();
     setWindowIcon(icon);
     if (!icon.isNull())
-        ui.picNagscreen2Icon->setPixmap(icon.pixmap(IconSize, IconSize));
+        ui->picNagscreen2Icon->setPixmap(icon.pixmap(IconSize, IconSize));
 
     const QStringList &messages = supportMessages();
-    ui.Label2->setText(messages.at(QRandomGenerator::global()->bounded(messages.size())));
+    ui->Label2->setText(messages.at(QRandomGenerator::global()->bounded(messages.size())));
 
     setFixedSize(ClientArea);
     placeAtTopCentre();
@@ -98,12 +102,12 @@ void frmNagScreen2::cmdClose_Click()
 
 void frmNagScreen2::txtEmail_KeyPress(int &KeyAscii)
 {
-    refuseSpace(ui.txtEmail, KeyAscii);
+    refuseSpace(ui->txtEmail, KeyAscii);
 }
 
 void frmNagScreen2::txtFriendEmail_KeyPress(int &KeyAscii)
 {
-    refuseSpace(ui.txtFriendEmail, KeyAscii);
+    refuseSpace(ui->txtFriendEmail, KeyAscii);
 }
 
 void frmNagScreen2::refuseSpace(QWidget *emailBox, int &KeyAscii)
@@ -118,8 +122,8 @@ void frmNagScreen2::refuseSpace(QWidget *emailBox, int &KeyAscii)
 void frmNagScreen2::cmdSubmit_Click()
 {
     m_referral =
-        Referral{fieldValue(ui.txtName), fieldValue(ui.txtEmail), fieldValue(ui.txtMessage),
-                 fieldValue(ui.txtFriendName), fieldValue(ui.txtFriendEmail)}
+        Referral{fieldValue(ui->txtName), fieldValue(ui->txtEmail), fieldValue(ui->txtMessage),
+                 fieldValue(ui->txtFriendName), fieldValue(ui->txtFriendEmail)}
             .trimmed();
     const QString emailProblem = checkEmailAddresses(m_referral);
     if (!emailProblem.isEmpty()) {
@@ -143,9 +147,9 @@ void frmNagScreen2::Check1_Click()
 {
     // The box only acts as a link: it never stays checked. Unchecking it here comes back to this
     // handler, which then does nothing.
-    if (!ui.Check1->isChecked())
+    if (!ui->Check1->isChecked())
         return;
-    ui.Check1->setChecked(false);
+    ui->Check1->setChecked(false);
     OpenVendorPage(Page::Home);
 }
 

@@ -2,7 +2,12 @@
 
 #include "forms/form.h"
 #include "modtellafriend.h"
-#include "ui_frmnagscreen2.h"
+
+#include <memory>
+
+namespace Ui {
+class frmNagScreen2;
+}
 
 namespace Lumo {
 
@@ -15,6 +20,7 @@ class frmNagScreen2 : public Form
 
 public:
     frmNagScreen2();
+    ~frmNagScreen2() override;
 
     // The messages of which Label2 shows one, picked at random at load.
     static const QStringList &supportMessages();
@@ -33,7 +39,7 @@ private:
     void txtFriendEmail_KeyPress(int &KeyAscii);
     void refuseSpace(QWidget *emailBox, int &KeyAscii);
 
-    Ui::frmNagScreen2 ui;
+    std::unique_ptr<Ui::frmNagScreen2> ui;
     Referral m_referral;
 };
 

@@ -4,6 +4,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>

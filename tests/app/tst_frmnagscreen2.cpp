@@ -8,8 +8,12 @@
 #include "support/scripteddesktop.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QSet>
 #include <QStandardPaths>
 #include <QTest>
@@ -147,8 +151,8 @@ void tst_frmNagScreen2::submit_data()
                                  << QString();
     QTest::newRow("both e-mails empty") << QStringList{"Ann", "", "Hello", "Bob", " "}
                                         << "Please Enter Proper Email Address" << QString();
-    QTest::newRow("same e-mail twice") << with(4, " ann@example.com")
-                                       << "Please Enter Distinct Email Addresses" << QString();
+    QTest::newRow("same e-mail twice")
+        << with(4, " ann@example.com") << "Please Enter Distinct Email Addresses" << QString();
     QTest::newRow("name only spaces") << with(0, "   ") << "Please Enter Your Name" << QString();
     QTest::newRow("message only spaces")
         << with(2, " \n ") << "Please Enter Your Message" << QString();

@@ -9,7 +9,11 @@
 #include "support/scripteddesktop.h"
 
 #include <QAbstractButton>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QScrollBar>

@@ -7,6 +7,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QTextDocument>
 #include <QTimer>

@@ -1,5 +1,6 @@
 #include "forms/sizecachinglabel.h"
 
+#include <QLabel>
 #include <QTest>
 
 #include <functional>

@@ -5,6 +5,7 @@
 #include "readings/astrology/karfile.h"
 
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 
 namespace Lumo::Testing {

@@ -1,4 +1,5 @@
 #include "frmkarmicastrologydisplay.h"
+#include "ui_frmkarmicastrologydisplay.h"
 
 #include "forms/fixedcolours.h"
 #include "forms/textboxes.h"
@@ -11,33 +12,37 @@
 namespace Lumo {
 
 frmKarmicAstrologyDisplay::frmKarmicAstrologyDisplay()
+    : ui(std::make_unique<Ui::frmKarmicAstrologyDisplay>())
 {
-    ui.setupUi(this);
-    ui.lblNorthNodedesc->setText(northNodeExplanation());
-    ui.lblSouthNodeDesc->setText(southNodeExplanation());
-    setClassicColours(ui.fraNorthNode);
-    setClassicColours(ui.fraSouthNode);
-    for (QLabel *label : {ui.lblNorthSign, ui.lblNorthKeyWord, ui.lblSouthSign, ui.lblSouthKeyWord})
+    ui->setupUi(this);
+    ui->lblNorthNodedesc->setText(northNodeExplanation());
+    ui->lblSouthNodeDesc->setText(southNodeExplanation());
+    setClassicColours(ui->fraNorthNode);
+    setClassicColours(ui->fraSouthNode);
+    for (QLabel *label :
+         {ui->lblNorthSign, ui->lblNorthKeyWord, ui->lblSouthSign, ui->lblSouthKeyWord})
         setTextColour(label, FixedColour::Sign);
-    connectDisplayControls(ui.cmdBack, ui.cmdExit, ui.mnuFileBack, ui.mnuExit);
-    connectMenuLinks(ui, ui.mkmoney);
-    preventCopying(ui.txtNorthDesc);
-    preventCopying(ui.txtSouthDesc);
-    connect(ui.cmdPrint, &QPushButton::clicked, this, &frmKarmicAstrologyDisplay::cmdprint_Click);
-    connect(ui.mnuPrint, &QAction::triggered, this, &frmKarmicAstrologyDisplay::mnuPrint_Click);
+    connectDisplayControls(ui->cmdBack, ui->cmdExit, ui->mnuFileBack, ui->mnuExit);
+    connectMenuLinks(*ui, ui->mkmoney);
+    preventCopying(ui->txtNorthDesc);
+    preventCopying(ui->txtSouthDesc);
+    connect(ui->cmdPrint, &QPushButton::clicked, this, &frmKarmicAstrologyDisplay::cmdprint_Click);
+    connect(ui->mnuPrint, &QAction::triggered, this, &frmKarmicAstrologyDisplay::mnuPrint_Click);
 }
+
+frmKarmicAstrologyDisplay::~frmKarmicAstrologyDisplay() = default;
 
 void frmKarmicAstrologyDisplay::showReading(const NodeReadingData &reading)
 {
     m_reading = reading;
     if (const NodeSignTexts *texts = nodeSignTexts(reading.northSign)) {
-        ui.lblNorthKeyWord->setText(texts->northKeywords);
-        showReadingText(ui.txtNorthDesc, texts->northDescription);
-        ui.lblSouthKeyWord->setText(texts->southKeywords);
-        showReadingText(ui.txtSouthDesc, texts->southDescription);
+        ui->lblNorthKeyWord->setText(texts->northKeywords);
+        showReadingText(ui->txtNorthDesc, texts->northDescription);
+        ui->lblSouthKeyWord->setText(texts->southKeywords);
+        showReadingText(ui->txtSouthDesc, texts->southDescription);
     }
-    ui.lblNorthSign->setText(reading.northSign);
-    ui.lblSouthSign->setText(reading.southSign);
+    ui->lblNorthSign->setText(reading.northSign);
+    ui->lblSouthSign->setText(reading.southSign);
 }
 
 Form *frmKarmicAstrologyDisplay::inputForm()

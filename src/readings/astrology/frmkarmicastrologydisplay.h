@@ -2,7 +2,12 @@
 
 #include "forms/displayform.h"
 #include "nodereading.h"
-#include "ui_frmkarmicastrologydisplay.h"
+
+#include <memory>
+
+namespace Ui {
+class frmKarmicAstrologyDisplay;
+}
 
 namespace Lumo {
 
@@ -12,6 +17,7 @@ class frmKarmicAstrologyDisplay : public DisplayForm
 
 public:
     frmKarmicAstrologyDisplay();
+    ~frmKarmicAstrologyDisplay() override;
 
     // Shows a reading: each node's sign, keywords and description. The form keeps it for its
     // report.
@@ -27,7 +33,7 @@ protected:
 private:
     void mnuPrint_Click();
 
-    Ui::frmKarmicAstrologyDisplay ui;
+    std::unique_ptr<Ui::frmKarmicAstrologyDisplay> ui;
     NodeReadingData m_reading;
 };
 

@@ -1,4 +1,5 @@
 #include "frmkarmicastrologymain.h"
+#include "ui_frmkarmicastrologymain.h"
 
 #include "forms/desktop.h"
 #include "forms/textboxes.h"
@@ -20,15 +21,18 @@ frmKarmicAstrologyMain::frmKarmicAstrologyMain()
                  .remindsUpdate = true,
                  .februaryMessage = QStringLiteral("Please Enter Correct Date Of Birth !"),
                  .thirtyFirstMessage = QStringLiteral("Please Enter Correct Date of Birth !"),
-                 .februaryFailureFocusesDay = true})
+                 .februaryFailureFocusesDay = true}),
+      ui(std::make_unique<Ui::frmKarmicAstrologyMain>())
 {
-    ui.setupUi(this);
-    connectInputControls(singleNameControls(ui, ui.mnuNext));
-    connectMenuLinks(ui, ui.mkmoney);
-    connect(ui.cmdOpen, &QPushButton::clicked, this, &frmKarmicAstrologyMain::cmdOpen_Click);
-    connect(ui.mnuOpenPreviouslySavedKarmic, &QAction::triggered, this,
+    ui->setupUi(this);
+    connectInputControls(singleNameControls(*ui, ui->mnuNext));
+    connectMenuLinks(*ui, ui->mkmoney);
+    connect(ui->cmdOpen, &QPushButton::clicked, this, &frmKarmicAstrologyMain::cmdOpen_Click);
+    connect(ui->mnuOpenPreviouslySavedKarmic, &QAction::triggered, this,
             &frmKarmicAstrologyMain::mnuOpenPreviouslySavedKarmic_Click);
 }
+
+frmKarmicAstrologyMain::~frmKarmicAstrologyMain() = default;
 
 void frmKarmicAstrologyMain::cmdNext_Click()
 {

@@ -1,7 +1,12 @@
 #pragma once
 
 #include "forms/inputform.h"
-#include "ui_frmkarmicastrologymain.h"
+
+#include <memory>
+
+namespace Ui {
+class frmKarmicAstrologyMain;
+}
 
 namespace Lumo {
 
@@ -11,6 +16,7 @@ class frmKarmicAstrologyMain : public InputForm
 
 public:
     frmKarmicAstrologyMain();
+    ~frmKarmicAstrologyMain() override;
 
     void cmdNext_Click() override;
     // Asks for a saved ".kar" file and opens it.
@@ -22,7 +28,7 @@ public:
 private:
     void mnuOpenPreviouslySavedKarmic_Click();
 
-    Ui::frmKarmicAstrologyMain ui;
+    std::unique_ptr<Ui::frmKarmicAstrologyMain> ui;
 };
 
 } // namespace Lumo

@@ -1,4 +1,5 @@
 #include "frmkarmicastrologysave.h"
+#include "ui_frmkarmicastrologysave.h"
 
 #include "common/vendorpages.h"
 #include "forms/desktop.h"
@@ -39,28 +40,30 @@ void applySettings(QTextCharFormat &format, const ReportSegment &segment)
 } // namespace
 
 frmKarmicAstrologySave::frmKarmicAstrologySave(const NodeReadingData &reading, QWidget *parent)
-    : QDialog(parent), m_reading(reading)
+    : QDialog(parent), ui(std::make_unique<Ui::frmKarmicAstrologySave>()), m_reading(reading)
 {
-    ui.setupUi(this);
-    for (QLabel *label : {ui.Label14, ui.Label1, ui.lblFullBrand, ui.lblCobrand})
+    ui->setupUi(this);
+    for (QLabel *label : {ui->Label14, ui->Label1, ui->lblFullBrand, ui->lblCobrand})
         setFixedColours(label, FixedColour::Link, FixedColour::ClassicWindow);
     // The report's own colours are black and red: it is black on white under any palette.
-    QPalette box = ui.RTB->palette();
+    QPalette box = ui->RTB->palette();
     box.setColor(QPalette::Base, FixedColour::ClassicBase);
     box.setColor(QPalette::Text, FixedColour::ClassicText);
     box.setColor(QPalette::Link, FixedColour::ClassicLink);
-    ui.RTB->setPalette(box);
-    connect(ui.cmdSave, &QPushButton::clicked, this, &frmKarmicAstrologySave::cmdSave_Click);
-    connect(ui.cmdPrint, &QPushButton::clicked, this, &frmKarmicAstrologySave::cmdprint_Click);
-    connectVendorLinks({ui.Label1, ui.Label14, ui.lblCobrand, ui.lblFullBrand});
-    preventCopying(ui.RTB);
+    ui->RTB->setPalette(box);
+    connect(ui->cmdSave, &QPushButton::clicked, this, &frmKarmicAstrologySave::cmdSave_Click);
+    connect(ui->cmdPrint, &QPushButton::clicked, this, &frmKarmicAstrologySave::cmdprint_Click);
+    connectVendorLinks({ui->Label1, ui->Label14, ui->lblCobrand, ui->lblFullBrand});
+    preventCopying(ui->RTB);
     Form_Load();
 }
+
+frmKarmicAstrologySave::~frmKarmicAstrologySave() = default;
 
 void frmKarmicAstrologySave::Form_Load()
 {
     placeAtTopCentre();
-    EnableLinkClicks(ui.RTB, this);
+    EnableLinkClicks(ui->RTB, this);
     insertReport();
 }
 
@@ -75,8 +78,8 @@ void frmKarmicAstrologySave::placeAtTopCentre()
     const QRect area = screen->availableGeometry();
     const QMargins frame = windowFrameMargins(this);
     if (height() + frame.top() + frame.bottom() > area.height())
-        ui.RTB->setMinimumHeight(
-            qMin(ui.RTB->minimumHeight(), heightForLines(ui.RTB, SqueezedTextBoxLines)));
+        ui->RTB->setMinimumHeight(
+            qMin(ui->RTB->minimumHeight(), heightForLines(ui->RTB, SqueezedTextBoxLines)));
     placeOnScreen(this, area, size(), VerticalPlacement::Top);
 }
 
@@ -84,14 +87,14 @@ void frmKarmicAstrologySave::placeAtTopCentre()
 // the box's defaults and the caret ends after the last.
 void frmKarmicAstrologySave::insertReport()
 {
-    QTextCursor caret = ui.RTB->textCursor();
+    QTextCursor caret = ui->RTB->textCursor();
     QTextCharFormat format = caret.charFormat();
     const QString vendorHome = vendorPageUrl(Page::Home).toString();
     for (const ReportSegment &segment : reportSegments(reportFields(m_reading), vendorHome)) {
         applySettings(format, segment);
         caret.insertText(segment.text, format);
     }
-    ui.RTB->setTextCursor(caret);
+    ui->RTB->setTextCursor(caret);
 }
 
 void frmKarmicAstrologySave::done(int result)
@@ -142,7 +145,7 @@ void frmKarmicAstrologySave::cmdSave_Click()
 // formatting.
 void frmKarmicAstrologySave::cmdprint_Click()
 {
-    const bool hasSelection = ui.RTB->textCursor().hasSelection();
+    const bool hasSelection = ui->RTB->textCursor().hasSelection();
     QAbstractPrintDialog::PrintDialogOptions options = QAbstractPrintDialog::PrintToFile |
                                                        QAbstractPrintDialog::PrintShowPageSize |
                                                        QAbstractPrintDialog::PrintCollateCopies;
@@ -153,7 +156,7 @@ void frmKarmicAstrologySave::cmdprint_Click()
     QPrinter printer;
     printer.setPrintRange(QPrinter::PrintRange(range));
     if (Desktop::instance().choosePrinter(this, printer, options, range))
-        ui.RTB->print(&printer);
+        ui->RTB->print(&printer);
 }
 
 } // namespace Lumo

@@ -1,9 +1,14 @@
 #pragma once
 
 #include "nodereading.h"
-#include "ui_frmkarmicastrologysave.h"
 
 #include <QDialog>
+
+#include <memory>
+
+namespace Ui {
+class frmKarmicAstrologySave;
+}
 
 namespace Lumo {
 
@@ -17,6 +22,7 @@ class frmKarmicAstrologySave : public QDialog
 public:
     // Places the window and composes the report of the reading.
     explicit frmKarmicAstrologySave(const NodeReadingData &reading, QWidget *parent = nullptr);
+    ~frmKarmicAstrologySave() override;
 
     void cmdSave_Click();
     void cmdprint_Click();
@@ -30,7 +36,7 @@ private:
     void placeAtTopCentre();
     void insertReport();
 
-    Ui::frmKarmicAstrologySave ui;
+    std::unique_ptr<Ui::frmKarmicAstrologySave> ui;
     NodeReadingData m_reading;
     bool m_unloaded = false;
 };

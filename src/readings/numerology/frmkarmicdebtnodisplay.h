@@ -1,13 +1,19 @@
 #pragma once
 
 #include "numerologyforms.h"
-#include "ui_frmkarmicdebtnodisplay.h"
+
+namespace Ui {
+class frmKarmicDebtNoDisplay;
+}
 
 namespace Lumo {
 
 class frmKarmicDebtNoDisplay : public NumerologyDisplayForm<Ui::frmKarmicDebtNoDisplay>
 {
     Q_OBJECT
+
+public:
+    frmKarmicDebtNoDisplay();
 
 protected:
     Form *inputForm() override;

@@ -1,8 +1,12 @@
 #include "frmkarmicdebtnumbermain.h"
 
 #include "karmicdebt.h"
+#include "numerologyforms_impl.h"
+#include "ui_frmkarmicdebtnumbermain.h"
 
 namespace Lumo {
+
+template class NumerologyInputForm<Ui::frmKarmicDebtNumberMain, frmKarmicDebtNoDisplay>;
 
 frmKarmicDebtNumberMain::frmKarmicDebtNumberMain()
     : NumerologyInputForm([](const QString &fullName, int birthDay) {

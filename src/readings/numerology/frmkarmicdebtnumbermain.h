@@ -2,7 +2,10 @@
 
 #include "frmkarmicdebtnodisplay.h"
 #include "numerologyforms.h"
-#include "ui_frmkarmicdebtnumbermain.h"
+
+namespace Ui {
+class frmKarmicDebtNumberMain;
+}
 
 namespace Lumo {
 

@@ -1,13 +1,19 @@
 #pragma once
 
 #include "numerologyforms.h"
-#include "ui_frmkarmiclessionnodisplay.h"
+
+namespace Ui {
+class frmKarmicLessionNoDisplay;
+}
 
 namespace Lumo {
 
 class frmKarmicLessionNoDisplay : public NumerologyDisplayForm<Ui::frmKarmicLessionNoDisplay>
 {
     Q_OBJECT
+
+public:
+    frmKarmicLessionNoDisplay();
 
 protected:
     Form *inputForm() override;

@@ -2,7 +2,10 @@
 
 #include "frmkarmiclessionnodisplay.h"
 #include "numerologyforms.h"
-#include "ui_frmkarmiclessonnumbermain.h"
+
+namespace Ui {
+class frmKarmicLessonNumberMain;
+}
 
 namespace Lumo {
 

@@ -1,11 +1,17 @@
 #include "frmzodiacsoulmatesigndisplay.h"
 
+#include "forms/signforms_impl.h"
 #include "frmzodiacsoulmatesignmain.h"
 #include "soulmatetexts.h"
+#include "ui_frmzodiacsoulmatesigndisplay.h"
 
 namespace Lumo {
 
-frmZodiacSoulmateSignDisplay::frmZodiacSoulmateSignDisplay() : SignDisplayForm(soulmateDescription)
+template class SignDisplayForm<Ui::frmZodiacSoulmateSignDisplay>;
+
+frmZodiacSoulmateSignDisplay::frmZodiacSoulmateSignDisplay()
+    : SignDisplayForm(soulmateDescription, &Ui::frmZodiacSoulmateSignDisplay::fraSoulmateSign,
+                      &Ui::frmZodiacSoulmateSignDisplay::lblSoulmateSign)
 {
 }
 

@@ -1,14 +1,14 @@
 #pragma once
 
 #include "forms/signforms.h"
-#include "ui_frmzodiacsoulmatesigndisplay.h"
+
+namespace Ui {
+class frmZodiacSoulmateSignDisplay;
+}
 
 namespace Lumo {
 
-class frmZodiacSoulmateSignDisplay
-    : public SignDisplayForm<Ui::frmZodiacSoulmateSignDisplay,
-                             &Ui::frmZodiacSoulmateSignDisplay::fraSoulmateSign,
-                             &Ui::frmZodiacSoulmateSignDisplay::lblSoulmateSign>
+class frmZodiacSoulmateSignDisplay : public SignDisplayForm<Ui::frmZodiacSoulmateSignDisplay>
 {
     Q_OBJECT
 

@@ -2,13 +2,15 @@
 
 #include "forms/signforms.h"
 #include "frmzodiacsoulmatesigndisplay.h"
-#include "ui_frmzodiacsoulmatesignmain.h"
+
+namespace Ui {
+class frmZodiacSoulmateSignMain;
+}
 
 namespace Lumo {
 
 class frmZodiacSoulmateSignMain
-    : public SignInputForm<Ui::frmZodiacSoulmateSignMain, frmZodiacSoulmateSignDisplay,
-                           &Ui::frmZodiacSoulmateSignMain::mnuFindSoulmateSign>
+    : public SignInputForm<Ui::frmZodiacSoulmateSignMain, frmZodiacSoulmateSignDisplay>
 {
     Q_OBJECT
 

@@ -1,14 +1,14 @@
 #pragma once
 
 #include "forms/signforms.h"
-#include "ui_frmzodiacspiritualsigndisplay.h"
+
+namespace Ui {
+class frmZodiacSpiritualSignDisplay;
+}
 
 namespace Lumo {
 
-class frmZodiacSpiritualSignDisplay
-    : public SignDisplayForm<Ui::frmZodiacSpiritualSignDisplay,
-                             &Ui::frmZodiacSpiritualSignDisplay::fraSpritualSign,
-                             &Ui::frmZodiacSpiritualSignDisplay::lblSpritualSign>
+class frmZodiacSpiritualSignDisplay : public SignDisplayForm<Ui::frmZodiacSpiritualSignDisplay>
 {
     Q_OBJECT
 

@@ -2,13 +2,15 @@
 
 #include "forms/signforms.h"
 #include "frmzodiacspiritualsigndisplay.h"
-#include "ui_frmzodiacspiritualsignmain.h"
+
+namespace Ui {
+class frmZodiacSpiritualSignMain;
+}
 
 namespace Lumo {
 
 class frmZodiacSpiritualSignMain
-    : public SignInputForm<Ui::frmZodiacSpiritualSignMain, frmZodiacSpiritualSignDisplay,
-                           &Ui::frmZodiacSpiritualSignMain::mnuFindMySpritualSgn>
+    : public SignInputForm<Ui::frmZodiacSpiritualSignMain, frmZodiacSpiritualSignDisplay>
 {
     Q_OBJECT
 

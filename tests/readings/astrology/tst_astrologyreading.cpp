@@ -5,6 +5,9 @@
 #include "support/readingfixture.h"
 #include "support/scripteddesktop.h"
 
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTest>
 
 using namespace Lumo;

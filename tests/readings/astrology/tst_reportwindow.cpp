@@ -1,4 +1,5 @@
 #include "common/vendorpages.h"
+#include "forms/clickablelabel.h"
 #include "forms/formsfixture.h"
 #include "forms/linkclicks.h"
 #include "readings/astrology/frmkarmicastrologydisplay.h"
@@ -9,15 +10,19 @@
 #include "readings/astrology/nodetexts.h"
 #include "support/scripteddesktop.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
+#include <QLabel>
 #include <QPointer>
 #include <QProcess>
+#include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTextBlock>
+#include <QTextEdit>
 #include <QTimer>
 
 using namespace Lumo;

@@ -10,6 +10,8 @@
 #include "support/textentry.h"
 
 #include <QFile>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QStandardPaths>
