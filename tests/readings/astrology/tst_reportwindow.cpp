@@ -49,6 +49,7 @@ private Q_SLOTS:
     void closingReportBringsDisplayBack();
 
     void saveWritesTheReadingFile();
+    void reportNeedsNoReadingForm();
     void saveThenOpenGivesTheReadingBack();
     void failedSave_data();
     void failedSave();
@@ -408,6 +409,21 @@ void tst_ReportWindow::saveWritesTheReadingFile()
     QCOMPARE(request.defaultSuffix, "kar");
     QVERIFY(!request.options.testFlag(QFileDialog::DontConfirmOverwrite));
     QVERIFY(!request.options.testFlag(QFileDialog::ReadOnly));
+}
+
+// The report is made from the reading it is given, not from what a form shows.
+void tst_ReportWindow::reportNeedsNoReadingForm()
+{
+    frmKarmicAstrologySave report(karmicAstrologyReading(QStringLiteral("ANN"), 5, "May", 1960));
+    report.show();
+    m_desktop->fileNames.enqueue(path("ann.kar"));
+    QTest::mouseClick(control<QPushButton>(&report, "cmdSave"), Qt::LeftButton);
+
+    QVERIFY(!Forms::loaded<frmKarmicAstrologyDisplay>());
+    const QString text = control<QTextEdit>(&report, "RTB")->toPlainText();
+    QVERIFY(text.contains(QStringLiteral("Name :- ANN\n")));
+    QVERIFY(text.contains(QStringLiteral("Your North Node Is Placed In :- Virgo")));
+    QCOMPARE(fileBytes(path("ann.kar")), AnnFile);
 }
 
 void tst_ReportWindow::saveThenOpenGivesTheReadingBack()
