@@ -35,6 +35,9 @@ private:
 // committed by an input method) to the same rule as typing. The rule gets the box's whole new text
 // and returns it as it should stand, or nothing to refuse it: then the box goes back to the text
 // it had before the edit and the refusal handler runs once.
+// Not a QValidator: a validator also rewrites and judges text the program sets (a name read from
+// a saved file), and QLineEdit reports its refusals through inputRejected, which also fires for
+// such text and for the length limit, so the message would appear where no one typed.
 class EditedTextFilter : public QObject
 {
 public:
