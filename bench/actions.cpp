@@ -51,11 +51,6 @@ template <class T> T *newestForm()
     return forms.isEmpty() ? nullptr : qobject_cast<T *>(forms.constLast());
 }
 
-void selectText(QComboBox *list, const QString &text)
-{
-    list->setCurrentIndex(list->findText(text));
-}
-
 // Opens a reading from the start panel and fills in a valid name and date of birth.
 InputForm *openFilledReading(int index)
 {
@@ -63,13 +58,17 @@ InputForm *openFilledReading(int index)
     mainWindow()->OpenReading(index);
     settle();
     auto *input = newestForm<InputForm>();
-    for (QLineEdit *box : {input->txtName, input->txtFirstName, input->txtLastName}) {
-        if (box)
+    for (const char *name : {"txtName", "txtFirstName", "txtLastName"}) {
+        if (auto *box = input->findChild<QLineEdit *>(QLatin1String(name)))
             box->setText(QStringLiteral("ANN"));
     }
-    selectText(input->cboDate, QStringLiteral("5"));
-    selectText(input->cboMonth, QStringLiteral("May"));
-    selectText(input->cboYear, QStringLiteral("1960"));
+    const auto select = [input](const char *name, const QString &text) {
+        auto *list = input->findChild<QComboBox *>(QLatin1String(name));
+        list->setCurrentIndex(list->findText(text));
+    };
+    select("cboDate", QStringLiteral("5"));
+    select("cboMonth", QStringLiteral("May"));
+    select("cboYear", QStringLiteral("1960"));
     return input;
 }
 

@@ -40,32 +40,27 @@ InputForm::InputForm(const InputFormSettings &settings) : m_settings(settings) {
 
 void InputForm::connectInputControls(const InputControls &controls)
 {
-    cboDate = controls.cboDate;
-    cboMonth = controls.cboMonth;
-    cboYear = controls.cboYear;
-    txtName = controls.txtName;
-    txtFirstName = controls.txtFirstName;
-    txtMiddleName = controls.txtMiddleName;
-    txtLastName = controls.txtLastName;
-
-    if (txtName) {
-        KeyPressFilter::install(txtName, [this](int &key) { txtName_KeyPress(key); });
-        EditedTextFilter::install(txtName, singleNameText,
+    m_controls = controls;
+    if (QLineEdit *name = controls.txtName) {
+        KeyPressFilter::install(name, [this](int &key) { txtName_KeyPress(key); });
+        EditedTextFilter::install(name, singleNameText,
                                   [this] { showInformation(this, OnlyLettersMessage); });
     }
-    for (QLineEdit *box : {txtFirstName, txtMiddleName, txtLastName}) {
+    for (QLineEdit *box : {controls.txtFirstName, controls.txtMiddleName, controls.txtLastName}) {
         if (box)
             EditedTextFilter::install(box, numerologyNameText);
     }
-    if (txtFirstName)
-        KeyPressFilter::install(txtFirstName, [this](int &key) { txtFirstName_KeyPress(key); });
-    if (txtMiddleName)
-        KeyPressFilter::install(txtMiddleName, [this](int &key) { txtMiddleName_KeyPress(key); });
-    if (txtLastName)
-        KeyPressFilter::install(txtLastName, [this](int &key) { txtLastName_KeyPress(key); });
+    if (controls.txtFirstName)
+        KeyPressFilter::install(controls.txtFirstName,
+                                [this](int &key) { txtFirstName_KeyPress(key); });
+    if (controls.txtMiddleName)
+        KeyPressFilter::install(controls.txtMiddleName,
+                                [this](int &key) { txtMiddleName_KeyPress(key); });
+    if (controls.txtLastName)
+        KeyPressFilter::install(controls.txtLastName,
+                                [this](int &key) { txtLastName_KeyPress(key); });
 
-    m_next = controls.cmdNext;
-    connect(m_next, &QPushButton::clicked, this, &InputForm::cmdNext_Click);
+    connect(controls.cmdNext, &QPushButton::clicked, this, &InputForm::cmdNext_Click);
     connect(controls.cmdExit, &QPushButton::clicked, this, &InputForm::cmdExit_Click);
     connect(controls.nextItem, &QAction::triggered, this, &InputForm::mnuNext_Click);
     connect(controls.mnuExit, &QAction::triggered, this, &InputForm::mnuExit_Click);
@@ -81,14 +76,15 @@ void InputForm::Form_Load()
 
 void InputForm::fillLists()
 {
+    const InputControls &c = m_controls;
     for (int day = 1; day <= 31; ++day)
-        cboDate->addItem(QString::number(day));
-    cboMonth->addItems(monthNames());
+        c.cboDate->addItem(QString::number(day));
+    c.cboMonth->addItems(monthNames());
     for (int year = m_settings.firstYear; year <= m_settings.lastYear; ++year)
-        cboYear->addItem(QString::number(year));
-    cboDate->setCurrentIndex(0);
-    cboMonth->setCurrentIndex(0);
-    cboYear->setCurrentIndex(0);
+        c.cboYear->addItem(QString::number(year));
+    c.cboDate->setCurrentIndex(0);
+    c.cboMonth->setCurrentIndex(0);
+    c.cboYear->setCurrentIndex(0);
 }
 
 void InputForm::Form_Unload()
@@ -106,7 +102,7 @@ void InputForm::keyPressEvent(QKeyEvent *event)
     }
     auto *button = qobject_cast<QPushButton *>(focusWidget());
     if (!button)
-        button = m_next;
+        button = m_controls.cmdNext;
     if (button && button->isVisible() && button->isEnabled())
         button->click();
 }
@@ -172,27 +168,28 @@ bool InputForm::failEntry(const QString &message, QWidget *focus)
 
 bool InputForm::ValidateEntry()
 {
-    if (txtName) {
-        if (txtName->text().isEmpty())
-            return failEntry(QStringLiteral("Please Enter Your Name"), txtName);
+    const InputControls &c = m_controls;
+    if (c.txtName) {
+        if (c.txtName->text().isEmpty())
+            return failEntry(QStringLiteral("Please Enter Your Name"), c.txtName);
     } else {
-        if (txtFirstName->text().isEmpty())
-            return failEntry(QStringLiteral("Please Enter Your First Name"), txtFirstName);
-        if (txtLastName->text().isEmpty())
-            return failEntry(QStringLiteral("Please Enter Your Last Name"), txtLastName);
-        if (cboDate->currentText().isEmpty())
-            return failEntry(QStringLiteral("Please Specify Your Birth Date"), cboDate);
-        if (cboMonth->currentText().isEmpty())
-            return failEntry(QStringLiteral("Please Specify Your Birth Month"), cboMonth);
-        if (cboYear->currentText().isEmpty())
-            return failEntry(QStringLiteral("Please Specify Your Birth Year"), cboYear);
+        if (c.txtFirstName->text().isEmpty())
+            return failEntry(QStringLiteral("Please Enter Your First Name"), c.txtFirstName);
+        if (c.txtLastName->text().isEmpty())
+            return failEntry(QStringLiteral("Please Enter Your Last Name"), c.txtLastName);
+        if (c.cboDate->currentText().isEmpty())
+            return failEntry(QStringLiteral("Please Specify Your Birth Date"), c.cboDate);
+        if (c.cboMonth->currentText().isEmpty())
+            return failEntry(QStringLiteral("Please Specify Your Birth Month"), c.cboMonth);
+        if (c.cboYear->currentText().isEmpty())
+            return failEntry(QStringLiteral("Please Specify Your Birth Year"), c.cboYear);
     }
 
-    switch (checkBirthDate(cboDate->currentIndex(), cboMonth->currentIndex(),
-                           cboYear->currentText().toInt())) {
+    switch (checkBirthDate(c.cboDate->currentIndex(), c.cboMonth->currentIndex(),
+                           c.cboYear->currentText().toInt())) {
     case DateCheck::BadFebruaryDay:
         return failEntry(m_settings.februaryMessage,
-                         m_settings.februaryFailureFocusesDay ? cboDate : nullptr);
+                         m_settings.februaryFailureFocusesDay ? c.cboDate : nullptr);
     case DateCheck::BadThirtyFirst:
         return failEntry(m_settings.thirtyFirstMessage, nullptr);
     case DateCheck::Valid:

@@ -60,14 +60,6 @@ class InputForm : public ReadingForm
 public:
     explicit InputForm(const InputFormSettings &settings);
 
-    QComboBox *cboDate = nullptr;
-    QComboBox *cboMonth = nullptr;
-    QComboBox *cboYear = nullptr;
-    QLineEdit *txtName = nullptr;
-    QLineEdit *txtFirstName = nullptr;
-    QLineEdit *txtMiddleName = nullptr;
-    QLineEdit *txtLastName = nullptr;
-
     virtual void cmdNext_Click() = 0;
     void cmdExit_Click();
     bool ValidateEntry();
@@ -94,7 +86,7 @@ private:
     bool failEntry(const QString &message, QWidget *focus);
 
     InputFormSettings m_settings;
-    QPushButton *m_next = nullptr;
+    InputControls m_controls;
 };
 
 } // namespace Lumo

@@ -30,8 +30,8 @@ template <class FormUi, class Display> void SignInputForm<FormUi, Display>::cmdN
 {
     if (!ValidateEntry())
         return;
-    const std::optional<QString> found =
-        m_findSign(cboYear->currentText(), cboMonth->currentText(), cboDate->currentText());
+    const std::optional<QString> found = m_findSign(
+        ui->cboYear->currentText(), ui->cboMonth->currentText(), ui->cboDate->currentText());
     if (found)
         m_lastSign = *found;
     auto *display = Forms::get<Display>();

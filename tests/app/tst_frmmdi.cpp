@@ -313,7 +313,7 @@ void tst_frmMDI::openReadingLeavesOnlyTheNewInputForm()
     QVERIFY(input);
     QCOMPARE(input->objectName(), InputFormNames.at(second));
     QVERIFY(input->isFormVisible());
-    QCOMPARE(input->cboDate->currentText(), QString("1"));
+    QCOMPARE(control<QComboBox>(input, "cboDate")->currentText(), QString("1"));
     QVERIFY(!startPanelVisible());
     QCOMPARE(mainWindow()->workspace()->subWindowList().size(), 1);
 }

@@ -362,7 +362,7 @@ void tst_frmNagScreen2::closingMainWindowShowsDialogAndKeepsRunning()
     main->showForm();
     main->OpenReading(3);
     auto *input = Forms::get<frmZodiacSoulmateSignMain>();
-    input->txtName->setText("ANN");
+    control<QLineEdit>(input, "txtName")->setText("ANN");
     input->cmdNext_Click();
     QVERIFY(Forms::loaded<frmZodiacSoulmateSignDisplay>());
 

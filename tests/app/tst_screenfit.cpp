@@ -199,7 +199,9 @@ void tst_ScreenFit::formsAreUsableWithoutScrollingTheWorkspace()
     Form *form = FormRegistry::loadedForms().constLast();
     if (display) {
         auto *input = qobject_cast<InputForm *>(form);
-        for (QLineEdit *box : {input->txtName, input->txtFirstName, input->txtLastName}) {
+        for (QLineEdit *box :
+             {control<QLineEdit>(input, "txtName"), control<QLineEdit>(input, "txtFirstName"),
+              control<QLineEdit>(input, "txtLastName")}) {
             if (box)
                 box->setText(QStringLiteral("ANN LEE"));
         }
@@ -261,7 +263,7 @@ void tst_ScreenFit::reportWindowFitsTheScreen()
     main->OpenReading(0);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     auto *input = qobject_cast<InputForm *>(FormRegistry::loadedForms().constLast());
-    input->txtName->setText(QStringLiteral("ANN"));
+    control<QLineEdit>(input, "txtName")->setText(QStringLiteral("ANN"));
     input->cmdNext_Click();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     auto *display = Forms::loaded<frmKarmicAstrologyDisplay>();

@@ -28,12 +28,13 @@ void tst_Soak::runReading(frmMDI *main, int index)
     main->OpenReading(index);
     auto *input = qobject_cast<InputForm *>(FormRegistry::loadedForms().constLast());
     QVERIFY(input);
-    for (QLineEdit *box : {input->txtName, input->txtFirstName, input->txtLastName}) {
+    for (QLineEdit *box :
+         {control<QLineEdit>(input, "txtName"), control<QLineEdit>(input, "txtFirstName"),
+          control<QLineEdit>(input, "txtLastName")}) {
         if (box)
             box->setText(QStringLiteral("ANN"));
     }
-    pickDate(input, QStringLiteral("5"), QStringLiteral("May"),
-                             QStringLiteral("1960"));
+    pickDate(input, QStringLiteral("5"), QStringLiteral("May"), QStringLiteral("1960"));
     input->cmdNext_Click();
     auto *display = qobject_cast<DisplayForm *>(FormRegistry::loadedForms().constLast());
     QVERIFY(display);

@@ -88,12 +88,12 @@ inline InputForm *openInputForm(int reading)
 // Fills the name: the single name box gets the first name.
 inline void enterName(InputForm *form, const QString &first, const QString &last)
 {
-    if (form->txtName) {
-        form->txtName->setText(first);
+    if (control<QLineEdit>(form, "txtName")) {
+        control<QLineEdit>(form, "txtName")->setText(first);
         return;
     }
-    form->txtFirstName->setText(first);
-    form->txtLastName->setText(last);
+    control<QLineEdit>(form, "txtFirstName")->setText(first);
+    control<QLineEdit>(form, "txtLastName")->setText(last);
 }
 
 inline QPushButton *button(QWidget *form, const QString &name)

@@ -36,7 +36,9 @@ QStringList entries(const InputForm *form)
     QStringList texts;
     for (const QLineEdit *box : form->findChildren<QLineEdit *>())
         texts.append(box->objectName() + ": " + box->text());
-    for (const QComboBox *list : {form->cboDate, form->cboMonth, form->cboYear})
+    for (const QComboBox *list :
+         {control<QComboBox>(form, "cboDate"), control<QComboBox>(form, "cboMonth"),
+          control<QComboBox>(form, "cboYear")})
         texts.append(list->objectName() + ": " + list->currentText());
     return texts;
 }

@@ -139,24 +139,27 @@ void tst_InputForms::freshFormShowsItsListsAndCaptions()
     QCOMPARE(button(form, "cmdNext")->text(), nextCaption);
     QCOMPARE(button(form, "cmdExit")->text(), exitCaption);
 
-    QCOMPARE(itemTexts(form->cboDate), numbers(1, 31));
-    QCOMPARE(itemTexts(form->cboMonth),
+    QCOMPARE(itemTexts(control<QComboBox>(form, "cboDate")), numbers(1, 31));
+    QCOMPARE(itemTexts(control<QComboBox>(form, "cboMonth")),
              QStringList({"January", "February", "March", "April", "May", "June", "July", "August",
                           "September", "October", "November", "December"}));
-    QCOMPARE(itemTexts(form->cboYear), numbers(firstYear, lastYear));
-    QCOMPARE(form->cboDate->currentText(), QString("1"));
-    QCOMPARE(form->cboMonth->currentText(), QString("January"));
-    QCOMPARE(form->cboYear->currentText(), QString::number(firstYear));
-    for (const QComboBox *list : {form->cboDate, form->cboMonth, form->cboYear})
+    QCOMPARE(itemTexts(control<QComboBox>(form, "cboYear")), numbers(firstYear, lastYear));
+    QCOMPARE(control<QComboBox>(form, "cboDate")->currentText(), QString("1"));
+    QCOMPARE(control<QComboBox>(form, "cboMonth")->currentText(), QString("January"));
+    QCOMPARE(control<QComboBox>(form, "cboYear")->currentText(), QString::number(firstYear));
+    for (const QComboBox *list :
+         {control<QComboBox>(form, "cboDate"), control<QComboBox>(form, "cboMonth"),
+          control<QComboBox>(form, "cboYear")})
         QVERIFY2(!list->isEditable(), qPrintable(list->objectName()));
 
-    const QList<QLineEdit *> nameBoxes = {form->txtName, form->txtFirstName, form->txtMiddleName,
-                                          form->txtLastName};
+    const QList<QLineEdit *> nameBoxes = {
+        control<QLineEdit>(form, "txtName"), control<QLineEdit>(form, "txtFirstName"),
+        control<QLineEdit>(form, "txtMiddleName"), control<QLineEdit>(form, "txtLastName")};
     for (const QLineEdit *box : nameBoxes) {
         if (box)
             QVERIFY2(box->text().isEmpty(), qPrintable(box->objectName()));
     }
-    QCOMPARE(form->txtName == nullptr, hasNameBoxes(reading));
+    QCOMPARE(control<QLineEdit>(form, "txtName") == nullptr, hasNameBoxes(reading));
 
     // Opened in the workspace, horizontally centred, at its top; the start panel is hidden.
     QVERIFY(form->isFormVisible());
@@ -368,7 +371,7 @@ void tst_InputForms::validateEntry()
     QCOMPARE(QApplication::focusWidget()->objectName(), focus);
     QVERIFY(form->isFormVisible());
     QVERIFY(!loadedForm<DisplayForm>());
-    QCOMPARE(form->cboDate->currentText(), day);
+    QCOMPARE(control<QComboBox>(form, "cboDate")->currentText(), day);
 }
 
 void tst_InputForms::singleNameBoxTakesLettersOnly_data()
@@ -383,7 +386,7 @@ void tst_InputForms::singleNameBoxTakesLettersOnly()
 {
     QFETCH(int, reading);
     InputForm *form = openInputForm(reading);
-    QLineEdit *box = form->txtName;
+    QLineEdit *box = control<QLineEdit>(form, "txtName");
     QVERIFY(box);
     box->setFocus();
     m_desktop.messages.clear();
@@ -444,7 +447,8 @@ void tst_InputForms::nameBoxesTakeEveryRouteAsTyping()
     QFETCH(bool, refused);
 
     InputForm *form = openInputForm(reading);
-    QLineEdit *box = form->txtName ? form->txtName : form->txtFirstName;
+    QLineEdit *box = control<QLineEdit>(form, "txtName") ? control<QLineEdit>(form, "txtName")
+                                                         : control<QLineEdit>(form, "txtFirstName");
     box->setFocus();
     QTest::keyClicks(box, "ann ");
     m_desktop.messages.clear();

@@ -55,7 +55,7 @@ InputForm *enter(const ZodiacReading &reading, const QString &day, const QString
 {
     ReadingFixture::mainWindow()->OpenReading(reading.button);
     InputForm *input = reading.input();
-    ReadingFixture::typeName(input->txtName, QStringLiteral("Mary Jones"));
+    ReadingFixture::typeName(control<QLineEdit>(input, "txtName"), QStringLiteral("Mary Jones"));
     pickDate(input, day, month, year);
     return input;
 }
@@ -194,7 +194,7 @@ void tst_ZodiacReadings::twoReadingsInARowShowTheSecond()
                       Qt::LeftButton);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(input->isFormVisible());
-    QCOMPARE(input->txtName->text(), QStringLiteral("MARY JONES"));
+    QCOMPARE(control<QLineEdit>(input, "txtName")->text(), QStringLiteral("MARY JONES"));
 
     pickDate(input, secondDate[0], secondDate[1], secondDate[2]);
     clickNext(input);
@@ -231,7 +231,7 @@ void tst_ZodiacReadings::refusedEntryShowsNoReading()
     InputForm *input = enter(zodiacReading, badDate[0], badDate[1], badDate[2]);
     const QString signBefore = zodiacReading.lastSign();
     clickNext(input);
-    input->txtName->clear();
+    control<QLineEdit>(input, "txtName")->clear();
     pickDate(input, "1", "January", firstYear);
     clickNext(input);
 

@@ -18,9 +18,13 @@ template <class T = QWidget> T *control(const QObject *window, const char *name)
 // selected.
 inline void pickDate(InputForm *form, const QString &day, const QString &month, const QString &year)
 {
-    form->cboDate->setCurrentIndex(form->cboDate->findText(day));
-    form->cboMonth->setCurrentIndex(form->cboMonth->findText(month));
-    form->cboYear->setCurrentIndex(form->cboYear->findText(year));
+    const auto pick = [form](const char *list, const QString &text) {
+        auto *box = control<QComboBox>(form, list);
+        box->setCurrentIndex(box->findText(text));
+    };
+    pick("cboDate", day);
+    pick("cboMonth", month);
+    pick("cboYear", year);
 }
 
 // Unloads every form, including the support dialog that closing the main window opens, and

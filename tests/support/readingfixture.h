@@ -40,7 +40,9 @@ struct ReadingFixture
             auto *input = qobject_cast<InputForm *>(FormRegistry::loadedForms().constLast());
             if (!display)
                 return input;
-            for (QLineEdit *box : {input->txtName, input->txtFirstName, input->txtLastName}) {
+            for (QLineEdit *box :
+                 {control<QLineEdit>(input, "txtName"), control<QLineEdit>(input, "txtFirstName"),
+                  control<QLineEdit>(input, "txtLastName")}) {
                 if (box)
                     box->setText(QStringLiteral("ANN LEE"));
             }

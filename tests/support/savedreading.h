@@ -31,8 +31,8 @@ inline QString shownReading()
         return QString();
     auto *display = Forms::loaded<frmKarmicAstrologyDisplay>();
     if (!display || !display->isFormVisible())
-        return input->txtName->text();
-    return input->txtName->text() + QStringLiteral(": ") +
+        return control<QLineEdit>(input, "txtName")->text();
+    return control<QLineEdit>(input, "txtName")->text() + QStringLiteral(": ") +
            control<QLabel>(display, "lblNorthSign")->text();
 }
 

@@ -40,8 +40,8 @@ void frmKarmicAstrologyMain::cmdNext_Click()
         return;
 
     const NodeReadingData reading =
-        karmicAstrologyReading(txtName->text().trimmed(), cboDate->currentText().toInt(),
-                               cboMonth->currentText(), cboYear->currentText().toInt());
+        karmicAstrologyReading(ui->txtName->text().trimmed(), ui->cboDate->currentText().toInt(),
+                               ui->cboMonth->currentText(), ui->cboYear->currentText().toInt());
     auto *display = Forms::get<frmKarmicAstrologyDisplay>();
     display->showReading(reading);
     handOverTo(display);
@@ -69,17 +69,17 @@ void frmKarmicAstrologyMain::openKarFile(const QString &fileName)
     const auto entry = [](const QComboBox *list, const QString &text) {
         return list->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
     };
-    const int day = fields ? entry(cboDate, fields->day) : -1;
-    const int month = fields ? entry(cboMonth, fields->monthName) : -1;
-    const int year = fields ? entry(cboYear, fields->year) : -1;
+    const int day = fields ? entry(ui->cboDate, fields->day) : -1;
+    const int month = fields ? entry(ui->cboMonth, fields->monthName) : -1;
+    const int year = fields ? entry(ui->cboYear, fields->year) : -1;
     if (day < 0 || month < 0 || year < 0) {
         showCritical(this, QStringLiteral("Please Check The File."));
         return;
     }
-    txtName->setText(fields->name);
-    cboDate->setCurrentIndex(day);
-    cboMonth->setCurrentIndex(month);
-    cboYear->setCurrentIndex(year);
+    ui->txtName->setText(fields->name);
+    ui->cboDate->setCurrentIndex(day);
+    ui->cboMonth->setCurrentIndex(month);
+    ui->cboYear->setCurrentIndex(year);
     cmdNext_Click();
 }
 

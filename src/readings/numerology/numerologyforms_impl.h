@@ -42,8 +42,9 @@ template <class FormUi, class Display> void NumerologyInputForm<FormUi, Display>
         return;
     auto *display = Forms::get<Display>();
     handOverTo(display);
-    const QString name = fullName(txtFirstName->text(), txtMiddleName->text(), txtLastName->text());
-    display->showReading(m_reading(name, birthDayNumber(cboDate->currentText())));
+    const QString name =
+        fullName(ui->txtFirstName->text(), ui->txtMiddleName->text(), ui->txtLastName->text());
+    display->showReading(m_reading(name, birthDayNumber(ui->cboDate->currentText())));
 }
 
 template <class FormUi>

@@ -35,7 +35,7 @@ frmKarmicAstrologyDisplay *tst_AstrologyReading::runReading(const QString &name,
 {
     ReadingFixture::mainWindow()->OpenReading(0);
     auto *input = Forms::get<frmKarmicAstrologyMain>();
-    ReadingFixture::typeName(input->txtName, name);
+    ReadingFixture::typeName(control<QLineEdit>(input, "txtName"), name);
     pickDate(input, day, month, year);
     QTest::mouseClick(control<QPushButton>(input, "cmdNext"), Qt::LeftButton);
     return Forms::loaded<frmKarmicAstrologyDisplay>();
@@ -125,7 +125,7 @@ void tst_AstrologyReading::backThenNewDateShowsOnlyTheNewReading()
 
     auto *input = Forms::loaded<frmKarmicAstrologyMain>();
     QVERIFY(input && input->isFormVisible());
-    QCOMPARE(input->txtName->text(), QStringLiteral("ANN"));
+    QCOMPARE(control<QLineEdit>(input, "txtName")->text(), QStringLiteral("ANN"));
     pickDate(input, "1", "January", "1962");
     QTest::mouseClick(control<QPushButton>(input, "cmdNext"), Qt::LeftButton);
 
@@ -150,9 +150,9 @@ void tst_AstrologyReading::refusedEntryLeavesTheShownReadingAlone()
     frmKarmicAstrologyDisplay *display = runReading(QStringLiteral("ANN"), "5", "May", "1960");
     auto *input = Forms::loaded<frmKarmicAstrologyMain>();
 
-    input->txtName->clear();
+    control<QLineEdit>(input, "txtName")->clear();
     input->cmdNext_Click();
-    input->txtName->setText(QStringLiteral("BOB"));
+    control<QLineEdit>(input, "txtName")->setText(QStringLiteral("BOB"));
     pickDate(input, "30", "February", "1953");
     input->cmdNext_Click();
 

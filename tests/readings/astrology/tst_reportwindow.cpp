@@ -168,8 +168,9 @@ QByteArray fileBytes(const QString &fileName)
 
 QStringList listTexts(InputForm *form)
 {
-    return {form->cboDate->currentText(), form->cboMonth->currentText(),
-            form->cboYear->currentText()};
+    return {control<QComboBox>(form, "cboDate")->currentText(),
+            control<QComboBox>(form, "cboMonth")->currentText(),
+            control<QComboBox>(form, "cboYear")->currentText()};
 }
 
 } // namespace
@@ -204,7 +205,7 @@ frmKarmicAstrologyDisplay *tst_ReportWindow::showReading(const QString &name, co
                                                          const QString &month, const QString &year)
 {
     InputForm *input = openInputForm(Astrology);
-    input->txtName->setText(name);
+    control<QLineEdit>(input, "txtName")->setText(name);
     pickDate(input, day, month, year);
     clickNext(input);
     return Forms::loaded<frmKarmicAstrologyDisplay>();
@@ -435,13 +436,13 @@ void tst_ReportWindow::saveThenOpenGivesTheReadingBack()
     flushDeletes();
 
     auto *input = Forms::loaded<frmKarmicAstrologyMain>();
-    input->txtName->setText(QStringLiteral("BOB"));
+    control<QLineEdit>(input, "txtName")->setText(QStringLiteral("BOB"));
     pickDate(input, "1", "June", "1949");
     m_desktop->fileNames.enqueue(path("mary.kar"));
     input->findChild<QAction *>(QStringLiteral("mnuOpenPreviouslySavedKarmic"))->trigger();
     flushDeletes();
 
-    QCOMPARE(input->txtName->text(), "MARY ANN");
+    QCOMPARE(control<QLineEdit>(input, "txtName")->text(), "MARY ANN");
     QCOMPARE(listTexts(input), QStringList({"31", "December", "2009"}));
     auto *reopened = Forms::loaded<frmKarmicAstrologyDisplay>();
     QVERIFY(reopened && reopened->isFormVisible());
@@ -504,7 +505,7 @@ void tst_ReportWindow::cancelledDialogsAreSilent()
     auto *input = Forms::loaded<frmKarmicAstrologyMain>();
     QTest::mouseClick(button(input, QStringLiteral("cmdOpen")), Qt::LeftButton);
     flushDeletes();
-    QCOMPARE(input->txtName->text(), "ANN");
+    QCOMPARE(control<QLineEdit>(input, "txtName")->text(), "ANN");
     QCOMPARE(listTexts(input), QStringList({"5", "May", "1960"}));
     QVERIFY(input->isFormVisible());
     QVERIFY(!Forms::loaded<frmKarmicAstrologyDisplay>());
@@ -603,7 +604,7 @@ void tst_ReportWindow::open()
     else
         writeFile(path(fileName), bytes);
     InputForm *input = openInputForm(Astrology);
-    input->txtName->setText(QStringLiteral("BOB"));
+    control<QLineEdit>(input, "txtName")->setText(QStringLiteral("BOB"));
     pickDate(input, "1", "January", "1953");
     m_desktop->messages.clear();
 
@@ -611,7 +612,7 @@ void tst_ReportWindow::open()
     QTest::mouseClick(button(input, QStringLiteral("cmdOpen")), Qt::LeftButton);
     flushDeletes();
 
-    QCOMPARE(input->txtName->text(), name);
+    QCOMPARE(control<QLineEdit>(input, "txtName")->text(), name);
     QCOMPARE(listTexts(input), lists);
     QCOMPARE(m_desktop->messageTexts(), message.isEmpty() ? QStringList() : QStringList{message});
     if (message == "Please Check The File.")

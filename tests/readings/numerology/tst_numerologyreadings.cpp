@@ -81,9 +81,9 @@ void tst_NumerologyReadings::debtReading()
     ScriptedDesktop desktop;
     fixture.mainWindow()->OpenReading(1);
     auto *input = Forms::get<frmKarmicDebtNumberMain>();
-    ReadingFixture::typeName(input->txtFirstName, first);
-    ReadingFixture::typeName(input->txtMiddleName, middle);
-    ReadingFixture::typeName(input->txtLastName, last);
+    ReadingFixture::typeName(control<QLineEdit>(input, "txtFirstName"), first);
+    ReadingFixture::typeName(control<QLineEdit>(input, "txtMiddleName"), middle);
+    ReadingFixture::typeName(control<QLineEdit>(input, "txtLastName"), last);
     pickDate(input, day, "March", "1980");
 
     QTest::mouseClick(control<QPushButton>(input, "cmdNext"), Qt::LeftButton);
@@ -105,8 +105,8 @@ void tst_NumerologyReadings::lessonReading()
     ScriptedDesktop desktop;
     fixture.mainWindow()->OpenReading(2);
     auto *input = Forms::get<frmKarmicLessonNumberMain>();
-    ReadingFixture::typeName(input->txtFirstName, "john");
-    ReadingFixture::typeName(input->txtLastName, "smith");
+    ReadingFixture::typeName(control<QLineEdit>(input, "txtFirstName"), "john");
+    ReadingFixture::typeName(control<QLineEdit>(input, "txtLastName"), "smith");
 
     QTest::mouseClick(control<QPushButton>(input, "cmdNext"), Qt::LeftButton);
 
@@ -129,8 +129,8 @@ QString tst_NumerologyReadings::readingOf(int reading,
     fixture.mainWindow()->OpenReading(reading);
     auto *input = reading == 1 ? static_cast<InputForm *>(Forms::get<frmKarmicDebtNumberMain>())
                                : Forms::get<frmKarmicLessonNumberMain>();
-    enter(input->txtFirstName, first);
-    enter(input->txtLastName, last);
+    enter(control<QLineEdit>(input, "txtFirstName"), first);
+    enter(control<QLineEdit>(input, "txtLastName"), last);
     QTest::mouseClick(input->findChild<QPushButton *>("cmdNext"), Qt::LeftButton);
     QString text;
     if (auto *debt = Forms::loaded<frmKarmicDebtNoDisplay>())
@@ -189,8 +189,8 @@ void tst_NumerologyReadings::backAndNextShowTheSameReadingAfresh()
     ScriptedDesktop desktop;
     fixture.mainWindow()->OpenReading(1);
     auto *input = Forms::get<frmKarmicDebtNumberMain>();
-    ReadingFixture::typeName(input->txtFirstName, "ROY");
-    ReadingFixture::typeName(input->txtLastName, "LEE");
+    ReadingFixture::typeName(control<QLineEdit>(input, "txtFirstName"), "ROY");
+    ReadingFixture::typeName(control<QLineEdit>(input, "txtLastName"), "LEE");
     pickDate(input, "2", "May", "1950");
     QTest::mouseClick(control<QPushButton>(input, "cmdNext"), Qt::LeftButton);
     const QString firstText =
@@ -201,7 +201,7 @@ void tst_NumerologyReadings::backAndNextShowTheSameReadingAfresh()
                       Qt::LeftButton);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(input->isFormVisible());
-    QCOMPARE(input->txtFirstName->text(), QStringLiteral("ROY"));
+    QCOMPARE(control<QLineEdit>(input, "txtFirstName")->text(), QStringLiteral("ROY"));
     QTest::mouseClick(control<QPushButton>(input, "cmdNext"), Qt::LeftButton);
 
     QCOMPARE(control<QPlainTextEdit>(Forms::loaded<frmKarmicDebtNoDisplay>(), "txtDisplay")
@@ -222,8 +222,8 @@ void tst_NumerologyReadings::printsTheReadingToPdf()
     };
     fixture.mainWindow()->OpenReading(2);
     auto *input = Forms::get<frmKarmicLessonNumberMain>();
-    ReadingFixture::typeName(input->txtFirstName, "ANN");
-    ReadingFixture::typeName(input->txtLastName, "LEE");
+    ReadingFixture::typeName(control<QLineEdit>(input, "txtFirstName"), "ANN");
+    ReadingFixture::typeName(control<QLineEdit>(input, "txtLastName"), "LEE");
     QTest::mouseClick(control<QPushButton>(input, "cmdNext"), Qt::LeftButton);
 
     QTest::mouseClick(control<QPushButton>(Forms::loaded<frmKarmicLessionNoDisplay>(), "cmdprint"),
@@ -251,8 +251,8 @@ void tst_NumerologyReadings::cancelledPrintPrintsNothing()
     ScriptedDesktop desktop;
     fixture.mainWindow()->OpenReading(1);
     auto *input = Forms::get<frmKarmicDebtNumberMain>();
-    ReadingFixture::typeName(input->txtFirstName, "ANN");
-    ReadingFixture::typeName(input->txtLastName, "LEE");
+    ReadingFixture::typeName(control<QLineEdit>(input, "txtFirstName"), "ANN");
+    ReadingFixture::typeName(control<QLineEdit>(input, "txtLastName"), "LEE");
     QTest::mouseClick(control<QPushButton>(input, "cmdNext"), Qt::LeftButton);
 
     QTest::mouseClick(control<QPushButton>(Forms::loaded<frmKarmicDebtNoDisplay>(), "cmdprint"),
