@@ -27,10 +27,6 @@ using namespace LumoBench;
 
 namespace {
 
-const char *const ReadingNames[frmMDI::ReadingCount] = {"KarmicAstrology", "KarmicDebtNumber",
-                                                        "KarmicLessonNumber", "ZodiacSoulmateSign",
-                                                        "ZodiacSpiritualSign"};
-
 Testing::ScriptedDesktop *desktop = nullptr;
 QTemporaryDir *workFolder = nullptr;
 
@@ -234,13 +230,7 @@ void KarSaveThroughReportWindow(benchmark::State &state)
 
 void registerBenchmarks()
 {
-    for (int i = 0; i < frmMDI::ReadingCount; ++i) {
-        const std::string reading = ReadingNames[i];
-        addAction("OpenReading/" + reading,
-                  [i](benchmark::State &state) { OpenReading(state, i); });
-        addAction("Next/" + reading, [i](benchmark::State &state) { Next(state, i); });
-        addAction("Back/" + reading, [i](benchmark::State &state) { Back(state, i); });
-    }
+    addReadingActions(OpenReading, Next, Back);
     addAction("OpenReportWindow", OpenReportWindow);
     addAction("BuildReport", BuildReport);
     addAction("SaveKar/ReportWindow", KarSaveThroughReportWindow);

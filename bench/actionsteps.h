@@ -61,6 +61,24 @@ inline void addAction(const std::string &name, std::function<void(benchmark::Sta
         bench->Iterations(iterations);
 }
 
+// The readings in the order of the main window's buttons, as the benchmarks name them.
+inline constexpr int ReadingCount = 5;
+inline constexpr const char *ReadingNames[ReadingCount] = {
+    "KarmicAstrology", "KarmicDebtNumber", "KarmicLessonNumber", "ZodiacSoulmateSign",
+    "ZodiacSpiritualSign"};
+
+// Registers opening each reading, its Next and its Back; each step gets the reading's index.
+using ReadingStep = void (*)(benchmark::State &state, int reading);
+inline void addReadingActions(ReadingStep open, ReadingStep next, ReadingStep back)
+{
+    for (int i = 0; i < ReadingCount; ++i) {
+        const std::string reading = ReadingNames[i];
+        addAction("OpenReading/" + reading, [open, i](benchmark::State &state) { open(state, i); });
+        addAction("Next/" + reading, [next, i](benchmark::State &state) { next(state, i); });
+        addAction("Back/" + reading, [back, i](benchmark::State &state) { back(state, i); });
+    }
+}
+
 // Runs the registered benchmarks with the command line's options; false on an unknown option.
 inline bool runActions(int &argc, char *argv[])
 {

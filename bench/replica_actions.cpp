@@ -131,13 +131,7 @@ void BuildReport(benchmark::State &state)
 
 void registerBenchmarks()
 {
-    for (int i = 0; i < ReadingCount; ++i) {
-        const std::string reading = ReadingNames[i];
-        addAction("OpenReading/" + reading,
-                  [i](benchmark::State &state) { OpenReading(state, i); });
-        addAction("Next/" + reading, [i](benchmark::State &state) { Next(state, i); });
-        addAction("Back/" + reading, [i](benchmark::State &state) { Back(state, i); });
-    }
+    addReadingActions(OpenReading, Next, Back);
     addAction("OpenReportWindow", OpenReportWindow);
     addAction("BuildReport", BuildReport);
     // Opening a saved reading ends in the Karmic Astrology display form, as Next does.

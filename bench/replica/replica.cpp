@@ -34,10 +34,6 @@ template <class Form, class Window = QMainWindow> Window *fromUi(QWidget *parent
 
 } // namespace
 
-const char *const ReadingNames[ReadingCount] = {"KarmicAstrology", "KarmicDebtNumber",
-                                                "KarmicLessonNumber", "ZodiacSoulmateSign",
-                                                "ZodiacSpiritualSign"};
-
 QIcon windowIcon(IconFiles files)
 {
     if (files == IconFiles::Engine)

@@ -11,10 +11,6 @@ class QMdiArea;
 
 namespace LumoReplica {
 
-// The readings in the order of the main window's buttons.
-constexpr int ReadingCount = 5;
-extern const char *const ReadingNames[ReadingCount];
-
 // How the window icon is made from the six icon files.
 enum class IconFiles {
     Sized,   // QIcon::addFile with each file's size: a file is read when first drawn
