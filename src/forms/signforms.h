@@ -62,6 +62,8 @@ public:
 private:
     std::unique_ptr<FormUi> ui;
     Describe m_describe;
+    // Kept apart from ui, so that showSign also compiles where the input form instantiates it
+    // without this form's generated ui class.
     SizeCachingLabel *m_signLabel = nullptr;
     QLabel *m_descriptionLabel = nullptr;
 };

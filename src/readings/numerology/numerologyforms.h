@@ -46,6 +46,8 @@ public:
 
 private:
     std::unique_ptr<FormUi> ui;
+    // Kept apart from ui, so that showReading also compiles where the input form instantiates it
+    // without this form's generated ui class.
     QPlainTextEdit *m_readingText = nullptr;
 };
 
