@@ -3,6 +3,7 @@
 #include "displayform.h"
 #include "inputform.h"
 
+#include <QDate>
 #include <QString>
 
 #include <memory>
@@ -25,9 +26,8 @@ class SizeCachingLabel;
 template <class FormUi, class Display> class SignInputForm : public InputForm
 {
 public:
-    // Looks the year, month and day texts up in the reading's table; nothing when it has no row.
-    using FindSign = std::optional<QString> (*)(const QString &yearText, const QString &monthText,
-                                                const QString &dayText);
+    // Looks the date of birth up in the reading's tables; nothing when they have no sign for it.
+    using FindSign = std::optional<QString> (*)(const QDate &date);
 
     // nextItem is the File menu's item that runs Next.
     SignInputForm(int firstYear, int lastYear, FindSign findSign, QAction *FormUi::*nextItem);

@@ -3,6 +3,7 @@
 // The members of the zodiac sign forms, for the files that instantiate them with a complete
 // generated ui class.
 
+#include "common/names.h"
 #include "fixedcolours.h"
 #include "signforms.h"
 #include "sizecachinglabel.h"
@@ -30,8 +31,10 @@ template <class FormUi, class Display> void SignInputForm<FormUi, Display>::cmdN
 {
     if (!ValidateEntry())
         return;
-    const std::optional<QString> found = m_findSign(
-        ui->cboYear->currentText(), ui->cboMonth->currentText(), ui->cboDate->currentText());
+    const QDate birthDate(ui->cboYear->currentText().toInt(),
+                          monthNumber(ui->cboMonth->currentText()),
+                          ui->cboDate->currentText().toInt());
+    const std::optional<QString> found = m_findSign(birthDate);
     if (found)
         m_lastSign = *found;
     auto *display = Forms::get<Display>();

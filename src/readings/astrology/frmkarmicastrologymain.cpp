@@ -1,6 +1,7 @@
 #include "frmkarmicastrologymain.h"
 #include "ui_frmkarmicastrologymain.h"
 
+#include "common/birthyears.h"
 #include "forms/desktop.h"
 #include "forms/textboxes.h"
 #include "frmkarmicastrologydisplay.h"
@@ -10,14 +11,15 @@
 #include "nodetexts.h"
 
 #include <QComboBox>
+#include <QDate>
 #include <QFile>
 #include <QLineEdit>
 
 namespace Lumo {
 
 frmKarmicAstrologyMain::frmKarmicAstrologyMain()
-    : InputForm({.firstYear = 1940,
-                 .lastYear = 2009,
+    : InputForm({.firstYear = FirstBirthYear,
+                 .lastYear = LastBirthYear,
                  .remindsUpdate = true,
                  .februaryMessage = QStringLiteral("Please Enter Correct Date Of Birth !"),
                  .thirtyFirstMessage = QStringLiteral("Please Enter Correct Date of Birth !"),
@@ -58,8 +60,8 @@ void frmKarmicAstrologyMain::cmdOpen_Click()
 }
 
 // Only a saved reading is taken: four lines, a name, and a day, month and year that the lists
-// hold. Anything else is refused before the form changes, so a wrong file never shows the
-// reading of another date.
+// hold and that make a calendar date. Anything else is refused before the form changes, so a wrong
+// file never shows the reading of another date.
 void frmKarmicAstrologyMain::openKarFile(const QString &fileName)
 {
     std::optional<KarFields> fields;
@@ -72,7 +74,9 @@ void frmKarmicAstrologyMain::openKarFile(const QString &fileName)
     const int day = fields ? entry(ui->cboDate, fields->day) : -1;
     const int month = fields ? entry(ui->cboMonth, fields->monthName) : -1;
     const int year = fields ? entry(ui->cboYear, fields->year) : -1;
-    if (day < 0 || month < 0 || year < 0) {
+    const bool calendarDate = day >= 0 && month >= 0 && year >= 0 &&
+                              QDate(fields->year.toInt(), month + 1, day + 1).isValid();
+    if (!calendarDate) {
         showCritical(this, QStringLiteral("Please Check The File."));
         return;
     }

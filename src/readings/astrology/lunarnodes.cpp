@@ -1,5 +1,7 @@
 #include "lunarnodes.h"
 
+#include "common/signchanges.h"
+
 #include <algorithm>
 #include <array>
 #include <iterator>
@@ -42,6 +44,19 @@ constexpr std::array<NodePeriod, 46> LunarNodeTable{{
 
 constexpr auto LastCoveredDay = std::tuple(2009, 12, 31);
 
+using namespace Zodiac;
+
+// The true node's sign at 00:00 UT on the days outside the table.
+constexpr SignChange computedNodeChanges[] = {
+#include "computednodes.inc"
+};
+
+// A computed sign as the table spells it.
+QString nodeValue(Sign sign)
+{
+    return sign == Aquarius ? QStringLiteral("Aquarious") : signNames().at(sign);
+}
+
 struct SignPair
 {
     const char *sign;
@@ -82,6 +97,15 @@ QString FindNorthNode(int year, int month, int day)
         LunarNodeTable.begin(), LunarNodeTable.end(), date,
         [](const auto &value, const NodePeriod &period) { return value < period.firstDay(); });
     return QString::fromLatin1(std::prev(next)->north);
+}
+
+QString northNodeOn(const QDate &date)
+{
+    const QString fromTable = FindNorthNode(date.year(), date.month(), date.day());
+    if (!fromTable.isEmpty() && date.isValid())
+        return fromTable;
+    const std::optional<Sign> computed = computedSignOn(computedNodeChanges, date);
+    return computed ? nodeValue(*computed) : QString();
 }
 
 QString OppositeSign(const QString &northValue)

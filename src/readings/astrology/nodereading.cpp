@@ -10,7 +10,7 @@ NodeReadingData karmicAstrologyReading(const QString &name, int day, const QStri
                                        int year)
 {
     NodeReadingData reading{name, qint16(year), monthName, qint16(day), {}, {}};
-    reading.northSign = FindNorthNode(year, monthNumber(monthName), day);
+    reading.northSign = northNodeOn(QDate(year, monthNumber(monthName), day));
     if (const NodeSignTexts *texts = nodeSignTexts(reading.northSign))
         reading.southSign = texts->southSign;
     return reading;

@@ -18,7 +18,8 @@ struct NodeReadingData
 };
 
 // The reading for a name and a date of birth (day 1 to 31, a month name, a year): the North Node
-// sign of that date and its opposite. Both signs are empty outside the node table.
+// sign of that date and its opposite. Both signs are empty for a date that is not a calendar
+// date from 1900 to 2100.
 NodeReadingData karmicAstrologyReading(const QString &name, int day, const QString &monthName,
                                        int year);
 

@@ -1,6 +1,7 @@
 #include "modzodiacsoulmatesign.h"
 
 #include "common/names.h"
+#include "common/signchanges.h"
 
 #include <compare>
 #include <vector>
@@ -183,6 +184,11 @@ void startPeriod(QList<JunoPeriod> &periods, const QDate &first, Sign sign)
     periods.append({first, QDate(), signName(sign)});
 }
 
+// Juno's sign at 00:00 UT on the days outside the table.
+constexpr SignChange computedJunoChanges[] = {
+#include "computedjuno.inc"
+};
+
 } // namespace
 
 std::optional<QString> FindJunoSign1930To1970(const QString &yearText, const QString &monthText,
@@ -225,6 +231,17 @@ QList<JunoPeriod> junoPeriods(int firstYear, int lastYear)
     if (!periods.isEmpty())
         periods.last().last = QDate(lastYear, Dec, 31);
     return periods;
+}
+
+std::optional<QString> junoSignOn(const QDate &date)
+{
+    if (date.isValid() && date >= QDate(FirstYear, Jan, 1) && date <= QDate(LastYear, Dec, 31))
+        return junoSignOn(QString::number(date.year()), monthNames().at(date.month() - 1),
+                          QString::number(date.day()));
+    const std::optional<Sign> computed = computedSignOn(computedJunoChanges, date);
+    if (!computed)
+        return std::nullopt;
+    return signName(*computed);
 }
 
 } // namespace Lumo

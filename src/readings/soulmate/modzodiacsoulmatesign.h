@@ -24,6 +24,10 @@ std::optional<QString> FindJunoSign1971To2012(const QString &yearText, const QSt
 std::optional<QString> junoSignOn(const QString &yearText, const QString &monthText,
                                   const QString &dayText);
 
+// Juno's sign on a date from 1 January 1900 to 31 December 2100: the table's inside its days,
+// the computed one at 00:00 UT outside them. Nothing for any other date.
+std::optional<QString> junoSignOn(const QDate &date);
+
 // One row of the Juno table: Juno stood in sign from first to last, both days included.
 struct JunoPeriod
 {

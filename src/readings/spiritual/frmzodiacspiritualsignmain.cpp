@@ -1,5 +1,6 @@
 #include "frmzodiacspiritualsignmain.h"
 
+#include "common/birthyears.h"
 #include "forms/signforms_impl.h"
 #include "modzodiacspiritualsign.h"
 #include "ui_frmzodiacspiritualsignmain.h"
@@ -9,7 +10,7 @@ namespace Lumo {
 template class SignInputForm<Ui::frmZodiacSpiritualSignMain, frmZodiacSpiritualSignDisplay>;
 
 frmZodiacSpiritualSignMain::frmZodiacSpiritualSignMain()
-    : SignInputForm(1900, 2024, neptuneSignOn,
+    : SignInputForm(FirstBirthYear, LastBirthYear, neptuneSignOn,
                     &Ui::frmZodiacSpiritualSignMain::mnuFindMySpritualSgn)
 {
 }

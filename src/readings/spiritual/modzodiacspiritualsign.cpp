@@ -1,6 +1,7 @@
 #include "modzodiacspiritualsign.h"
 
 #include "common/names.h"
+#include "common/signchanges.h"
 
 #include <algorithm>
 #include <array>
@@ -100,6 +101,11 @@ QString signOn(const Day &day)
     return signName(sign);
 }
 
+// Neptune's sign at 00:00 UT on the days outside the table.
+constexpr SignChange computedNeptuneChanges[] = {
+#include "computedneptune.inc"
+};
+
 } // namespace
 
 std::optional<QString> neptuneSignOn(const QString &yearText, const QString &monthText,
@@ -124,6 +130,17 @@ QList<NeptunePeriod> neptunePeriods()
     for (const NeptuneRow &row : neptuneRows)
         periods.append({toDate(row.first), toDate(row.last), signName(row.sign)});
     return periods;
+}
+
+std::optional<QString> neptuneSignOn(const QDate &date)
+{
+    if (date.isValid() && date >= QDate(FirstYear, Jan, 1) && date <= QDate(LastYear, Dec, 31))
+        return neptuneSignOn(QString::number(date.year()), monthNames().at(date.month() - 1),
+                             QString::number(date.day()));
+    const std::optional<Sign> computed = computedSignOn(computedNeptuneChanges, date);
+    if (!computed)
+        return std::nullopt;
+    return signName(*computed);
 }
 
 } // namespace Lumo

@@ -16,6 +16,10 @@ namespace Lumo {
 std::optional<QString> neptuneSignOn(const QString &yearText, const QString &monthText,
                                      const QString &dayText);
 
+// Neptune's sign on a date from 1 January 1900 to 31 December 2100: the table's inside its days,
+// the computed one at 00:00 UT outside them. Nothing for any other date.
+std::optional<QString> neptuneSignOn(const QDate &date);
+
 // One row of the Neptune table: Neptune stood in sign from first to last, both days included.
 struct NeptunePeriod
 {
