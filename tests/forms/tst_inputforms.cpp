@@ -103,7 +103,7 @@ void tst_InputForms::freshFormShowsItsListsAndCaptions_data()
     QTest::newRow("Karmic Astrology") << int(Astrology) << "frmKarmicAstrologyMain"
                                       << "Lumo Karmic Astrology"
                                       << "Get My &Karmic Astrology Interpretation"
-                                      << "&Exit" << 1940 << 2009;
+                                      << "&Exit" << 1900 << 2100;
     QTest::newRow("Karmic Debt Number") << int(KarmicDebt) << "frmKarmicDebtNumberMain"
                                         << "Lumo Karmic Debt Number"
                                         << "&Next"
@@ -115,11 +115,11 @@ void tst_InputForms::freshFormShowsItsListsAndCaptions_data()
     QTest::newRow("Zodiac Soulmate Sign") << int(Soulmate) << "frmZodiacSoulmateSignMain"
                                           << "Lumo Zodiac Soulmate Sign"
                                           << "Find My Zodiac &Soulmate Sign"
-                                          << "&Exit" << 1930 << 2012;
+                                          << "&Exit" << 1900 << 2100;
     QTest::newRow("Zodiac Spiritual Sign") << int(Spiritual) << "frmZodiacSpiritualSignMain"
                                            << "Lumo Zodiac Spiritual Sign"
                                            << "Find My Zodiac &Spiritual Sign"
-                                           << "&Exit" << 1900 << 2024;
+                                           << "&Exit" << 1900 << 2100;
 }
 
 void tst_InputForms::freshFormShowsItsListsAndCaptions()

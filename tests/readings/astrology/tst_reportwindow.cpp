@@ -50,6 +50,7 @@ private Q_SLOTS:
 
     void saveWritesTheReadingFile();
     void reportNeedsNoReadingForm();
+    void saveThenOpenGivesTheReadingBack_data();
     void saveThenOpenGivesTheReadingBack();
     void failedSave_data();
     void failedSave();
@@ -237,6 +238,22 @@ void tst_ReportWindow::report_data()
                                               << "January"
                                               << "1953"
                                               << "Aquarious";
+    // Computed days outside the node table read like table days.
+    QTest::newRow("computed, 5 May 2015") << "ANN"
+                                          << "5"
+                                          << "May"
+                                          << "2015"
+                                          << "Libra";
+    QTest::newRow("computed Aquarious") << "ZOE"
+                                        << "1"
+                                        << "January"
+                                        << "2027"
+                                        << "Aquarious";
+    QTest::newRow("computed, before the table") << "ANN"
+                                                << "15"
+                                                << "June"
+                                                << "1920"
+                                                << "Scorpio";
     QTest::newRow("markup in the name") << R"(<b>ANN</b> &amp; <a href="file:///x">Y</a>)"
                                         << "31"
                                         << "December"
@@ -427,9 +444,19 @@ void tst_ReportWindow::reportNeedsNoReadingForm()
     QCOMPARE(fileBytes(path("ann.kar")), AnnFile);
 }
 
+void tst_ReportWindow::saveThenOpenGivesTheReadingBack_data()
+{
+    QTest::addColumn<QStringList>("date");
+    QTest::addColumn<QString>("northSign");
+    QTest::newRow("table day") << QStringList{"31", "December", "2009"} << "Capricorn";
+    QTest::newRow("computed day") << QStringList{"5", "May", "2015"} << "Libra";
+}
+
 void tst_ReportWindow::saveThenOpenGivesTheReadingBack()
 {
-    frmKarmicAstrologyDisplay *display = showReading("MARY ANN", "31", "December", "2009");
+    QFETCH(QStringList, date);
+    QFETCH(QString, northSign);
+    frmKarmicAstrologyDisplay *display = showReading("MARY ANN", date[0], date[1], date[2]);
     m_desktop->fileNames.enqueue(path("mary.kar"));
     QTest::mouseClick(control<QPushButton>(openReport(display), "cmdSave"), Qt::LeftButton);
     display->cmdBack_Click();
@@ -443,11 +470,11 @@ void tst_ReportWindow::saveThenOpenGivesTheReadingBack()
     flushDeletes();
 
     QCOMPARE(control<QLineEdit>(input, "txtName")->text(), "MARY ANN");
-    QCOMPARE(listTexts(input), QStringList({"31", "December", "2009"}));
+    QCOMPARE(listTexts(input), date);
     auto *reopened = Forms::loaded<frmKarmicAstrologyDisplay>();
     QVERIFY(reopened && reopened->isFormVisible());
     QCOMPARE(reopened->reading().name, "MARY ANN");
-    QCOMPARE(control<QLabel>(reopened, "lblNorthSign")->text(), "Capricorn");
+    QCOMPARE(control<QLabel>(reopened, "lblNorthSign")->text(), northSign);
     QVERIFY(m_desktop->messages.isEmpty());
 }
 
@@ -571,9 +598,21 @@ void tst_ReportWindow::open_data()
     const QByteArray day = QByteArray::fromHex("8A0D0A");
     const QByteArray month = QByteArray::fromHex("A2B6CE0D0A");
     const QByteArray year = QByteArray::fromHex("868E8B850D0A");
-    QTest::newRow("year 1935") << "1935.kar"
-                               << name + day + month + QByteArray::fromHex("868E888A0D0A") << "BOB"
+    // The years run from 1900 to 2100, and the date must be on the calendar.
+    QTest::newRow("year 1899") << "1899.kar" << encodeKarFile("ANN", 5, "May", 1899) << "BOB"
                                << kept << refused << "";
+    QTest::newRow("year 2101") << "2101.kar" << encodeKarFile("ANN", 5, "May", 2101) << "BOB"
+                               << kept << refused << "";
+    QTest::newRow("30 February") << "feb.kar" << encodeKarFile("ANN", 30, "February", 2015) << "BOB"
+                                 << kept << refused << "";
+    QTest::newRow("29 February 2100") << "leap.kar" << encodeKarFile("ANN", 29, "February", 2100)
+                                      << "BOB" << kept << refused << "";
+    QTest::newRow("29 February 2000") << "leap.kar" << encodeKarFile("ANN", 29, "February", 2000)
+                                      << "ANN" << QStringList{"29", "February", "2000"} << ""
+                                      << "Leo";
+    QTest::newRow("year 1900") << "1900.kar" << encodeKarFile("ANN", 1, "January", 1900) << "ANN"
+                               << QStringList{"1", "January", "1900"} << ""
+                               << "Sagittarius";
     QTest::newRow("day 32") << "32.kar" << name + QByteArray::fromHex("88870D0A") + month + year
                             << "BOB" << kept << refused << "";
     QTest::newRow("no such month")

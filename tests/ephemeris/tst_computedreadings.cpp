@@ -1,0 +1,153 @@
+#include "readings/astrology/frmkarmicastrologydisplay.h"
+#include "readings/astrology/frmkarmicastrologymain.h"
+#include "readings/soulmate/frmzodiacsoulmatesigndisplay.h"
+#include "readings/soulmate/frmzodiacsoulmatesignmain.h"
+#include "readings/spiritual/frmzodiacspiritualsigndisplay.h"
+#include "readings/spiritual/frmzodiacspiritualsignmain.h"
+#include "support/readingfixture.h"
+#include "support/scripteddesktop.h"
+#include "swesign.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QTest>
+
+using namespace Lumo;
+using namespace Lumo::Testing;
+
+namespace {
+
+const QStringList zodiacOrder{"Aries", "Taurus",  "Gemini",      "Cancer",    "Leo",      "Virgo",
+                              "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
+const QStringList months{"January", "February", "March",     "April",   "May",      "June",
+                         "July",    "August",   "September", "October", "November", "December"};
+
+// The fixed seed of the random dates; printed so that a failure can be repeated.
+constexpr quint32 Seed = 20261211;
+
+struct Reading
+{
+    const char *name;
+    int button; // the main window's button that opens it
+    int planet;
+    QDate tableFirst;
+    QDate tableLast;
+};
+
+const Reading readings[] = {
+    {"node", 0, SE_TRUE_NODE, QDate(1940, 1, 1), QDate(2009, 12, 31)},
+    {"juno", 3, SE_JUNO, QDate(1930, 1, 1), QDate(2012, 12, 31)},
+    {"neptune", 4, SE_NEPTUNE, QDate(1900, 1, 1), QDate(2024, 12, 31)},
+};
+
+// The node crosses a boundary back and forth for a few weeks, and the reading keeps the first
+// crossing: a random day is taken only where the ephemeris's sign held for the 60 days before.
+bool signSettled(int planet, const QDate &date)
+{
+    const std::optional<int> sign = sweSignOn(planet, date);
+    for (int back = 1; back <= 60; ++back) {
+        if (sweSignOn(planet, date.addDays(-back)) != sign)
+            return false;
+    }
+    return true;
+}
+
+QDate randomDateOutside(QRandomGenerator &random, const Reading &reading)
+{
+    const qint64 first = QDate(1900, 1, 1).toJulianDay();
+    const qint64 last = QDate(2100, 12, 31).toJulianDay();
+    for (;;) {
+        const QDate date = QDate::fromJulianDay(random.bounded(first, last + 1));
+        const bool inTable = date >= reading.tableFirst && date <= reading.tableLast;
+        if (!inTable && (reading.planet != SE_TRUE_NODE || signSettled(reading.planet, date)))
+            return date;
+    }
+}
+
+DisplayForm *runReading(int button, const QDate &date)
+{
+    ReadingFixture::mainWindow()->OpenReading(button);
+    InputForm *input = nullptr;
+    if (button == 0)
+        input = Forms::get<frmKarmicAstrologyMain>();
+    else if (button == 3)
+        input = Forms::get<frmZodiacSoulmateSignMain>();
+    else
+        input = Forms::get<frmZodiacSpiritualSignMain>();
+    ReadingFixture::typeName(control<QLineEdit>(input, "txtName"), QStringLiteral("Ann Lee"));
+    pickDate(input, QString::number(date.day()), months.at(date.month() - 1),
+             QString::number(date.year()));
+    QTest::mouseClick(control<QPushButton>(input, "cmdNext"), Qt::LeftButton);
+    if (button == 0)
+        return Forms::loaded<frmKarmicAstrologyDisplay>();
+    if (button == 3)
+        return Forms::loaded<frmZodiacSoulmateSignDisplay>();
+    return Forms::loaded<frmZodiacSpiritualSignDisplay>();
+}
+
+QString labelText(QWidget *form, const char *name)
+{
+    auto *label = form ? form->findChild<QLabel *>(name) : nullptr;
+    return label ? label->text() : QString();
+}
+
+} // namespace
+
+// Dates outside the readings' tables, through their forms, against the Swiss Ephemeris.
+class tst_ComputedReadings : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void cleanup() { closeAllForms(); }
+    void randomDatesShowTheEphemerisSign_data();
+    void randomDatesShowTheEphemerisSign();
+};
+
+void tst_ComputedReadings::randomDatesShowTheEphemerisSign_data()
+{
+    QTest::addColumn<int>("button");
+    QTest::addColumn<QDate>("date");
+    QTest::addColumn<QStringList>("expected"); // label name, text, ...
+    qInfo("random dates from seed %u", Seed);
+    QRandomGenerator random(Seed);
+    for (const Reading &reading : readings) {
+        for (int i = 0; i < 4; ++i) {
+            const QDate date = randomDateOutside(random, reading);
+            const std::optional<int> sign = sweSignOn(reading.planet, date);
+            QVERIFY(sign);
+            QStringList expected;
+            if (reading.planet == SE_TRUE_NODE) {
+                // North Node days in Aquarius read as the table spells them.
+                const QString north = *sign == 10 ? "Aquarious" : zodiacOrder.at(*sign);
+                expected = {"lblNorthSign", north, "lblSouthSign",
+                            zodiacOrder.at((*sign + 6) % 12)};
+            } else {
+                expected = {reading.button == 3 ? "lblSoulmateSign" : "lblSpritualSign",
+                            zodiacOrder.at(*sign)};
+            }
+            QTest::addRow("%s %s", reading.name, qPrintable(date.toString(Qt::ISODate)))
+                << reading.button << date << expected;
+        }
+    }
+}
+
+void tst_ComputedReadings::randomDatesShowTheEphemerisSign()
+{
+    QFETCH(int, button);
+    QFETCH(QDate, date);
+    QFETCH(QStringList, expected);
+    ReadingFixture fixture;
+    ScriptedDesktop desktop;
+
+    DisplayForm *display = runReading(button, date);
+
+    QVERIFY(display && display->isFormVisible());
+    QCOMPARE(desktop.messageTexts(), QStringList());
+    for (qsizetype i = 0; i + 1 < expected.size(); i += 2)
+        QCOMPARE(labelText(display, qPrintable(expected[i])), expected[i + 1]);
+}
+
+QTEST_MAIN(tst_ComputedReadings)
+#include "tst_computedreadings.moc"
