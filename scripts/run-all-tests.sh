@@ -12,14 +12,15 @@ export DEBIAN_FRONTEND=noninteractive
 apt-get update
 apt-get install -y cmake g++ make qt6-base-dev clang libclang-rt-14-dev \
     dpkg-dev file desktop-file-utils appstream poppler-utils xvfb xauth \
-    shared-mime-info xdg-utils libfile-mimeinfo-perl
+    shared-mime-info xdg-utils libfile-mimeinfo-perl libswe-dev swe-basic-data
 
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# The Swiss Ephemeris tests must run here, never be skipped.
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLUMO_EPHEMERIS_TESTS=ON
 cmake --build build -j2
 ctest --test-dir build --output-on-failure
 
 CC=clang CXX=clang++ cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug \
-    -DLUMO_SANITIZE=ON -DLUMO_FUZZ=ON
+    -DLUMO_SANITIZE=ON -DLUMO_FUZZ=ON -DLUMO_EPHEMERIS_TESTS=ON
 cmake --build build-asan -j2
 ctest --test-dir build-asan --output-on-failure
 
