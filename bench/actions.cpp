@@ -13,6 +13,9 @@
 #include "readings/astrology/frmkarmicastrologymain.h"
 #include "readings/astrology/frmkarmicastrologysave.h"
 #include "readings/astrology/karfile.h"
+#include "readings/astrology/lunarnodes.h"
+#include "readings/soulmate/modzodiacsoulmatesign.h"
+#include "readings/spiritual/modzodiacspiritualsign.h"
 #include "support/scripteddesktop.h"
 
 #include <QApplication>
@@ -47,8 +50,11 @@ template <class T> T *newestForm()
     return forms.isEmpty() ? nullptr : qobject_cast<T *>(forms.constLast());
 }
 
+// A date of birth outside every reading's own table, whose sign is computed.
+const QString ComputedYear = QStringLiteral("2015");
+
 // Opens a reading from the start panel and fills in a valid name and date of birth.
-InputForm *openFilledReading(int index)
+InputForm *openFilledReading(int index, const QString &year = QStringLiteral("1960"))
 {
     closeReadings();
     mainWindow()->OpenReading(index);
@@ -64,7 +70,7 @@ InputForm *openFilledReading(int index)
     };
     select("cboDate", QStringLiteral("5"));
     select("cboMonth", QStringLiteral("May"));
-    select("cboYear", QStringLiteral("1960"));
+    select("cboYear", year);
     return input;
 }
 
@@ -89,9 +95,9 @@ void OpenReading(benchmark::State &state, int index)
     }
 }
 
-void Next(benchmark::State &state, int index)
+void Next(benchmark::State &state, int index, const QString &year)
 {
-    InputForm *input = openFilledReading(index);
+    InputForm *input = openFilledReading(index, year);
     for (auto _ : state) {
         startCounting();
         input->cmdNext_Click();
@@ -103,6 +109,22 @@ void Next(benchmark::State &state, int index)
         state.ResumeTiming();
     }
     closeReadings();
+}
+
+void NextOnTableDate(benchmark::State &state, int index)
+{
+    Next(state, index, QStringLiteral("1960"));
+}
+
+// The sign lookups alone, on a computed day (5 May 2015).
+template <class Lookup> void ComputedLookup(benchmark::State &state, Lookup lookup)
+{
+    const QDate date(2015, 5, 5);
+    for (auto _ : state) {
+        startCounting();
+        benchmark::DoNotOptimize(lookup(date));
+        stopCounting();
+    }
 }
 
 void Back(benchmark::State &state, int index)
@@ -230,7 +252,19 @@ void KarSaveThroughReportWindow(benchmark::State &state)
 
 void registerBenchmarks()
 {
-    addReadingActions(OpenReading, Next, Back);
+    addReadingActions(OpenReading, NextOnTableDate, Back);
+    for (int i : {0, 3, 4})
+        addAction("Next/" + std::string(ReadingNames[i]) + "/ComputedDate",
+                  [i](benchmark::State &state) { Next(state, i, ComputedYear); });
+    addAction("Lookup/ComputedNode", [](benchmark::State &state) {
+        ComputedLookup(state, [](const QDate &date) { return northNodeOn(date); });
+    });
+    addAction("Lookup/ComputedJuno", [](benchmark::State &state) {
+        ComputedLookup(state, [](const QDate &date) { return junoSignOn(date); });
+    });
+    addAction("Lookup/ComputedNeptune", [](benchmark::State &state) {
+        ComputedLookup(state, [](const QDate &date) { return neptuneSignOn(date); });
+    });
     addAction("OpenReportWindow", OpenReportWindow);
     addAction("BuildReport", BuildReport);
     addAction("SaveKar/ReportWindow", KarSaveThroughReportWindow);
