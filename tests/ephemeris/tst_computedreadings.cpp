@@ -1,5 +1,6 @@
 #include "readings/astrology/frmkarmicastrologydisplay.h"
 #include "readings/astrology/frmkarmicastrologymain.h"
+#include "readings/astrology/frmkarmicastrologysave.h"
 #include "readings/soulmate/frmzodiacsoulmatesigndisplay.h"
 #include "readings/soulmate/frmzodiacsoulmatesignmain.h"
 #include "readings/spiritual/frmzodiacspiritualsigndisplay.h"
@@ -12,6 +13,7 @@
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QTest>
+#include <QTextEdit>
 
 using namespace Lumo;
 using namespace Lumo::Testing;
@@ -147,6 +149,15 @@ void tst_ComputedReadings::randomDatesShowTheEphemerisSign()
     QCOMPARE(desktop.messageTexts(), QStringList());
     for (qsizetype i = 0; i + 1 < expected.size(); i += 2)
         QCOMPARE(labelText(display, qPrintable(expected[i])), expected[i + 1]);
+
+    // The node reading's report names the same sign.
+    if (button == 0) {
+        auto *nodeDisplay = static_cast<frmKarmicAstrologyDisplay *>(display);
+        auto *report = new frmKarmicAstrologySave(nodeDisplay->reading(), nodeDisplay);
+        const QString text = control<QTextEdit>(report, "RTB")->toPlainText();
+        delete report;
+        QVERIFY2(text.contains("Your North Node Is Placed In :- " + expected[1]), qPrintable(text));
+    }
 }
 
 QTEST_MAIN(tst_ComputedReadings)
