@@ -12,9 +12,10 @@ export DEBIAN_FRONTEND=noninteractive
 apt-get update
 apt-get install -y cmake g++ make qt6-base-dev clang libclang-rt-14-dev \
     dpkg-dev file desktop-file-utils appstream poppler-utils xvfb xauth \
-    shared-mime-info xdg-utils libfile-mimeinfo-perl
+    shared-mime-info xdg-utils libfile-mimeinfo-perl lintian x11-utils weston qt6-wayland
 
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# BUILD_TESTING is set explicitly: a build folder made by the README's first command has it off.
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON
 cmake --build build -j2
 ctest --test-dir build --output-on-failure
 
