@@ -1,12 +1,16 @@
 #!/usr/bin/env bash
 # Unpacks the Debian package into a temporary root and checks that the program, its menu entry,
 # its icon, its AppStream data and the file type of saved readings are where the menu entry
-# points, that a ".kar" file is of that type and opens with the program, and that the program
-# starts and keeps its settings under its own name.
+# points, that a ".kar" file is of that type and opens with the program, that the program
+# starts and keeps its settings under its own name, that its windows carry the class the menu
+# entry names, that it runs natively under Wayland, and that lintian finds nothing to report.
 set -euo pipefail
 deb=$1
 root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT
+
+# Errors and warnings fail; lintian refuses to judge some checks as root without this flag.
+lintian --fail-on error,warning --allow-root "$deb"
 
 dpkg-deb --field "$deb" Depends | grep -q libqt6widgets6 \
     || { echo "the package does not depend on Qt's widgets library"; exit 1; }
@@ -63,4 +67,47 @@ wait "$pid" || true
     || { echo "the program kept no settings in LumoFreeTessaray/LumoFreeTessaray.conf"; exit 1; }
 "$program" --version | grep -qx "LumoFreeTessaray $(dpkg-deb --field "$deb" Version)" \
     || { echo "the program's version is not the package's"; exit 1; }
+
+# On X11 a taskbar matches windows to the menu entry by their class: the main window's WM_CLASS
+# must name the class the menu entry gives in StartupWMClass.
+wm_class=$(sed -n 's/^StartupWMClass=//p' "$desktop")
+[ -n "$wm_class" ] || { echo "the menu entry has no StartupWMClass"; exit 1; }
+exec {display_fd}<> <(:)
+Xvfb -displayfd "$display_fd" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb_pid=$!
+read -r -t 10 -u "$display_fd" display_number
+rm -rf "$XDG_RUNTIME_DIR"/LumoFreeTessaray* "$XDG_CONFIG_HOME"
+DISPLAY=:$display_number QT_QPA_PLATFORM=xcb "$program" &
+pid=$!
+classes=
+for _ in $(seq 50); do
+    sleep 0.2
+    classes=$(xwininfo -display ":$display_number" -root -children \
+        | sed -n 's/^ *\(0x[0-9a-f]*\) ".*/\1/p' \
+        | while read -r window; do xprop -display ":$display_number" -id "$window" WM_CLASS; done)
+    grep -q "= \"" <<<"$classes" && break
+done
+kill "$pid"
+wait "$pid" || true
+kill "$xvfb_pid"
+grep -q "\"$wm_class\"" <<<"$classes" \
+    || { echo "the program's windows are of the class ${classes:-(none)}, not $wm_class"; exit 1; }
+
+# Under a Wayland compositor (weston, headless) the program uses the Wayland platform, with no
+# fallback, and shows its main window: a top-level surface with its title and the menu entry's id.
+wayland_run=$root/wayland
+mkdir -m 700 "$wayland_run"
+weston --backend=headless-backend.so --socket=lumo-check --idle-time=0 \
+    >"$wayland_run/weston.log" 2>&1 &
+weston_pid=$!
+for _ in $(seq 50); do [ -S "$XDG_RUNTIME_DIR/lumo-check" ] && break; sleep 0.1; done
+rm -rf "$XDG_RUNTIME_DIR"/LumoFreeTessaray* "$XDG_CONFIG_HOME"
+WAYLAND_DISPLAY=lumo-check QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=client \
+    timeout 6 "$program" >"$wayland_run/program.log" 2>&1 || true
+kill "$weston_pid"
+wait "$weston_pid" || true
+grep -q 'xdg_toplevel@[0-9]*\.set_title("Lumo Tessaray v' "$wayland_run/program.log" \
+    && grep -q "xdg_toplevel@[0-9]*\.set_app_id(\"$id\")" "$wayland_run/program.log" \
+    || { echo "the program showed no window under Wayland:"; grep -v '^\[' "$wayland_run/program.log" | head; exit 1; }
+
 echo "package: 1 passed, 0 failed"

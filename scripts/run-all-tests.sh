@@ -12,10 +12,12 @@ export DEBIAN_FRONTEND=noninteractive
 apt-get update
 apt-get install -y cmake g++ make qt6-base-dev clang libclang-rt-14-dev \
     dpkg-dev file desktop-file-utils appstream poppler-utils xvfb xauth \
-    shared-mime-info xdg-utils libfile-mimeinfo-perl libswe-dev swe-basic-data
+    shared-mime-info xdg-utils libfile-mimeinfo-perl lintian x11-utils weston qt6-wayland \
+    libswe-dev swe-basic-data
 
+# BUILD_TESTING is set explicitly: a build folder made by the README's first command has it off.
 # The Swiss Ephemeris tests must run here, never be skipped.
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLUMO_EPHEMERIS_TESTS=ON
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON -DLUMO_EPHEMERIS_TESTS=ON
 cmake --build build -j2
 ctest --test-dir build --output-on-failure
 
