@@ -11,7 +11,8 @@
 # waiting for it to end, as a user who restarts the program at once does), LUMO_SOAK_SHOT=1
 # (keep a screenshot of each run's reading, in its folder if the run fails), LUMO_SOAK_FRESH=1
 # (every run starts with empty settings and runtime folders, as a first start does),
-# LUMO_SOAK_PAUSE (seconds between the steps, default 0.3; 0 quits as fast as the events go).
+# LUMO_SOAK_PAUSE (seconds between the steps, default 0.3; 0 quits as fast as the events go),
+# LUMO_SOAK_REMINDER=1 (the update reminder is due at every start and is answered No).
 set -uo pipefail
 
 runs=${1:-500}
@@ -22,6 +23,7 @@ work=${LUMO_SOAK_DIR:-$(mktemp -d /tmp/lumo-soak.XXXXXX)}
 overlap=${LUMO_SOAK_OVERLAP:-0}
 fresh=${LUMO_SOAK_FRESH:-0}
 pause=${LUMO_SOAK_PAUSE:-0.3}
+reminder=${LUMO_SOAK_REMINDER:-0}
 title='Lumo Tessaray v1.20'
 # Points in the windows' client areas: the Karmic Astrology button and the Exit button of the
 # main window, the Exit button of the support dialog.
@@ -65,6 +67,14 @@ wait_for_window() {
         done
         sleep 0.1
     done
+}
+
+# Stores a reminder date long past (2000-01-01, in the settings' shifted characters).
+make_reminder_due() {
+    local folder=$XDG_CONFIG_HOME/LumoFreeTessaray
+    mkdir -p "$folder"
+    printf '[Settings]\nReminderDate=\xc2\x87\xc2\x85\xc2\x85\xc2\x85\xc2\x82\xc2\x85\xc2\x86\xc2\x82\xc2\x85\xc2\x86\n' \
+        >"$folder/LumoFreeTessaray.conf"
 }
 
 click() {
@@ -120,10 +130,17 @@ for ((run = 1; run <= runs; run++)); do
         rm -rf "$HOME" "$XDG_RUNTIME_DIR"
         mkdir -p "$HOME" && mkdir -m 700 "$XDG_RUNTIME_DIR"
     fi
+    [[ $reminder == 1 ]] && make_reminder_due
     (cd "$dir" && exec "$program" >"$dir/stdout" 2>"$dir/stderr") &
     pid=$!
     stage=$dir/stage
     main=$(wait_for_window)
+    if [[ $reminder == 1 ]] && [[ -n $main ]]; then
+        # The reminder's message box comes first; No answers it.
+        sleep "$pause"
+        xdotool key --window "$main" n
+        main=$(wait_for_window "$main")
+    fi
     if [[ -z $main ]]; then
         echo "no main window" >"$stage"
     else
