@@ -11,6 +11,7 @@
 #include "frmnagscreen2.h"
 #include "readings/astrology/frmkarmicastrologydisplay.h"
 #include "readings/astrology/frmkarmicastrologymain.h"
+#include "readings/astrology/karfile.h"
 #include "readings/numerology/frmkarmicdebtnodisplay.h"
 #include "readings/numerology/frmkarmicdebtnumbermain.h"
 #include "readings/numerology/frmkarmiclessionnodisplay.h"
@@ -299,11 +300,16 @@ void frmMDI::OpenReading(int index)
     showInputForm(index);
 }
 
-void frmMDI::openSavedReading(const QString &filePath)
+bool frmMDI::openSavedReading(const QString &filePath)
 {
+    const SavedReadingFile saved = readSavedReading(filePath);
+    if (!saved.fields) {
+        showCritical(this, savedReadingRefusalMessage(filePath, saved.refusal));
+        return false;
+    }
     OpenReading(KarmicAstrology);
-    if (auto *input = Forms::loaded<frmKarmicAstrologyMain>())
-        input->openKarFile(filePath);
+    auto *input = Forms::loaded<frmKarmicAstrologyMain>();
+    return input && input->showSavedReading(*saved.fields);
 }
 
 void frmMDI::dragEnterEvent(QDragEnterEvent *event)

@@ -151,7 +151,7 @@ void tst_CommandLine::namedFileIsOpenedAfterStart()
 
     QVERIFY(Forms::loaded<frmMDI>()->isVisible());
     QCOMPARE(shownReading(), reading);
-    QCOMPARE(desktop.messageTexts(), messages);
+    QCOMPARE(desktop.messageHeadlines(), messages);
 }
 
 QTEST_MAIN(tst_CommandLine)

@@ -4,9 +4,20 @@
 #include "common/shift.h"
 
 #include <QByteArrayView>
+#include <QDate>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QStringList>
 
 #include <algorithm>
+
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace Lumo {
 
@@ -69,6 +80,63 @@ QStringList decodedLines(QByteArrayView text, int maxLines)
     return lines;
 }
 
+const QString NotASavedReading = QStringLiteral("It is not a saved reading.");
+
+QString cannotRead(const QString &error)
+{
+    return QStringLiteral("It could not be read: %1.").arg(error);
+}
+
+// Opens a regular file for reading. On Unix the open itself cannot block (O_NONBLOCK) and the
+// type is checked again on the open handle, so a file swapped for a FIFO or a device after the
+// first look is still refused. Gives the refusal, or an empty text when the file is open.
+QString openRegularFile(QFile &file)
+{
+    const QFileInfo info(file.fileName());
+    if (info.exists() && !info.isFile())
+        return QStringLiteral("It is not a regular file.");
+#ifdef Q_OS_UNIX
+    const QByteArray nativePath = QFile::encodeName(file.fileName());
+    const int fd = ::open(nativePath.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return cannotRead(qt_error_string(errno));
+    struct stat status = {};
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(fd);
+        return QStringLiteral("It is not a regular file.");
+    }
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return cannotRead(file.errorString());
+    }
+#else
+    if (!file.open(QIODevice::ReadOnly))
+        return cannotRead(file.errorString());
+#endif
+    return {};
+}
+
+bool isListedDay(const QString &day)
+{
+    const int number = day.toInt();
+    return number >= 1 && number <= 31 && day == QString::number(number);
+}
+
+bool isListedYear(const QString &year)
+{
+    const int number = year.toInt();
+    return number >= KarmicAstrologyFirstYear && number <= KarmicAstrologyLastYear &&
+           year == QString::number(number);
+}
+
+// The day, month name and year as the input form's lists hold them, and a real calendar date.
+bool isListedBirthDate(const KarFields &fields)
+{
+    const int month = monthNumber(fields.monthName);
+    return isListedDay(fields.day) && month != 0 && isListedYear(fields.year) &&
+           QDate::isValid(fields.year.toInt(), month, fields.day.toInt());
+}
+
 } // namespace
 
 QByteArray encodeKarFile(const QString &name, int day, const QString &monthName, int year)
@@ -90,6 +158,28 @@ std::optional<KarFields> readKarFile(QIODevice &device)
     if (name.isEmpty() || hasControl)
         return std::nullopt;
     return KarFields{name, lines[1], lines[2], lines[3]};
+}
+
+SavedReadingFile readSavedReading(const QString &filePath)
+{
+    if (!isKarFileName(filePath))
+        return {.fields = std::nullopt, .refusal = NotASavedReading};
+    QFile file(filePath);
+    if (QString refusal = openRegularFile(file); !refusal.isEmpty())
+        return {.fields = std::nullopt, .refusal = refusal};
+    std::optional<KarFields> fields = readKarFile(file);
+    if (!fields)
+        return {.fields = std::nullopt, .refusal = NotASavedReading};
+    if (!isListedBirthDate(*fields))
+        return {.fields = std::nullopt,
+                .refusal = QStringLiteral("Its date of birth is not one the lists offer.")};
+    return {.fields = std::move(fields), .refusal = {}};
+}
+
+QString savedReadingRefusalMessage(const QString &filePath, const QString &refusal)
+{
+    return QStringLiteral("Please Check The File.\n%1: %2")
+        .arg(QDir::toNativeSeparators(filePath), refusal);
 }
 
 bool isKarFileName(const QString &fileName)

@@ -614,7 +614,8 @@ void tst_ReportWindow::open()
 
     QCOMPARE(control<QLineEdit>(input, "txtName")->text(), name);
     QCOMPARE(listTexts(input), lists);
-    QCOMPARE(m_desktop->messageTexts(), message.isEmpty() ? QStringList() : QStringList{message});
+    QCOMPARE(m_desktop->messageHeadlines(),
+             message.isEmpty() ? QStringList() : QStringList{message});
     if (message == "Please Check The File.")
         QCOMPARE(m_desktop->messages.first().icon, QMessageBox::Critical);
     auto *display = Forms::loaded<frmKarmicAstrologyDisplay>();
