@@ -59,6 +59,8 @@ private Q_SLOTS:
     void failedSave();
     void cancelledDialogsAreSilent();
     void dialogsStartInTheLastFolder();
+    void saveDialogStartsInAFolderThatExists_data();
+    void saveDialogStartsInAFolderThatExists();
     void open_data();
     void open();
 
@@ -592,9 +594,43 @@ void tst_ReportWindow::dialogsStartInTheLastFolder()
 
     QCOMPARE(m_desktop->fileRequests.size(), 2);
     const FileDialogRequest &save = m_desktop->fileRequests[0];
-    QCOMPARE(save.folder, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    QVERIFY(QFileInfo(save.folder).isDir());
+    QVERIFY(QDir(save.folder) != QDir(m_dir->path()));
     QCOMPARE(save.suggestedName, "MARY ANN.kar");
     QCOMPARE(QDir(m_desktop->fileRequests[1].folder), QDir(m_dir->path()));
+}
+
+void tst_ReportWindow::saveDialogStartsInAFolderThatExists_data()
+{
+    QTest::addColumn<bool>("hasDocuments");
+    QTest::addColumn<QString>("folder"); // under the fresh home folder
+
+    QTest::newRow("Documents") << true << "Documents";
+    QTest::newRow("no Documents") << false << "";
+}
+
+void tst_ReportWindow::saveDialogStartsInAFolderThatExists()
+{
+    QFETCH(bool, hasDocuments);
+    QFETCH(QString, folder);
+
+    const QString home = path("home");
+    QVERIFY(QDir().mkpath(home));
+    if (hasDocuments)
+        QVERIFY(QDir(home).mkdir("Documents"));
+    const QByteArray oldHome = qgetenv("HOME");
+    qputenv("HOME", QFile::encodeName(home));
+    const auto restoreHome = qScopeGuard([&] { qputenv("HOME", oldHome); });
+    QSettings().remove(QStringLiteral("Settings/LastFolder"));
+
+    frmKarmicAstrologySave *report = openReport(showReading("MARY ANN", "5", "May", "1960"));
+    QTest::mouseClick(control<QPushButton>(report, "cmdSave"), Qt::LeftButton);
+
+    QCOMPARE(m_desktop->fileRequests.size(), 1);
+    const FileDialogRequest &save = m_desktop->fileRequests.first();
+    QCOMPARE(QDir(save.folder), QDir(QDir(home).filePath(folder)));
+    QVERIFY(QFileInfo(save.folder).isDir());
+    QCOMPARE(save.suggestedName, "MARY ANN.kar");
 }
 
 void tst_ReportWindow::open_data()
