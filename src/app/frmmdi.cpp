@@ -1,6 +1,7 @@
 #include "frmmdi.h"
 #include "ui_frmmdi.h"
 
+#include "common/filenames.h"
 #include "common/names.h"
 #include "common/vendorpages.h"
 #include "forms/clickablelabel.h"
@@ -43,7 +44,7 @@ QString droppedFile(const QMimeData *data)
 {
     for (const QUrl &url : data->urls()) {
         if (url.isLocalFile())
-            return url.toLocalFile();
+            return localFileFromUrl(url);
     }
     return QString();
 }

@@ -1,5 +1,6 @@
 #include "karfile.h"
 
+#include "common/filenames.h"
 #include "common/names.h"
 #include "common/shift.h"
 
@@ -81,6 +82,7 @@ QStringList decodedLines(QByteArrayView text, int maxLines)
 }
 
 const QString NotASavedReading = QStringLiteral("It is not a saved reading.");
+const QString NotARegularFile = QStringLiteral("It is not a regular file.");
 
 QString cannotRead(const QString &error)
 {
@@ -92,24 +94,27 @@ QString cannotRead(const QString &error)
 // first look is still refused. Gives the refusal, or an empty text when the file is open.
 QString openRegularFile(QFile &file)
 {
-    const QFileInfo info(file.fileName());
-    if (info.exists() && !info.isFile())
-        return QStringLiteral("It is not a regular file.");
 #ifdef Q_OS_UNIX
-    const QByteArray nativePath = QFile::encodeName(file.fileName());
+    // The name's bytes as the system gave them, also where they are not UTF-8.
+    const QByteArray nativePath = nativeFileName(file.fileName());
+    struct stat status = {};
+    if (::stat(nativePath.constData(), &status) == 0 && !S_ISREG(status.st_mode))
+        return NotARegularFile;
     const int fd = ::open(nativePath.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
         return cannotRead(qt_error_string(errno));
-    struct stat status = {};
     if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
         ::close(fd);
-        return QStringLiteral("It is not a regular file.");
+        return NotARegularFile;
     }
     if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
         return cannotRead(file.errorString());
     }
 #else
+    const QFileInfo info(file.fileName());
+    if (info.exists() && !info.isFile())
+        return NotARegularFile;
     if (!file.open(QIODevice::ReadOnly))
         return cannotRead(file.errorString());
 #endif
@@ -179,7 +184,7 @@ SavedReadingFile readSavedReading(const QString &filePath)
 QString savedReadingRefusalMessage(const QString &filePath, const QString &refusal)
 {
     return QStringLiteral("Please Check The File.\n%1: %2")
-        .arg(QDir::toNativeSeparators(filePath), refusal);
+        .arg(QDir::toNativeSeparators(fileNameForDisplay(filePath)), refusal);
 }
 
 bool isKarFileName(const QString &fileName)
