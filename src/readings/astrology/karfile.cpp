@@ -134,12 +134,16 @@ bool isListedYear(const QString &year)
            year == QString::number(number);
 }
 
-// The day, month name and year as the input form's lists hold them, and a real calendar date.
-bool isListedBirthDate(const KarFields &fields)
+// Why the date of birth cannot be shown, or an empty text: the day, month name and year must be
+// as the input form's lists hold them, and a real calendar date.
+QString birthDateRefusal(const KarFields &fields)
 {
     const int month = monthNumber(fields.monthName);
-    return isListedDay(fields.day) && month != 0 && isListedYear(fields.year) &&
-           QDate::isValid(fields.year.toInt(), month, fields.day.toInt());
+    if (!isListedDay(fields.day) || month == 0 || !isListedYear(fields.year))
+        return QStringLiteral("Its date of birth is outside the lists.");
+    if (!QDate::isValid(fields.year.toInt(), month, fields.day.toInt()))
+        return QStringLiteral("Its date of birth is not a calendar date.");
+    return {};
 }
 
 } // namespace
@@ -175,9 +179,8 @@ SavedReadingFile readSavedReading(const QString &filePath)
     std::optional<KarFields> fields = readKarFile(file);
     if (!fields)
         return {.fields = std::nullopt, .refusal = NotASavedReading};
-    if (!isListedBirthDate(*fields))
-        return {.fields = std::nullopt,
-                .refusal = QStringLiteral("Its date of birth is not one the lists offer.")};
+    if (QString refusal = birthDateRefusal(*fields); !refusal.isEmpty())
+        return {.fields = std::nullopt, .refusal = refusal};
     return {.fields = std::move(fields), .refusal = {}};
 }
 
