@@ -28,8 +28,10 @@ constexpr int KarFieldCount = 4;
 
 // A field longer than MaxLineBytes is cut there, and the rest of its line is skipped. No more
 // than MaxFileBytes are read at all, so a wrong file cannot hang the program or fill memory: a
-// line that runs past that budget simply ends it, and the lines after it are missing.
-constexpr qsizetype MaxLineBytes = 4096;
+// line that runs past that budget simply ends it, and the lines after it are missing. The longest
+// name the name box takes (a QLineEdit's 32767 characters) still fits a line, so every name the
+// program saves reads back whole.
+constexpr qsizetype MaxLineBytes = 32767;
 constexpr qsizetype MaxFileBytes = 64 * 1024;
 
 QByteArray encodedLine(const QString &text)
@@ -176,7 +178,12 @@ SavedReadingFile readSavedReading(const QString &filePath)
     QFile file(filePath);
     if (QString refusal = openRegularFile(file); !refusal.isEmpty())
         return {.fields = std::nullopt, .refusal = refusal};
-    std::optional<KarFields> fields = readKarFile(file);
+    return readSavedReading(file);
+}
+
+SavedReadingFile readSavedReading(QIODevice &device)
+{
+    std::optional<KarFields> fields = readKarFile(device);
     if (!fields)
         return {.fields = std::nullopt, .refusal = NotASavedReading};
     if (QString refusal = birthDateRefusal(*fields); !refusal.isEmpty())

@@ -35,6 +35,8 @@ struct SavedReadingFile
 // (readKarFile), and its day, month name and year must be what the input form's lists hold and a
 // real calendar date.
 SavedReadingFile readSavedReading(const QString &filePath);
+// The checks of the file's contents alone, from the current position of the device.
+SavedReadingFile readSavedReading(QIODevice &device);
 
 // The message for a refused file: "Please Check The File." and, on a second line, the file and
 // why it was refused.
