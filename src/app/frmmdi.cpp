@@ -1,6 +1,7 @@
 #include "frmmdi.h"
 #include "ui_frmmdi.h"
 
+#include "common/filenames.h"
 #include "common/names.h"
 #include "common/vendorpages.h"
 #include "forms/clickablelabel.h"
@@ -11,6 +12,7 @@
 #include "frmnagscreen2.h"
 #include "readings/astrology/frmkarmicastrologydisplay.h"
 #include "readings/astrology/frmkarmicastrologymain.h"
+#include "readings/astrology/karfile.h"
 #include "readings/numerology/frmkarmicdebtnodisplay.h"
 #include "readings/numerology/frmkarmicdebtnumbermain.h"
 #include "readings/numerology/frmkarmiclessionnodisplay.h"
@@ -42,7 +44,7 @@ QString droppedFile(const QMimeData *data)
 {
     for (const QUrl &url : data->urls()) {
         if (url.isLocalFile())
-            return url.toLocalFile();
+            return localFileFromUrl(url);
     }
     return QString();
 }
@@ -299,11 +301,16 @@ void frmMDI::OpenReading(int index)
     showInputForm(index);
 }
 
-void frmMDI::openSavedReading(const QString &filePath)
+bool frmMDI::openSavedReading(const QString &filePath)
 {
+    const SavedReadingFile saved = readSavedReading(filePath);
+    if (!saved.fields) {
+        showCritical(this, savedReadingRefusalMessage(filePath, saved.refusal));
+        return false;
+    }
     OpenReading(KarmicAstrology);
-    if (auto *input = Forms::loaded<frmKarmicAstrologyMain>())
-        input->openKarFile(filePath);
+    auto *input = Forms::loaded<frmKarmicAstrologyMain>();
+    return input && input->showSavedReading(*saved.fields);
 }
 
 void frmMDI::dragEnterEvent(QDragEnterEvent *event)

@@ -30,9 +30,10 @@ public:
     QWidget *startPanel() const;
 
     void OpenReading(int index);
-    // Opens the Karmic Astrology reading and reads the saved ".kar" file into it as its Open
-    // does: the input form's fields are filled and the reading is shown, or Open's message given.
-    void openSavedReading(const QString &filePath);
+    // Checks the saved ".kar" file first; a refused file gives Open's message and changes
+    // nothing on screen. A good one opens the Karmic Astrology reading with the file's fields
+    // and shows it. True when the reading was shown.
+    bool openSavedReading(const QString &filePath);
     void cmdSelectOption_Click(int index);
     void lblCaption_Click(int index);
     void lblCaption_MouseMove(int index);

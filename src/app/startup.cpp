@@ -1,6 +1,7 @@
 #include "startup.h"
 
 #include "appshell.h"
+#include "common/filenames.h"
 #include "forms/desktop.h"
 #include "frmmdi.h"
 #include "resourceiconengine.h"
@@ -8,7 +9,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QFileInfo>
+#include <QDir>
 #include <QIcon>
 #include <QTimer>
 #include <QUrl>
@@ -101,8 +102,10 @@ QString processCommandLine(const QStringList &arguments)
         return QString();
     // A file manager may pass a file: address instead of a path.
     const QUrl url(files.constFirst());
-    const QString path = url.isLocalFile() ? url.toLocalFile() : files.constFirst();
-    return QFileInfo(path).absoluteFilePath();
+    const QString path = url.isLocalFile() ? localFileFromUrl(url) : files.constFirst();
+    // Joined as text: QFileInfo would pass the name through QFile::encodeName, which loses the
+    // bytes of a name that is not UTF-8.
+    return QDir::cleanPath(QDir::current().absoluteFilePath(path));
 }
 
 QString programName()
@@ -151,10 +154,10 @@ std::unique_ptr<SingleInstance> startProgram(QApplication &app, const QString &f
     return instance;
 }
 
-int runProgram(QApplication &app)
+int runProgram(QApplication &app, const QStringList &arguments)
 {
     setProgramIdentity();
-    const QString fileToOpen = processCommandLine(app.arguments());
+    const QString fileToOpen = processCommandLine(arguments);
     const std::unique_ptr<SingleInstance> instance = startProgram(app, fileToOpen);
     if (!instance)
         return 0;

@@ -12,9 +12,10 @@ class QIcon;
 
 namespace Lumo {
 
-// Runs the program: its identity, the command line, the single-copy check, the update reminder,
-// the main window and the file named on the command line.
-int runProgram(QApplication &app);
+// Runs the program: its identity, the command line (the application's arguments, with file names
+// as the system gave them: programArguments), the single-copy check, the update reminder, the
+// main window and the file named on the command line.
+int runProgram(QApplication &app, const QStringList &arguments);
 
 // Gives the application object the program's name (as the organization's name too, so the
 // settings live in <configuration folder>/LumoFreeTessaray/LumoFreeTessaray.conf), its version

@@ -18,12 +18,17 @@ Desktop *installedDesktop = nullptr;
 
 const QString LastFolderKey = QStringLiteral("Settings/LastFolder");
 
+// The folder of the last file chosen, else Documents, else the home folder: always one that
+// exists, so the name suggested in it can be saved as it stands.
 QString fileDialogFolder()
 {
     const QString last = QSettings().value(LastFolderKey).toString();
     if (!last.isEmpty() && QFileInfo(last).isDir())
         return last;
-    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!documents.isEmpty() && QFileInfo(documents).isDir())
+        return documents;
+    return QDir::homePath();
 }
 
 QString rememberFolder(const QString &chosenFile)

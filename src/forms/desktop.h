@@ -68,8 +68,8 @@ public:
 };
 
 // Ask for a file to open or to save through the desktop. The dialogs start in the folder of the
-// last file chosen in either of them, or in the user's Documents folder the first time; the
-// folder is kept in the settings.
+// last file chosen in either of them, or in the user's Documents folder the first time (the home
+// folder when there is no Documents folder); the folder is kept in the settings.
 QString askOpenFileName(QWidget *parent, FileDialogRequest request);
 QString askSaveFileName(QWidget *parent, FileDialogRequest request);
 

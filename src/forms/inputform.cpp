@@ -170,7 +170,8 @@ bool InputForm::ValidateEntry()
 {
     const InputControls &c = m_controls;
     if (c.txtName) {
-        if (c.txtName->text().isEmpty())
+        // The reading takes the name trimmed: a name of only spaces would be no name at all.
+        if (c.txtName->text().trimmed().isEmpty())
             return failEntry(QStringLiteral("Please Enter Your Name"), c.txtName);
     } else {
         if (c.txtFirstName->text().isEmpty())

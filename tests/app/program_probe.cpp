@@ -1,9 +1,17 @@
 // Test helper: runs the program as its main does, on a desktop that answers every message box
-// with OK and prints its text on standard output as "message: TEXT".
+// with OK and prints its text on standard output as "message: TEXT". With LUMO_PROBE_SHOW_READING
+// set, it prints the Karmic Astrology reading on screen as "reading: NAME: SIGN" once the start
+// is done and its event loop runs, and quits.
 #include "app/startup.h"
+#include "common/filenames.h"
+#include "readings/astrology/frmkarmicastrologydisplay.h"
+#include "readings/astrology/frmkarmicastrologymain.h"
 #include "support/scripteddesktop.h"
 
 #include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -20,11 +28,34 @@ public:
         return ScriptedDesktop::message(parent, text, icon, buttons);
     }
 };
+
+// "NAME: SIGN" while the reading's display form is visible, else the name the input form holds;
+// empty when no Karmic Astrology form is loaded.
+QString shownReading()
+{
+    using namespace Lumo;
+    auto *input = Forms::loaded<frmKarmicAstrologyMain>();
+    if (!input)
+        return QString();
+    const QString name = input->findChild<QLineEdit *>(QStringLiteral("txtName"))->text();
+    auto *display = Forms::loaded<frmKarmicAstrologyDisplay>();
+    if (!display || !display->isFormVisible())
+        return name;
+    return name + QStringLiteral(": ") +
+           display->findChild<QLabel *>(QStringLiteral("lblNorthSign"))->text();
+}
 } // namespace
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     PrintingDesktop desktop;
-    return Lumo::runProgram(app);
+    if (qEnvironmentVariableIsSet("LUMO_PROBE_SHOW_READING")) {
+        QTimer::singleShot(0, &app, [&app] {
+            std::printf("reading: %s\n", qPrintable(shownReading()));
+            std::fflush(stdout);
+            app.quit();
+        });
+    }
+    return Lumo::runProgram(app, Lumo::programArguments(argc, argv));
 }

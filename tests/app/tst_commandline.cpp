@@ -11,8 +11,25 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 using namespace Lumo;
 using namespace Lumo::Testing;
+
+namespace {
+const QByteArray NotUtf8Name = "bad\xff\xfe.kar";
+
+// A shell word that gives the bytes exactly, whatever they are: printf's octal escapes.
+QString printfEscapes(const QByteArray &bytes)
+{
+    QString escaped;
+    for (const char byte : bytes)
+        escaped += QStringLiteral("\\0%1").arg(uint(uchar(byte)), 3, 8, QLatin1Char('0'));
+    return escaped;
+}
+} // namespace
 
 // The program's command line: --help, --version and unknown options as the real program answers
 // them, and the file named on it, opened after the usual start.
@@ -30,6 +47,9 @@ private Q_SLOTS:
     void fileArgument();
     void namedFileIsOpenedAfterStart_data();
     void namedFileIsOpenedAfterStart();
+    void unusualFileAtStart_data();
+    void unusualFileAtStart();
+    void cleanupTestCase();
 
 private:
     QTemporaryDir m_dir;
@@ -46,6 +66,12 @@ void tst_CommandLine::initTestCase()
 void tst_CommandLine::cleanup()
 {
     closeAllForms();
+}
+
+void tst_CommandLine::cleanupTestCase()
+{
+    // QDir skips names that are not UTF-8, so the temporary folder cannot remove this one.
+    ::unlink((QFile::encodeName(m_dir.path()) + "/" + NotUtf8Name).constData());
 }
 
 void tst_CommandLine::answersWithoutStarting_data()
@@ -151,7 +177,66 @@ void tst_CommandLine::namedFileIsOpenedAfterStart()
 
     QVERIFY(Forms::loaded<frmMDI>()->isVisible());
     QCOMPARE(shownReading(), reading);
-    QCOMPARE(desktop.messageTexts(), messages);
+    QCOMPARE(desktop.messageHeadlines(), messages);
+}
+
+void tst_CommandLine::unusualFileAtStart_data()
+{
+    QTest::addColumn<QByteArray>("argument"); // the bytes on the command line
+    QTest::addColumn<QString>("reading");     // shown once the start is done
+    QTest::addColumn<QString>("refused");     // the file named by the refusal, or empty
+
+    const QString dir = m_dir.path();
+    QTest::newRow("FIFO") << QByteArray("fifo.kar") << "" << dir + "/fifo.kar";
+    QTest::newRow("link to a device") << QByteArray("ptmx.kar") << "" << dir + "/ptmx.kar";
+    QTest::newRow("name not UTF-8") << NotUtf8Name << "ANN: Virgo"
+                                    << "";
+    QTest::newRow("file address of a name not UTF-8")
+        << QByteArray("file://" + QFile::encodeName(dir) + "/bad%FF%FE.kar") << "ANN: Virgo"
+        << "";
+}
+
+// The program is started on a real file system object named on its command line: its start ends
+// (or the test fails after a deadline) and the file is opened or refused.
+void tst_CommandLine::unusualFileAtStart()
+{
+    QFETCH(QByteArray, argument);
+    QFETCH(QString, reading);
+    QFETCH(QString, refused);
+
+    const QByteArray dir = QFile::encodeName(m_dir.path());
+    if (!QFileInfo::exists(m_dir.filePath("fifo.kar")))
+        QCOMPARE(::mkfifo(dir + "/fifo.kar", 0600), 0);
+    if (!QFileInfo::exists(QStringLiteral("/dev/ptmx")))
+        QSKIP("this system has no /dev/ptmx");
+    QFile::link(QStringLiteral("/dev/ptmx"), m_dir.filePath("ptmx.kar"));
+    const int fd = ::open(dir + "/" + NotUtf8Name, O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    QVERIFY(fd >= 0);
+    const QByteArray ann = annReading();
+    QCOMPARE(::write(fd, ann.constData(), ann.size()), ssize_t(ann.size()));
+    ::close(fd);
+
+    // QProcess would pass the argument through QFile::encodeName; the shell passes the bytes.
+    QProcess program;
+    program.setWorkingDirectory(m_dir.path());
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LUMO_PROBE_SHOW_READING"), QStringLiteral("1"));
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral("/bin/sh"), {"-c", "exec \"$0\" \"$(printf '%b' \"$1\")\"",
+                                              PROGRAM_PROBE, printfEscapes(argument)});
+    if (!program.waitForFinished(15000)) {
+        program.kill();
+        program.waitForFinished();
+        QFAIL("the program hung on the file");
+    }
+
+    const QStringList printed =
+        QString::fromLocal8Bit(program.readAllStandardOutput()).split(u'\n');
+    QStringList expected;
+    if (!refused.isEmpty())
+        expected << "message: Please Check The File." << refused + ": It is not a regular file.";
+    expected << "reading: " + reading << "";
+    QCOMPARE(printed, expected);
 }
 
 QTEST_MAIN(tst_CommandLine)

@@ -7,9 +7,16 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 using namespace Lumo;
 using namespace Lumo::Testing;
 using namespace Lumo::Testing::FormsFixture;
+
+namespace {
+const QByteArray NotUtf8Name = "bad\xff\xfe.kar";
+} // namespace
 
 // Files dropped on the main window open as saved Karmic Astrology readings.
 class tst_FileDrop : public QObject
@@ -36,6 +43,13 @@ void tst_FileDrop::initTestCase()
     QVERIFY(m_dir.isValid());
     QVERIFY(writeFile(m_dir.filePath(QStringLiteral("ann.kar")), annReading()));
     QVERIFY(writeFile(m_dir.filePath(QStringLiteral("ann.txt")), annReading()));
+    // A name that is not UTF-8 cannot go through QFile, which would encode it as UTF-8.
+    const int fd =
+        ::open(QFile::encodeName(m_dir.path()) + "/" + NotUtf8Name, O_WRONLY | O_CREAT, 0600);
+    QVERIFY(fd >= 0);
+    const QByteArray ann = annReading();
+    QCOMPARE(::write(fd, ann.constData(), ann.size()), ssize_t(ann.size()));
+    ::close(fd);
     mainWindow();
 }
 
@@ -47,6 +61,8 @@ void tst_FileDrop::cleanup()
 
 void tst_FileDrop::cleanupTestCase()
 {
+    // QDir skips names that are not UTF-8, so the temporary folder cannot remove this one.
+    ::unlink((QFile::encodeName(m_dir.path()) + "/" + NotUtf8Name).constData());
     EndProgram();
     flushDeletes();
 }
@@ -68,6 +84,9 @@ void tst_FileDrop::droppedFileOpensAsSavedReading_data()
         << QStringList{};
     QTest::newRow("refused file") << QStringList{"ann.txt"} << false << true << ""
                                   << QStringList{"Please Check The File."};
+    QTest::newRow("file address, name not UTF-8")
+        << QStringList{"file://" + m_dir.path() + "/bad%FF%FE.kar"} << false << true << "ANN: Virgo"
+        << QStringList{};
     QTest::newRow("web address only")
         << QStringList{"https://example.org/ann.kar"} << true << false << "" << QStringList{};
 }
@@ -108,7 +127,7 @@ void tst_FileDrop::droppedFileOpensAsSavedReading()
     }
 
     QCOMPARE(shownReading(), reading);
-    QCOMPARE(m_desktop.messageTexts(), messages);
+    QCOMPARE(m_desktop.messageHeadlines(), messages);
     // A drop that is refused leaves the open reading alone.
     QCOMPARE(loadedForm<DisplayForm>() != nullptr, onReading || !reading.isEmpty());
 }

@@ -185,6 +185,26 @@ void tst_InputForms::validateEntry_data()
     const QString febOrMonth = "Please Enter Correct Date Or Month!";
     const QString thirtyFirstOrMonth = "Please Enter Correct Date Or Month !";
 
+    // A single name of only spaces is no name (a numerology first name of spaces is taken).
+    const std::tuple<const char *, int, const char *> singleNameForms[]{
+        {"astrology", Astrology, "1940"},
+        {"soulmate", Soulmate, "1930"},
+        {"spiritual", Spiritual, "1900"}};
+    for (const auto &[label, form, year] : singleNameForms) {
+        QTest::addRow("%s: name of spaces", label) << form << "   "
+                                                   << ""
+                                                   << "1"
+                                                   << "January" << year << "Please Enter Your Name"
+                                                   << "txtName";
+    }
+    QTest::newRow("lesson: first name of spaces") << int(KarmicLesson) << "   "
+                                                  << "LEE"
+                                                  << "1"
+                                                  << "January"
+                                                  << "1900"
+                                                  << ""
+                                                  << "";
+
     QTest::newRow("debt: no first and no last name") << int(KarmicDebt) << ""
                                                      << ""
                                                      << "1"

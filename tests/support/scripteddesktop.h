@@ -46,6 +46,14 @@ public:
             texts.append(m.text);
         return texts;
     }
+    // The first line of each message, where a message that names a file says what went wrong.
+    QStringList messageHeadlines() const
+    {
+        QStringList headlines;
+        for (const Message &m : messages)
+            headlines.append(m.text.section(QLatin1Char('\n'), 0, 0));
+        return headlines;
+    }
 
     QMessageBox::StandardButton message(QWidget *, const QString &text, QMessageBox::Icon icon,
                                         QMessageBox::StandardButtons buttons) override

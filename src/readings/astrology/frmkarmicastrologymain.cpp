@@ -11,8 +11,6 @@
 #include "nodetexts.h"
 
 #include <QComboBox>
-#include <QDate>
-#include <QFile>
 #include <QLineEdit>
 
 namespace Lumo {
@@ -60,31 +58,34 @@ void frmKarmicAstrologyMain::cmdOpen_Click()
 }
 
 // Only a saved reading is taken: four lines, a name, and a day, month and year that the lists
-// hold and that make a calendar date. Anything else is refused before the form changes, so a wrong
-// file never shows the reading of another date.
-void frmKarmicAstrologyMain::openKarFile(const QString &fileName)
+// hold. Anything else is refused before the form changes, so a wrong file never shows the
+// reading of another date.
+bool frmKarmicAstrologyMain::openKarFile(const QString &fileName)
 {
-    std::optional<KarFields> fields;
-    QFile file(fileName);
-    if (isKarFileName(fileName) && file.open(QIODevice::ReadOnly))
-        fields = readKarFile(file);
+    const SavedReadingFile saved = readSavedReading(fileName);
+    if (!saved.fields) {
+        showCritical(this, savedReadingRefusalMessage(fileName, saved.refusal));
+        return false;
+    }
+    return showSavedReading(*saved.fields);
+}
+
+bool frmKarmicAstrologyMain::showSavedReading(const KarFields &fields)
+{
     const auto entry = [](const QComboBox *list, const QString &text) {
         return list->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
     };
-    const int day = fields ? entry(ui->cboDate, fields->day) : -1;
-    const int month = fields ? entry(ui->cboMonth, fields->monthName) : -1;
-    const int year = fields ? entry(ui->cboYear, fields->year) : -1;
-    const bool calendarDate = day >= 0 && month >= 0 && year >= 0 &&
-                              QDate(fields->year.toInt(), month + 1, day + 1).isValid();
-    if (!calendarDate) {
-        showCritical(this, QStringLiteral("Please Check The File."));
-        return;
-    }
-    ui->txtName->setText(fields->name);
+    const int day = entry(ui->cboDate, fields.day);
+    const int month = entry(ui->cboMonth, fields.monthName);
+    const int year = entry(ui->cboYear, fields.year);
+    if (day < 0 || month < 0 || year < 0)
+        return false;
+    ui->txtName->setText(fields.name);
     ui->cboDate->setCurrentIndex(day);
     ui->cboMonth->setCurrentIndex(month);
     ui->cboYear->setCurrentIndex(year);
     cmdNext_Click();
+    return true;
 }
 
 void frmKarmicAstrologyMain::mnuOpenPreviouslySavedKarmic_Click()

@@ -10,6 +10,8 @@ class frmKarmicAstrologyMain;
 
 namespace Lumo {
 
+struct KarFields;
+
 class frmKarmicAstrologyMain : public InputForm
 {
     Q_OBJECT
@@ -22,8 +24,12 @@ public:
     // Asks for a saved ".kar" file and opens it.
     void cmdOpen_Click();
     // Reads a saved ".kar" file back into the name and the lists and runs the reading; a file
-    // that is not a saved reading is refused with a message and changes nothing.
-    void openKarFile(const QString &fileName);
+    // that is not a saved reading is refused with a message and changes nothing. True when the
+    // reading was shown.
+    bool openKarFile(const QString &fileName);
+    // Puts the fields of a checked saved reading into the name and the lists and runs the
+    // reading. False, changing nothing, when the lists do not hold its date.
+    bool showSavedReading(const KarFields &fields);
 
 private:
     void mnuOpenPreviouslySavedKarmic_Click();

@@ -14,6 +14,7 @@
 #include "reportsegments.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QSaveFile>
@@ -122,6 +123,8 @@ static QString suggestedFileName(const QString &name)
 }
 
 // The file is written whole or not at all: an existing file stays as it was when writing fails.
+// The write is unbuffered, so a full disk shows in write() itself; a buffered write would only
+// fail in commit(), which still replaces the old file with the empty new one.
 void frmKarmicAstrologySave::cmdSave_Click()
 {
     const FileDialogRequest request{.title = KarFileTitle,
@@ -135,10 +138,11 @@ void frmKarmicAstrologySave::cmdSave_Click()
     const QByteArray bytes =
         encodeKarFile(m_reading.name, m_reading.day, m_reading.monthName, m_reading.year);
     QSaveFile file(fileName);
-    const bool saved =
-        file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+    const bool saved = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
+                       file.write(bytes) == bytes.size() && file.flush() && file.commit();
     if (!saved)
-        showCritical(this, QStringLiteral("The file could not be saved.\n") + file.errorString());
+        showCritical(this, QStringLiteral("The file could not be saved.\n%1: %2")
+                               .arg(QDir::toNativeSeparators(fileName), file.errorString()));
 }
 
 // Prints the selected part of the report when there is one, otherwise all of it, with its

@@ -17,6 +17,26 @@ struct KarFields
     QString year;
 };
 
+// A saved reading read from a file, or why it was refused.
+struct SavedReadingFile
+{
+    std::optional<KarFields> fields; // set when the file holds a reading the form can show
+    QString refusal;                 // otherwise why not, in words for the user
+};
+
+// Reads the saved reading at filePath and checks it fully before anything is shown: the name
+// must end in "kar", the path must lead to a regular file (a FIFO, socket or device, or a link to
+// one, is refused without being opened for a blocking read), the file must hold a saved reading
+// (readKarFile), and its day, month name and year must be what the input form's lists hold and a
+// real calendar date.
+SavedReadingFile readSavedReading(const QString &filePath);
+// The checks of the file's contents alone, from the current position of the device.
+SavedReadingFile readSavedReading(QIODevice &device);
+
+// The message for a refused file: "Please Check The File." and, on a second line, the file and
+// why it was refused.
+QString savedReadingRefusalMessage(const QString &filePath, const QString &refusal);
+
 // Bytes of a ".kar" file: the name, the day, the month name and the year, each as one line of
 // ShiftEncode text in single-byte (Latin-1) codes, ended by CR LF. Characters above code 170
 // do not survive the shift and are dropped.

@@ -64,7 +64,8 @@ QStringList asList(const std::optional<KarFields> &fields)
     return {fields->name, fields->day, fields->monthName, fields->year};
 }
 
-constexpr qsizetype MaxFieldLength = 4096;
+// The name box's longest text, a QLineEdit's default maximum length.
+constexpr qsizetype MaxFieldLength = 32767;
 
 } // namespace
 
@@ -83,6 +84,8 @@ void tst_KarFile::roundTrip_data()
 
     QTest::newRow("ANN") << "ANN" << 5 << "May" << 1960;
     QTest::newRow("two words, last day") << "MARY ANN SMITH" << 31 << "December" << 2009;
+    QTest::newRow("longest name the box takes")
+        << QString(MaxFieldLength, 'A') << 1 << "January" << 1940;
 }
 
 void tst_KarFile::roundTrip()
@@ -127,8 +130,8 @@ void tst_KarFile::read_data()
         << QStringList{};
     // Codes below 85 vanish in decoding; 0xFF decodes to 170.
     QTest::newRow("long name cut")
-        << QByteArray(5000, '\x96') + "\r\n" + five + "\r\n" + may + "\r\n" + year
-        << QStringList{QString(4096, 'A'), "5", "May", "1960"};
+        << QByteArray(MaxFieldLength + 1000, '\x96') + "\r\n" + five + "\r\n" + may + "\r\n" + year
+        << QStringList{QString(MaxFieldLength, 'A'), "5", "May", "1960"};
     QTest::newRow("binary with NUL") << QByteArray::fromHex("9600A3FF0D0A01020D0D0A0D0A")
                                      << QStringList{"AN" + QString(QChar(170)), "", "", ""};
 }

@@ -25,6 +25,10 @@
 #include <QTextEdit>
 #include <QTimer>
 
+#include <optional>
+
+#include <unistd.h>
+
 using namespace Lumo;
 using namespace Lumo::Testing;
 using namespace Lumo::Testing::FormsFixture;
@@ -56,6 +60,8 @@ private Q_SLOTS:
     void failedSave();
     void cancelledDialogsAreSilent();
     void dialogsStartInTheLastFolder();
+    void saveDialogStartsInAFolderThatExists_data();
+    void saveDialogStartsInAFolderThatExists();
     void open_data();
     void open();
 
@@ -173,6 +179,47 @@ QStringList listTexts(InputForm *form)
             control<QComboBox>(form, "cboMonth")->currentText(),
             control<QComboBox>(form, "cboYear")->currentText()};
 }
+
+// A small tmpfs mounted on a new folder for the life of the object, to be filled up. Mounting
+// needs root; skipReason says why not when it cannot be mounted.
+struct FullFileSystem
+{
+    explicit FullFileSystem(const QString &folder) : folder(folder)
+    {
+        if (geteuid() != 0) {
+            skipReason = QStringLiteral("mounting a full file system needs root");
+            return;
+        }
+        QDir().mkpath(folder);
+        mounted = QProcess::execute(QStringLiteral("mount"),
+                                    {"-t", "tmpfs", "-o", "size=64k", "tmpfs", folder}) == 0;
+        if (!mounted)
+            skipReason = QStringLiteral("a tmpfs could not be mounted here");
+    }
+    ~FullFileSystem()
+    {
+        if (mounted)
+            QProcess::execute(QStringLiteral("umount"), {folder});
+    }
+    FullFileSystem(const FullFileSystem &) = delete;
+    FullFileSystem &operator=(const FullFileSystem &) = delete;
+
+    // Writes a filler file until the file system has no room left.
+    bool fill() const
+    {
+        QFile filler(QDir(folder).filePath(QStringLiteral("filler")));
+        if (!filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+            return false;
+        const QByteArray block(4096, 'x');
+        while (filler.write(block) == block.size()) {
+        }
+        return filler.error() != QFileDevice::NoError;
+    }
+
+    QString folder;
+    QString skipReason;
+    bool mounted = false;
+};
 
 } // namespace
 
@@ -482,18 +529,29 @@ void tst_ReportWindow::failedSave_data()
 {
     QTest::addColumn<QString>("target");
     QTest::addColumn<bool>("readOnlyFolder");
+    QTest::addColumn<bool>("fullDisk"); // the earlier file lies on a full file system
 
-    QTest::newRow("folder missing") << "no/such/folder/ann.kar" << false;
-    QTest::newRow("folder in the way") << "taken.kar" << false;
-    QTest::newRow("read-only folder, earlier file") << "locked/ann.kar" << true;
+    QTest::newRow("folder missing") << "no/such/folder/ann.kar" << false << false;
+    QTest::newRow("folder in the way") << "taken.kar" << false << false;
+    QTest::newRow("read-only folder, earlier file") << "locked/ann.kar" << true << false;
+    QTest::newRow("full disk, earlier file") << "full/ann.kar" << false << true;
 }
 
 void tst_ReportWindow::failedSave()
 {
     QFETCH(QString, target);
     QFETCH(bool, readOnlyFolder);
+    QFETCH(bool, fullDisk);
 
     const QByteArray earlier = "an earlier reading";
+    std::optional<FullFileSystem> full;
+    if (fullDisk) {
+        full.emplace(path("full"));
+        if (!full->skipReason.isEmpty())
+            QSKIP(qPrintable(full->skipReason));
+        writeFile(path(target), earlier);
+        QVERIFY(full->fill());
+    }
     QDir(m_dir->path()).mkdir("taken.kar");
     QDir(m_dir->path()).mkdir("locked");
     writeFile(path("locked/ann.kar"), earlier);
@@ -514,9 +572,15 @@ void tst_ReportWindow::failedSave()
     const QStringList lines = m_desktop->messages.first().text.split(u'\n');
     QCOMPARE(lines.size(), 2);
     QCOMPARE(lines[0], "The file could not be saved.");
-    QVERIFY(!lines[1].trimmed().isEmpty());
+    QVERIFY2(lines[1].startsWith(QDir::toNativeSeparators(path(target)) + ": "),
+             qPrintable(lines[1]));
+    QVERIFY(lines[1].size() > path(target).size() + 2);
     QCOMPARE(m_desktop->messages.first().icon, QMessageBox::Critical);
     QCOMPARE(fileBytes(path("locked/ann.kar")), earlier);
+    if (fullDisk) {
+        QCOMPARE(fileBytes(path(target)), earlier);
+        QCOMPARE(QDir(path("full")).entryList(QDir::Files | QDir::Hidden).size(), 2);
+    }
     QVERIFY(QFileInfo(path("taken.kar")).isDir());
     QVERIFY(!QFileInfo::exists(path("no")));
 }
@@ -557,9 +621,43 @@ void tst_ReportWindow::dialogsStartInTheLastFolder()
 
     QCOMPARE(m_desktop->fileRequests.size(), 2);
     const FileDialogRequest &save = m_desktop->fileRequests[0];
-    QCOMPARE(save.folder, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    QVERIFY(QFileInfo(save.folder).isDir());
+    QVERIFY(QDir(save.folder) != QDir(m_dir->path()));
     QCOMPARE(save.suggestedName, "MARY ANN.kar");
     QCOMPARE(QDir(m_desktop->fileRequests[1].folder), QDir(m_dir->path()));
+}
+
+void tst_ReportWindow::saveDialogStartsInAFolderThatExists_data()
+{
+    QTest::addColumn<bool>("hasDocuments");
+    QTest::addColumn<QString>("folder"); // under the fresh home folder
+
+    QTest::newRow("Documents") << true << "Documents";
+    QTest::newRow("no Documents") << false << "";
+}
+
+void tst_ReportWindow::saveDialogStartsInAFolderThatExists()
+{
+    QFETCH(bool, hasDocuments);
+    QFETCH(QString, folder);
+
+    const QString home = path("home");
+    QVERIFY(QDir().mkpath(home));
+    if (hasDocuments)
+        QVERIFY(QDir(home).mkdir("Documents"));
+    const QByteArray oldHome = qgetenv("HOME");
+    qputenv("HOME", QFile::encodeName(home));
+    const auto restoreHome = qScopeGuard([&] { qputenv("HOME", oldHome); });
+    QSettings().remove(QStringLiteral("Settings/LastFolder"));
+
+    frmKarmicAstrologySave *report = openReport(showReading("MARY ANN", "5", "May", "1960"));
+    QTest::mouseClick(control<QPushButton>(report, "cmdSave"), Qt::LeftButton);
+
+    QCOMPARE(m_desktop->fileRequests.size(), 1);
+    const FileDialogRequest &save = m_desktop->fileRequests.first();
+    QCOMPARE(QDir(save.folder), QDir(QDir(home).filePath(folder)));
+    QVERIFY(QFileInfo(save.folder).isDir());
+    QCOMPARE(save.suggestedName, "MARY ANN.kar");
 }
 
 void tst_ReportWindow::open_data()
@@ -653,7 +751,8 @@ void tst_ReportWindow::open()
 
     QCOMPARE(control<QLineEdit>(input, "txtName")->text(), name);
     QCOMPARE(listTexts(input), lists);
-    QCOMPARE(m_desktop->messageTexts(), message.isEmpty() ? QStringList() : QStringList{message});
+    QCOMPARE(m_desktop->messageHeadlines(),
+             message.isEmpty() ? QStringList() : QStringList{message});
     if (message == "Please Check The File.")
         QCOMPARE(m_desktop->messages.first().icon, QMessageBox::Critical);
     auto *display = Forms::loaded<frmKarmicAstrologyDisplay>();

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+class QUrl;
+
+namespace Lumo {
+
+// File names as the system gives them, kept whole in a QString. On Unix a file name is a string
+// of bytes that need not be UTF-8, which QFile::decodeName turns into U+FFFD and so loses. Here
+// each byte that is not part of valid UTF-8 is kept as the lone surrogate U+DC80 + (byte - 0x80),
+// and nativeFileName gives the same bytes back. Elsewhere these are QFile's decodeName and
+// encodeName.
+QString fileNameFromNative(const QByteArray &bytes);
+QByteArray nativeFileName(const QString &fileName);
+
+// The file name as the user should see it: kept bytes show as U+FFFD.
+QString fileNameForDisplay(const QString &fileName);
+
+// The local file of a file: address, with percent-encoded bytes kept as fileNameFromNative keeps
+// them; an empty text for any other address.
+QString localFileFromUrl(const QUrl &url);
+
+// The program's arguments from main's argc and argv (after QApplication took its own options):
+// on Unix decoded with fileNameFromNative; elsewhere QCoreApplication::arguments().
+QStringList programArguments(int argc, char **argv);
+
+} // namespace Lumo

@@ -1,0 +1,185 @@
+#include "app/frmmdi.h"
+#include "app/startup.h"
+#include "forms/displayform.h"
+#include "support/programfolders.h"
+#include "support/readingfixture.h"
+#include "support/savedreading.h"
+#include "support/scripteddesktop.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QMimeData>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sys/stat.h>
+
+using namespace Lumo;
+using namespace Lumo::Testing;
+
+// A file that is not a saved reading, opened by any route while a reading is on screen: it is
+// refused promptly with a message that names it, and nothing on screen changes.
+class tst_RefusedFile : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void cleanup();
+
+    void refusedFileLeavesTheScreenAlone_data();
+    void refusedFileLeavesTheScreenAlone();
+
+private:
+    QString path(const QString &fileName) const { return m_dir.filePath(fileName); }
+
+    QTemporaryDir m_dir;
+};
+
+namespace {
+
+enum class Route { Drop, RunningCopy, OpenButton, FileMenu };
+
+// What the user sees of the Karmic Astrology reading and which windows are up.
+QString screenState()
+{
+    QStringList state{shownReading()};
+    if (auto *input = Forms::loaded<frmKarmicAstrologyMain>()) {
+        for (const char *list : {"cboDate", "cboMonth", "cboYear"})
+            state.append(control<QComboBox>(input, list)->currentText());
+    }
+    for (Form *form : FormRegistry::loadedForms())
+        state.append(form->objectName() + (form->isVisible() ? "+" : "-"));
+    return state.join(QLatin1Char('|'));
+}
+
+void drop(const QString &file)
+{
+    QWidget *target = Forms::loaded<frmKarmicAstrologyDisplay>()
+                          ? Forms::loaded<frmKarmicAstrologyDisplay>()->centralWidget()
+                          : Forms::loaded<frmMDI>()->startPanel();
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(file)});
+    const QPoint position = target->rect().center();
+    QDragEnterEvent enter(position, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    QDropEvent event(position, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &event);
+}
+
+// A later copy of the program asks this process, the running copy, to open the file.
+bool askAsLaterCopy(const QString &file)
+{
+    QProcess laterCopy;
+    laterCopy.start(QStringLiteral(PROGRAM_PROBE), {file});
+    const bool ended =
+        QTest::qWaitFor([&] { return laterCopy.state() == QProcess::NotRunning; }, 15000);
+    if (!ended) {
+        laterCopy.kill();
+        laterCopy.waitForFinished();
+    }
+    return ended;
+}
+
+} // namespace
+
+void tst_RefusedFile::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    keepProgramFilesIn(m_dir.path());
+    setProgramIdentity();
+    QApplication::setQuitOnLastWindowClosed(false);
+    QVERIFY(writeFile(path("ann.kar"), annReading()));
+    QVERIFY(writeFile(path("ann.txt"), annReading()));
+    QVERIFY(writeFile(path("notes.kar"), "ann\r\nmet on 5 may\r\n\r\nbye\r\n"));
+    QVERIFY(writeFile(path("1899.kar"), encodeKarFile("ANN", 5, "May", 1899)));
+    QVERIFY(writeFile(path("feb30.kar"), encodeKarFile("ANN", 30, "February", 1960)));
+    QCOMPARE(::mkfifo(QFile::encodeName(path("fifo.kar")).constData(), 0600), 0);
+    QVERIFY(QFile::link(QStringLiteral("/dev/ptmx"), path("ptmx.kar")));
+}
+
+void tst_RefusedFile::cleanup()
+{
+    closeAllForms();
+}
+
+void tst_RefusedFile::refusedFileLeavesTheScreenAlone_data()
+{
+    QTest::addColumn<Route>("route");
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<QString>("reason");
+
+    const QList<std::pair<const char *, Route>> routes{{"drop", Route::Drop},
+                                                       {"running copy", Route::RunningCopy},
+                                                       {"Open button", Route::OpenButton},
+                                                       {"File menu", Route::FileMenu}};
+    const QList<std::tuple<const char *, QString, QString>> files{
+        {"FIFO", "fifo.kar", "It is not a regular file."},
+        {"link to a device", "ptmx.kar", "It is not a regular file."},
+        {"text", "notes.kar", "It is not a saved reading."},
+        {"not .kar", "ann.txt", "It is not a saved reading."},
+        {"year not listed", "1899.kar", "Its date of birth is outside the lists."},
+        {"30 February", "feb30.kar", "Its date of birth is not a calendar date."},
+        {"missing", "none.kar", "It could not be read: No such file or directory."}};
+    for (const auto &[routeName, route] : routes) {
+        for (const auto &[fileKind, fileName, reason] : files)
+            QTest::addRow("%s, %s", routeName, fileKind) << route << fileName << reason;
+    }
+}
+
+void tst_RefusedFile::refusedFileLeavesTheScreenAlone()
+{
+    QFETCH(Route, route);
+    QFETCH(QString, fileName);
+    QFETCH(QString, reason);
+    if (fileName == "ptmx.kar" && !QFileInfo::exists(QStringLiteral("/dev/ptmx")))
+        QSKIP("this system has no /dev/ptmx");
+
+    ScriptedDesktop desktop;
+    const std::unique_ptr<SingleInstance> running = startProgram(*qApp);
+    QVERIFY(running);
+    frmMDI *main = Forms::loaded<frmMDI>();
+    QVERIFY(main->openSavedReading(path("ann.kar")));
+    QCOMPARE(shownReading(), "ANN: Virgo");
+    auto *input = Forms::loaded<frmKarmicAstrologyMain>();
+    if (route == Route::OpenButton || route == Route::FileMenu) {
+        // Open belongs to the input form, which comes back with the reading's entries.
+        Forms::loaded<frmKarmicAstrologyDisplay>()->cmdBack_Click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    const QString before = screenState();
+    desktop.fileNames.enqueue(path(fileName));
+
+    QElapsedTimer clock;
+    clock.start();
+    switch (route) {
+    case Route::Drop:
+        drop(path(fileName));
+        break;
+    case Route::RunningCopy:
+        QVERIFY(askAsLaterCopy(path(fileName)));
+        break;
+    case Route::OpenButton:
+        control<QPushButton>(input, "cmdOpen")->click();
+        break;
+    case Route::FileMenu:
+        control<QAction>(input, "mnuOpenPreviouslySavedKarmic")->trigger();
+        break;
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(desktop.messages.size(), 1, 10000);
+    QVERIFY2(clock.elapsed() < 10000, "the refusal took too long");
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    QCOMPARE(screenState(), before);
+    QCOMPARE(desktop.messages.first().icon, QMessageBox::Critical);
+    QCOMPARE(desktop.messages.first().text,
+             "Please Check The File.\n" + QDir::toNativeSeparators(path(fileName)) + ": " + reason);
+}
+
+QTEST_MAIN(tst_RefusedFile)
+#include "tst_refusedfile.moc"
