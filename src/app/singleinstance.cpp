@@ -1,57 +1,139 @@
 #include "singleinstance.h"
 
-#include <QCryptographicHash>
+#include <QDataStream>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QStandardPaths>
-#include <QThread>
+#include <QtEndian>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
 
 namespace Lumo {
 
 namespace {
-// A request is one line: the path to open in UTF-8, or nothing, ended by a line feed. The
-// running copy answers with Accepted once it has the request.
-const QByteArray Accepted = QByteArrayLiteral("ok\n");
-constexpr qint64 LongestRequest = 64 * 1024;
-// How long a later copy waits for the running copy; also covers a copy that has taken the lock
-// but is not yet listening.
-constexpr int HandOverMilliseconds = 5000;
+// A request and its answer are each one frame: a 32-bit big-endian length, then that many bytes
+// written by QDataStream. A request holds a version and the path (empty: only come forward); the
+// answer holds whether the file was accepted and, if not, why. QString travels as UTF-16, so
+// every path arrives whole, line feeds and names that are not UTF-8 included.
+constexpr quint8 RequestVersion = 1;
+constexpr quint32 LongestFrame = 64 * 1024;
+constexpr int HeaderSize = 4;
+constexpr auto StreamVersion = QDataStream::Qt_6_0;
 
-QString runtimeFolder()
+QByteArray frame(const QByteArray &payload)
 {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (folder.isEmpty())
-        folder = QDir::tempPath();
-    return folder;
+    QByteArray bytes(HeaderSize, Qt::Uninitialized);
+    qToBigEndian(quint32(payload.size()), bytes.data());
+    return bytes + payload;
+}
+
+// The payload of the first whole frame in the socket, once it has arrived; empty until then.
+// Sets tooLong when the frame announces more than any request may hold.
+QByteArray readFrame(QLocalSocket &socket, bool *tooLong)
+{
+    *tooLong = false;
+    if (socket.bytesAvailable() < HeaderSize)
+        return QByteArray();
+    const quint32 length = qFromBigEndian<quint32>(socket.peek(HeaderSize).constData());
+    if (length > LongestFrame) {
+        *tooLong = true;
+        return QByteArray();
+    }
+    if (socket.bytesAvailable() < HeaderSize + qint64(length))
+        return QByteArray();
+    socket.skip(HeaderSize);
+    return socket.read(length);
+}
+
+bool isPrivate(const QString &folder)
+{
+    const QFileInfo info(folder);
+    if (!info.isDir() || info.isSymLink())
+        return false;
+    const QFile::Permissions others = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup |
+                                      QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
+    if (info.permissions() & others)
+        return false;
+#ifdef Q_OS_UNIX
+    return info.ownerId() == ::geteuid();
+#else
+    return true;
+#endif
+}
+
+QString makePrivateFolder(const QString &folder)
+{
+    const QFileInfo info(folder);
+    if (!info.exists()) {
+        QDir().mkpath(info.absolutePath());
+        QDir().mkdir(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    return isPrivate(folder) ? folder : QString();
 }
 } // namespace
 
+QString SingleInstance::privateFolder(const QString &programName)
+{
+    // Qt gives the runtime folder only when it is the user's own and closed to others.
+    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (!runtime.isEmpty())
+        return runtime;
+    const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+    if (cache.isEmpty())
+        return QString();
+    return makePrivateFolder(cache + QLatin1Char('/') + programName + QStringLiteral("-run"));
+}
+
 QString SingleInstance::lockFilePath(const QString &programName)
 {
-    return runtimeFolder() + QLatin1Char('/') + programName + QStringLiteral(".lock");
+    const QString folder = privateFolder(programName);
+    return folder.isEmpty() ? QString() : folder + QLatin1Char('/') + programName + ".lock";
 }
 
 QString SingleInstance::serverName(const QString &programName)
 {
-    const QByteArray digest =
-        QCryptographicHash::hash(runtimeFolder().toUtf8(), QCryptographicHash::Sha256);
-    return programName + QLatin1Char('-') + QString::fromLatin1(digest.toHex().left(16));
+    const QString folder = privateFolder(programName);
+    if (folder.isEmpty())
+        return QString();
+#ifdef Q_OS_UNIX
+    return folder + QLatin1Char('/') + programName + QStringLiteral(".socket");
+#else
+    // Named pipes have no folder; the pipe is limited to the user by UserAccessOption.
+    return programName + QLatin1Char('-') +
+           QString::number(qHash(folder), 16);
+#endif
 }
 
 SingleInstance::SingleInstance(const QString &programName)
-    : m_programName(programName), m_lock(std::make_unique<QLockFile>(lockFilePath(programName)))
+    : m_programName(programName), m_folder(privateFolder(programName))
 {
-    // A running copy holds its lock for as long as it runs: never treat it as stale by age.
-    m_lock->setStaleLockTime(0);
+    if (!m_folder.isEmpty()) {
+        m_lock = std::make_unique<QLockFile>(lockFilePath(programName));
+        // A running copy holds its lock for as long as it runs: never treat it as stale by age.
+        m_lock->setStaleLockTime(0);
+    }
 }
 
 SingleInstance::~SingleInstance() = default;
 
+bool SingleInstance::hasPrivateFolder() const
+{
+    return !m_folder.isEmpty();
+}
+
+void SingleInstance::setFileCheck(std::function<QString(const QString &)> check)
+{
+    m_fileCheck = std::move(check);
+}
+
 bool SingleInstance::tryAcquire()
 {
-    if (!m_lock->tryLock(0))
+    if (!m_lock || !m_lock->tryLock(0))
         return false;
     listen();
     return true;
@@ -78,43 +160,73 @@ void SingleInstance::acceptConnections()
     }
 }
 
+// Answers before anything is opened or shown, so that a message box in this copy never keeps
+// a later copy waiting.
 void SingleInstance::readRequest(QLocalSocket *socket)
 {
-    if (!socket->canReadLine()) {
-        if (socket->bytesAvailable() > LongestRequest)
-            socket->abort();
+    bool tooLong = false;
+    const QByteArray payload = readFrame(*socket, &tooLong);
+    if (tooLong) {
+        socket->abort();
         return;
     }
-    QByteArray line = socket->readLine(LongestRequest);
-    if (!line.endsWith('\n')) {
-        socket->abort(); // longer than any path
+    if (payload.isEmpty())
+        return;
+    QDataStream in(payload);
+    in.setVersion(StreamVersion);
+    quint8 version = 0;
+    QString path;
+    in >> version >> path;
+    if (in.status() != QDataStream::Ok || version != RequestVersion) {
+        socket->abort();
         return;
     }
-    line.chop(1);
-    socket->write(Accepted);
+    const QString refusal = path.isEmpty() || !m_fileCheck ? QString() : m_fileCheck(path);
+    QByteArray answer;
+    QDataStream out(&answer, QIODevice::WriteOnly);
+    out.setVersion(StreamVersion);
+    out << refusal.isEmpty() << refusal;
+    socket->write(frame(answer));
     socket->disconnectFromServer();
-    emit activationRequested(QString::fromUtf8(line));
+    emit activationRequested(refusal.isEmpty() ? path : QString());
 }
 
-bool SingleInstance::handOver(const QString &filePath)
+SingleInstance::HandOver SingleInstance::handOver(const QString &filePath,
+                                                  const QDeadlineTimer &deadline)
 {
-    const QDeadlineTimer deadline(HandOverMilliseconds);
+    m_refusal.clear();
+    const QString name = serverName(m_programName);
+    if (name.isEmpty())
+        return HandOver::NoRunningCopy;
     QLocalSocket socket;
-    for (;;) {
-        socket.connectToServer(serverName(m_programName));
-        if (socket.waitForConnected(int(deadline.remainingTime())))
-            break;
-        if (deadline.hasExpired())
-            return false;
-        QThread::msleep(50);
-    }
-    socket.write(filePath.toUtf8() + '\n');
+    socket.connectToServer(name);
+    if (!socket.waitForConnected(int(qMin<qint64>(deadline.remainingTime(), 1000))))
+        return HandOver::NoRunningCopy;
+
+    QByteArray request;
+    QDataStream out(&request, QIODevice::WriteOnly);
+    out.setVersion(StreamVersion);
+    out << RequestVersion << filePath;
+    socket.write(frame(request));
     socket.flush();
-    while (!socket.canReadLine()) {
-        if (!socket.waitForReadyRead(int(deadline.remainingTime())))
-            return false;
+
+    bool tooLong = false;
+    QByteArray answer;
+    while ((answer = readFrame(socket, &tooLong)).isEmpty() && !tooLong) {
+        if (socket.waitForReadyRead(int(deadline.remainingTime())))
+            continue;
+        // Ended without an answer: the running copy died; otherwise it is stuck.
+        return socket.state() == QLocalSocket::ConnectedState && deadline.hasExpired()
+                   ? HandOver::NoAnswer
+                   : HandOver::NoRunningCopy;
     }
-    return socket.readLine() == Accepted;
+    QDataStream in(answer);
+    in.setVersion(StreamVersion);
+    bool accepted = false;
+    in >> accepted >> m_refusal;
+    if (tooLong || in.status() != QDataStream::Ok)
+        return HandOver::NoRunningCopy;
+    return accepted ? HandOver::Accepted : HandOver::Refused;
 }
 
 } // namespace Lumo

@@ -4,13 +4,16 @@
 #include "common/filenames.h"
 #include "forms/desktop.h"
 #include "frmmdi.h"
+#include "readings/astrology/karfile.h"
 #include "resourceiconengine.h"
 #include "updatereminder.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QIcon>
+#include <QThread>
 #include <QTimer>
 #include <QUrl>
 
@@ -125,21 +128,89 @@ void installShell()
     Shell::install(&shell);
 }
 
-std::unique_ptr<SingleInstance> startProgram(QApplication &app, const QString &fileToOpen)
+namespace {
+// How long a later copy keeps trying to reach a running copy, or to become the running copy
+// itself when the one it found has died, before it tells the user.
+constexpr int HandOverMilliseconds = 10000;
+
+QString notAnsweringMessage(const QString &filePath)
 {
+    QString text = QStringLiteral("The program is already running but does not answer.");
+    if (!filePath.isEmpty())
+        text += QStringLiteral("\nThis file could not be handed to it: ") +
+                QDir::toNativeSeparators(filePath);
+    return text;
+}
+
+// In a later copy: hands the file to the running copy and tells the user what came of it.
+// False when this copy should become the running copy after all, because the one it found has
+// ended. Sets exitStatus to what this later copy ends with.
+bool handOverToRunningCopy(SingleInstance &instance, const QString &fileToOpen, int *exitStatus)
+{
+    const QDeadlineTimer deadline(HandOverMilliseconds);
+    for (;;) {
+        switch (instance.handOver(fileToOpen, deadline)) {
+        case SingleInstance::HandOver::Accepted:
+            // The running copy comes forward and opens the file; only without a file is the
+            // user told that it runs.
+            if (fileToOpen.isEmpty())
+                showInformation(nullptr, QStringLiteral("Application is already running"));
+            *exitStatus = 0;
+            return true;
+        case SingleInstance::HandOver::Refused:
+            // Said here, once: the running copy has not opened it and the user is looking at
+            // what they just started.
+            showCritical(nullptr, savedReadingRefusalMessage(fileToOpen, instance.refusal()));
+            *exitStatus = 0;
+            return true;
+        case SingleInstance::HandOver::NoAnswer:
+            showCritical(nullptr, notAnsweringMessage(fileToOpen));
+            *exitStatus = 1;
+            return true;
+        case SingleInstance::HandOver::NoRunningCopy:
+            if (instance.tryAcquire())
+                return false;
+            if (deadline.hasExpired()) {
+                showCritical(nullptr, notAnsweringMessage(fileToOpen));
+                *exitStatus = 1;
+                return true;
+            }
+            // The running copy has died or a new one is starting: try again shortly.
+            QThread::msleep(50);
+            break;
+        }
+    }
+}
+} // namespace
+
+std::unique_ptr<SingleInstance> startProgram(QApplication &app, const QString &fileToOpen,
+                                             int *exitStatus)
+{
+    int status = 0;
+    if (!exitStatus)
+        exitStatus = &status;
+    *exitStatus = 0;
     // The program ends when the support dialog is left, not when the main window closes.
     app.setQuitOnLastWindowClosed(false);
     app.setWindowIcon(programIcon());
 
     auto instance = std::make_unique<SingleInstance>(programName());
-    if (!instance->tryAcquire()) {
-        // The running copy comes forward and opens the file; only without a file (or when the
-        // running copy does not answer) is the user told that it runs.
-        if (!instance->handOver(fileToOpen) || fileToOpen.isEmpty())
-            showInformation(nullptr, QStringLiteral("Application is already running"));
+    if (!instance->hasPrivateFolder()) {
+        // Elsewhere other users could take the lock or the socket: do not start at all.
+        showCritical(nullptr, QStringLiteral("The program cannot start: there is no folder that "
+                                             "only you can use for its lock."));
+        *exitStatus = 1;
         EndProgram();
         return nullptr;
     }
+    if (!instance->tryAcquire() && handOverToRunningCopy(*instance, fileToOpen, exitStatus)) {
+        EndProgram();
+        return nullptr;
+    }
+    instance->setFileCheck([](const QString &path) {
+        const SavedReadingFile saved = readSavedReading(path);
+        return saved.fields ? QString() : saved.refusal;
+    });
     // Queued: a request arrives in the middle of the socket's handling and may open message boxes.
     auto *requests = new LaterCopyRequests(instance.get());
     QObject::connect(instance.get(), &SingleInstance::activationRequested, requests,
@@ -158,9 +229,10 @@ int runProgram(QApplication &app, const QStringList &arguments)
 {
     setProgramIdentity();
     const QString fileToOpen = processCommandLine(arguments);
-    const std::unique_ptr<SingleInstance> instance = startProgram(app, fileToOpen);
+    int exitStatus = 0;
+    const std::unique_ptr<SingleInstance> instance = startProgram(app, fileToOpen, &exitStatus);
     if (!instance)
-        return 0;
+        return exitStatus;
     return app.exec();
 }
 

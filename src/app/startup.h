@@ -28,12 +28,15 @@ void setProgramIdentity();
 QString processCommandLine(const QStringList &arguments);
 
 // Everything runProgram does before the event loop. When another copy runs, hands the file (or
-// just the request to come forward) to it and returns null: with a file this copy shows nothing,
-// without one it says "Application is already running"; the program has ended. Otherwise returns
-// the running copy's single-instance object, to be held while it runs: it takes later copies'
-// requests. The main window is shown and the file, if any, opened in it.
+// just the request to come forward) to it and returns null: with a file this copy shows nothing
+// unless the running copy refused the file or does not answer, without one it says "Application
+// is already running"; the program has ended. When the running copy has died meanwhile, this copy
+// becomes the running copy. Otherwise returns the running copy's single-instance object, to be
+// held while it runs: it takes later copies' requests. exitStatus receives what the program ends
+// with when null is returned. The main window is shown and the file, if any, opened in it.
 std::unique_ptr<SingleInstance> startProgram(QApplication &app,
-                                             const QString &fileToOpen = QString());
+                                             const QString &fileToOpen = QString(),
+                                             int *exitStatus = nullptr);
 
 // The application's name: the name of the single-copy lock and socket.
 QString programName();

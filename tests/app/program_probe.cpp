@@ -1,7 +1,8 @@
 // Test helper: runs the program as its main does, on a desktop that answers every message box
 // with OK and prints its text on standard output as "message: TEXT". With LUMO_PROBE_SHOW_READING
 // set, it prints the Karmic Astrology reading on screen as "reading: NAME: SIGN" once the start
-// is done and its event loop runs, and quits.
+// is done and its event loop runs, and quits. With LUMO_PROBE_REPORT_NAMES set, it keeps running
+// and prints the name in the Karmic Astrology input form as "name: NAME" each time it changes.
 #include "app/startup.h"
 #include "common/filenames.h"
 #include "readings/astrology/frmkarmicastrologydisplay.h"
@@ -44,6 +45,42 @@ QString shownReading()
     return name + QStringLiteral(": ") +
            display->findChild<QLabel *>(QStringLiteral("lblNorthSign"))->text();
 }
+
+// Prints the input form's name each time it changes to another name (not to empty). It looks
+// before every event the program handles, so that files opened one right after another are each
+// seen.
+class NameReporter : public QObject
+{
+public:
+    explicit NameReporter(QApplication &app) : QObject(&app)
+    {
+        app.installEventFilter(this);
+        // Also when nothing else happens.
+        m_timer.callOnTimeout(this, [this] { report(); });
+        m_timer.start(20);
+    }
+
+    bool eventFilter(QObject *, QEvent *) override
+    {
+        report();
+        return false;
+    }
+
+private:
+    void report()
+    {
+        auto *input = Lumo::Forms::loaded<Lumo::frmKarmicAstrologyMain>();
+        auto *edit = input ? input->findChild<QLineEdit *>(QStringLiteral("txtName")) : nullptr;
+        if (!edit || edit->text().isEmpty() || edit->text() == m_reported)
+            return;
+        m_reported = edit->text();
+        std::printf("name: %s\n", qPrintable(m_reported));
+        std::fflush(stdout);
+    }
+
+    QString m_reported;
+    QTimer m_timer;
+};
 } // namespace
 
 int main(int argc, char *argv[])
@@ -57,5 +94,7 @@ int main(int argc, char *argv[])
             app.quit();
         });
     }
+    if (qEnvironmentVariableIsSet("LUMO_PROBE_REPORT_NAMES"))
+        new NameReporter(app);
     return Lumo::runProgram(app, Lumo::programArguments(argc, argv));
 }

@@ -8,16 +8,34 @@
 #include "support/scripteddesktop.h"
 
 #include <QApplication>
+#include <QCryptographicHash>
 #include <QDialog>
 #include <QFile>
+#include <QFileInfo>
 #include <QLocalSocket>
 #include <QProcess>
+#include <QSet>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUuid>
 
+#include <optional>
+
+#include <signal.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 using namespace Lumo;
 using namespace Lumo::Testing;
+
+namespace {
+// A saved reading born on the same day as Ann's, so its north node is in Virgo too.
+QByteArray readingOf(const QString &name)
+{
+    return encodeKarFile(name, 5, QStringLiteral("May"), 1960);
+}
+} // namespace
 
 // One running copy per user: the lock between processes, and the hand-over of a later copy's
 // request (come forward, open a file) to the running copy.
@@ -37,6 +55,9 @@ private Q_SLOTS:
     void laterCopyShowsNoWindow();
     void aKilledCopyDoesNotBlockTheNextStart();
     void aFileWaitsWhileAModalWindowIsOpen();
+    void aFrozenRunningCopyIsNamedWithTheFile();
+    void filesReachTheNextRunningCopyWhenTheRunningOneIsKilled();
+    void anotherUserCannotTakeTheHandOverOrTheLock();
 
 private:
     // Starts a probe and waits until it has tried the lock; returns its answer.
@@ -46,9 +67,14 @@ private:
     // Runs the program in a process of its own until it ends, while this process serves it;
     // returns what it printed.
     QString runLaterCopy(const QStringList &arguments, int *exitCode);
+    // Sets or unsets an environment variable until cleanup.
+    void setEnvironment(const char *name, const std::optional<QByteArray> &value);
 
     QTemporaryDir m_dir;
     QString m_lockName;
+    qint64 m_stoppedProcess = 0;                                            // continued in cleanup
+    QString m_otherUser;                                                    // removed in cleanup
+    QList<QPair<QByteArray, std::optional<QByteArray>>> m_savedEnvironment; // put back in cleanup
 };
 
 void tst_SingleInstance::initTestCase()
@@ -59,6 +85,10 @@ void tst_SingleInstance::initTestCase()
     setProgramIdentity();
     QVERIFY(writeFile(m_dir.filePath(QStringLiteral("ann.kar")), annReading()));
     QVERIFY(writeFile(m_dir.filePath(QStringLiteral("ann.txt")), annReading()));
+    // A name with a line feed, and the files named by each of its lines.
+    QVERIFY(writeFile(m_dir.filePath(QStringLiteral("x.kar")), annReading()));
+    QVERIFY(writeFile(m_dir.filePath(QStringLiteral("y.kar")), readingOf("CAT")));
+    QVERIFY(writeFile(m_dir.filePath(QStringLiteral("x.kar\ny.kar")), readingOf("BOB")));
 }
 
 void tst_SingleInstance::init()
@@ -68,8 +98,33 @@ void tst_SingleInstance::init()
 
 void tst_SingleInstance::cleanup()
 {
+    if (m_stoppedProcess)
+        ::kill(pid_t(m_stoppedProcess), SIGCONT);
+    m_stoppedProcess = 0;
     closeAllForms();
     QFile::remove(SingleInstance::lockFilePath(m_lockName));
+    for (const auto &[name, value] : std::as_const(m_savedEnvironment)) {
+        if (value)
+            qputenv(name.constData(), *value);
+        else
+            qunsetenv(name.constData());
+    }
+    m_savedEnvironment.clear();
+    QStandardPaths::setTestModeEnabled(true);
+    if (!m_otherUser.isEmpty())
+        QProcess::execute(QStringLiteral("userdel"), {QStringLiteral("-r"), m_otherUser});
+    m_otherUser.clear();
+}
+
+void tst_SingleInstance::setEnvironment(const char *name, const std::optional<QByteArray> &value)
+{
+    m_savedEnvironment.append({name, qEnvironmentVariableIsSet(name)
+                                         ? std::optional<QByteArray>(qgetenv(name))
+                                         : std::nullopt});
+    if (value)
+        qputenv(name, *value);
+    else
+        qunsetenv(name);
 }
 
 QString tst_SingleInstance::startProbe(QProcess &probe)
@@ -165,10 +220,13 @@ void tst_SingleInstance::runningCopyTakesOverALaterCopysRequest_data()
     // The later copy starts in the folder that holds the files.
     QTest::newRow("saved reading") << QStringList{"ann.kar"} << ""
                                    << "ANN: Virgo" << QStringList{};
-    QTest::newRow("no file") << QStringList{} << "message: Application is already running\n"
+    QTest::newRow("no file") << QStringList{} << "message: Application is already running"
                              << "" << QStringList{};
-    QTest::newRow("refused file") << QStringList{"ann.txt"} << ""
-                                  << "" << QStringList{"Please Check The File."};
+    // The later copy says it: the running copy refuses the file before it opens anything.
+    QTest::newRow("refused file") << QStringList{"ann.txt"} << "message: Please Check The File."
+                                  << "" << QStringList{};
+    QTest::newRow("line feed in the name") << QStringList{"x.kar\ny.kar"} << ""
+                                           << "BOB: Virgo" << QStringList{};
 }
 
 void tst_SingleInstance::runningCopyTakesOverALaterCopysRequest()
@@ -190,7 +248,8 @@ void tst_SingleInstance::runningCopyTakesOverALaterCopysRequest()
     QVERIFY(QTest::qWaitForWindowActive(&other));
 
     int exitCode = -1;
-    QCOMPARE(runLaterCopy(arguments, &exitCode), laterCopyOutput);
+    // The first line says what the later copy was told, if anything.
+    QCOMPARE(runLaterCopy(arguments, &exitCode).section(QLatin1Char('\n'), 0, 0), laterCopyOutput);
     QCOMPARE(exitCode, 0);
 
     QTRY_COMPARE(QApplication::activeWindow(), main);
@@ -271,6 +330,150 @@ void tst_SingleInstance::aFileWaitsWhileAModalWindowIsOpen()
 
     modal.close();
     QTRY_COMPARE(shownReading(), QStringLiteral("ANN: Virgo"));
+}
+
+void tst_SingleInstance::aFrozenRunningCopyIsNamedWithTheFile()
+{
+    QProcess frozen;
+    QVERIFY(startRunningCopy(frozen));
+    QCOMPARE(::kill(pid_t(frozen.processId()), SIGSTOP), 0);
+    m_stoppedProcess = frozen.processId();
+
+    int exitCode = -1;
+    const QString output = runLaterCopy({QStringLiteral("ann.kar")}, &exitCode);
+    QCOMPARE(output, QStringLiteral("message: The program is already running but does not "
+                                    "answer.\nThis file could not be handed to it: %1\n")
+                         .arg(m_dir.filePath(QStringLiteral("ann.kar"))));
+    QCOMPARE(exitCode, 1);
+    frozen.kill();
+}
+
+void tst_SingleInstance::filesReachTheNextRunningCopyWhenTheRunningOneIsKilled()
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LUMO_PROBE_REPORT_NAMES"), QStringLiteral("1"));
+    QProcess running;
+    running.setProcessEnvironment(environment);
+    QVERIFY(startRunningCopy(running));
+    // Stopped, it takes connections but answers none: the later copies are in the middle of
+    // their hand-over when it dies.
+    QCOMPARE(::kill(pid_t(running.processId()), SIGSTOP), 0);
+    m_stoppedProcess = running.processId();
+
+    constexpr int LaterCopies = 20;
+    QSet<QString> names;
+    std::vector<std::unique_ptr<QProcess>> laterCopies;
+    for (int i = 0; i < LaterCopies; ++i) {
+        const QString name = QStringLiteral("A%1N").arg(QChar(u'A' + i));
+        names.insert(name);
+        const QString file = m_dir.filePath(name + QStringLiteral(".kar"));
+        QVERIFY(writeFile(file, readingOf(name)));
+        auto copy = std::make_unique<QProcess>();
+        copy->setProcessEnvironment(environment);
+        copy->start(QStringLiteral(PROGRAM_PROBE), {file});
+        laterCopies.push_back(std::move(copy));
+    }
+    // Killed once several later copies wait for its answer. The system lists each connection
+    // it has not taken next to the listening socket, under the path that was bound, which is in
+    // the folder of the lock (Qt binds in a folder of its own there before it renames the socket).
+    const QByteArray folder =
+        QFile::encodeName(QFileInfo(SingleInstance::lockFilePath(programName())).absolutePath());
+    const auto socketsInFolder = [&folder] {
+        QFile table(QStringLiteral("/proc/net/unix"));
+        if (!table.open(QIODevice::ReadOnly))
+            return -1;
+        return int(table.readAll().count(" " + folder + "/"));
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(socketsInFolder() > 5, 8000);
+    running.kill();
+    QVERIFY(running.waitForFinished(10000));
+
+    // All but one end; that one is the running copy now and opens every file.
+    const auto stillRunning = [&] {
+        return std::count_if(laterCopies.begin(), laterCopies.end(), [](const auto &copy) {
+            return copy->state() != QProcess::NotRunning;
+        });
+    };
+    QTRY_COMPARE_WITH_TIMEOUT(stillRunning(), 1, 60000);
+    QProcess *newRunning = nullptr;
+    for (const auto &copy : laterCopies) {
+        if (copy->state() != QProcess::NotRunning) {
+            newRunning = copy.get();
+            continue;
+        }
+        QCOMPARE(copy->exitStatus(), QProcess::NormalExit);
+        QCOMPARE(copy->exitCode(), 0);
+        QCOMPARE(QString::fromLocal8Bit(copy->readAllStandardOutput()), QString());
+    }
+    QSet<QString> opened;
+    QStringList otherOutput;
+    const auto readOpened = [&] {
+        while (newRunning->canReadLine()) {
+            const QString line = QString::fromLocal8Bit(newRunning->readLine()).trimmed();
+            if (line.startsWith(QStringLiteral("name: ")))
+                opened.insert(line.mid(6));
+            else
+                otherOutput.append(line);
+        }
+        return opened;
+    };
+    QTRY_COMPARE_WITH_TIMEOUT(readOpened(), names, 20000);
+    QVERIFY2(otherOutput.isEmpty(), qPrintable(otherOutput.join(u'|')));
+    newRunning->kill();
+    newRunning->waitForFinished();
+}
+
+void tst_SingleInstance::anotherUserCannotTakeTheHandOverOrTheLock()
+{
+    if (::geteuid() != 0)
+        QSKIP("Needs root to add a second account with useradd.");
+    m_otherUser = QStringLiteral("lumosq%1").arg(QCoreApplication::applicationPid());
+    QCOMPARE(QProcess::execute(QStringLiteral("useradd"), {QStringLiteral("-m"), m_otherUser}), 0);
+
+    // A shared temporary folder like /tmp, and a home of this user's own without a runtime folder.
+    QTemporaryDir shared(QStringLiteral("/tmp/lumo-shared-XXXXXX"));
+    QVERIFY(shared.isValid());
+    QCOMPARE(::chmod(QFile::encodeName(shared.path()).constData(), 01777), 0);
+    const QString home = m_dir.filePath(QStringLiteral("home"));
+    QVERIFY(QDir().mkpath(home));
+    setEnvironment("TMPDIR", QFile::encodeName(shared.path()));
+    setEnvironment("HOME", QFile::encodeName(home));
+    setEnvironment("XDG_RUNTIME_DIR", std::nullopt);
+    setEnvironment("XDG_CACHE_HOME", std::nullopt);
+    QStandardPaths::setTestModeEnabled(false);
+
+    // The other user got there first: the runtime folder Qt would make in the shared folder,
+    // the lock file and the socket named as they would be there.
+    QProcess squatter;
+    const QString digest = QString::fromLatin1(
+        QCryptographicHash::hash(shared.path().toUtf8(), QCryptographicHash::Sha256)
+            .toHex()
+            .left(16));
+    squatter.start(QStringLiteral("setpriv"),
+                   {QStringLiteral("--reuid=") + m_otherUser,
+                    QStringLiteral("--regid=") + m_otherUser, QStringLiteral("--init-groups"),
+                    QStringLiteral("sh"), QStringLiteral("-c"),
+                    QStringLiteral("mkdir -m 700 \"$0/runtime-root\" && exec \"$@\""),
+                    shared.path(), QStringLiteral(INSTANCE_PROBE), QStringLiteral("--squat"),
+                    shared.filePath(programName() + QStringLiteral(".lock")),
+                    shared.filePath(programName() + QLatin1Char('-') + digest)});
+    QVERIFY(squatter.waitForReadyRead(10000));
+    QCOMPARE(squatter.readLine().trimmed(), QByteArray("squatting"));
+
+    ScriptedDesktop desktop;
+    const std::unique_ptr<SingleInstance> running =
+        startProgram(*qApp, m_dir.filePath(QStringLiteral("x.kar")));
+    QVERIFY(running);
+    QCOMPARE(desktop.messageTexts(), QStringList());
+    QCOMPARE(shownReading(), QStringLiteral("ANN: Virgo"));
+
+    // A later copy of this user reaches this copy, not the other user's.
+    int exitCode = -1;
+    QCOMPARE(runLaterCopy({QStringLiteral("y.kar")}, &exitCode), QString());
+    QCOMPARE(exitCode, 0);
+    QTRY_COMPARE(shownReading(), QStringLiteral("CAT: Virgo"));
+    squatter.kill();
+    squatter.waitForFinished();
 }
 
 QTEST_MAIN(tst_SingleInstance)
