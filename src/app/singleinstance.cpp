@@ -1,5 +1,6 @@
 #include "singleinstance.h"
 
+#include <QCryptographicHash>
 #include <QDataStream>
 #include <QDeadlineTimer>
 #include <QDir>
@@ -105,7 +106,9 @@ QString SingleInstance::serverName(const QString &programName)
 #else
     // Named pipes have no folder; the pipe is limited to the user by UserAccessOption.
     return programName + QLatin1Char('-') +
-           QString::number(qHash(folder), 16);
+           QString::fromLatin1(QCryptographicHash::hash(folder.toUtf8(), QCryptographicHash::Sha256)
+                                   .toHex()
+                                   .left(16));
 #endif
 }
 
@@ -119,7 +122,13 @@ SingleInstance::SingleInstance(const QString &programName)
     }
 }
 
-SingleInstance::~SingleInstance() = default;
+// The socket goes before the lock: once the lock is free, the next copy may listen on the same
+// path, and closing the server afterwards would remove that copy's socket.
+SingleInstance::~SingleInstance()
+{
+    if (m_server)
+        m_server->close();
+}
 
 bool SingleInstance::hasPrivateFolder() const
 {

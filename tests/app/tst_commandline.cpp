@@ -80,6 +80,7 @@ void tst_CommandLine::answersWithoutStarting_data()
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QString>("output"); // a pattern for the whole standard output
     QTest::addColumn<QString>("errors"); // the whole standard error
+    QTest::addColumn<bool>("withoutDisplay"); // run from a terminal with no display at all
 
     const QString usage = QStringLiteral("Usage: \\S*LumoFreeTessaray \\[options\\] \\[file\\]\\n"
                                          "Karmic astrology and numerology readings from a name "
@@ -87,16 +88,18 @@ void tst_CommandLine::answersWithoutStarting_data()
                                          "-v, --version .*"
                                          "file +A saved Karmic Astrology reading \\(\\.kar\\) to "
                                          "open\\.\\n");
-    QTest::newRow("--help") << QStringList{"--help"} << 0 << usage << "";
-    QTest::newRow("-h, with a file") << QStringList{"-h", "ann.kar"} << 0 << usage << "";
-    QTest::newRow("--version") << QStringList{"--version"} << 0 << "LumoFreeTessaray 1\\.20\\n"
-                               << "";
-    QTest::newRow("-v") << QStringList{"-v"} << 0 << "LumoFreeTessaray 1\\.20\\n"
-                        << "";
+    const QString version = QStringLiteral("LumoFreeTessaray 1\\.20\\n");
+    // clang-format off
+    QTest::newRow("--help") << QStringList{"--help"} << 0 << usage << "" << false;
+    QTest::newRow("--help, no display") << QStringList{"--help"} << 0 << usage << "" << true;
+    QTest::newRow("-h, with a file") << QStringList{"-h", "ann.kar"} << 0 << usage << "" << false;
+    QTest::newRow("--version") << QStringList{"--version"} << 0 << version << "" << false;
+    QTest::newRow("-v, no display") << QStringList{"-v"} << 0 << version << "" << true;
     QTest::newRow("unknown option") << QStringList{"--open", "ann.kar"} << 1 << ""
-                                    << "LumoFreeTessaray: Unknown option 'open'.\n";
+                                    << "LumoFreeTessaray: Unknown option 'open'.\n" << false;
     QTest::newRow("unknown short option") << QStringList{"-x"} << 1 << ""
-                                          << "LumoFreeTessaray: Unknown option 'x'.\n";
+                                          << "LumoFreeTessaray: Unknown option 'x'.\n" << false;
+    // clang-format on
 }
 
 void tst_CommandLine::answersWithoutStarting()
@@ -105,9 +108,16 @@ void tst_CommandLine::answersWithoutStarting()
     QFETCH(int, exitCode);
     QFETCH(QString, output);
     QFETCH(QString, errors);
+    QFETCH(bool, withoutDisplay);
 
     QProcess program;
     program.setWorkingDirectory(m_dir.path());
+    if (withoutDisplay) {
+        QProcessEnvironment terminal = QProcessEnvironment::systemEnvironment();
+        for (const char *name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+            terminal.remove(QString::fromLatin1(name));
+        program.setProcessEnvironment(terminal);
+    }
     program.start(QStringLiteral(PROGRAM), arguments);
     // A program that started as usual would still be running.
     if (!program.waitForFinished(15000)) {

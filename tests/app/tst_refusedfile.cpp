@@ -17,6 +17,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <optional>
+
 #include <sys/stat.h>
 
 using namespace Lumo;
@@ -72,8 +74,9 @@ void drop(const QString &file)
     QApplication::sendEvent(target, &event);
 }
 
-// A later copy of the program asks this process, the running copy, to open the file.
-bool askAsLaterCopy(const QString &file)
+// A later copy of the program asks this process, the running copy, to open the file. Gives what
+// the later copy printed, or nothing when it did not end in time.
+std::optional<QString> askAsLaterCopy(const QString &file)
 {
     QProcess laterCopy;
     laterCopy.start(QStringLiteral(PROGRAM_PROBE), {file});
@@ -82,8 +85,9 @@ bool askAsLaterCopy(const QString &file)
     if (!ended) {
         laterCopy.kill();
         laterCopy.waitForFinished();
+        return std::nullopt;
     }
-    return ended;
+    return QString::fromLocal8Bit(laterCopy.readAllStandardOutput());
 }
 
 } // namespace
@@ -153,6 +157,8 @@ void tst_RefusedFile::refusedFileLeavesTheScreenAlone()
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     const QString before = screenState();
+    const QString refusal =
+        "Please Check The File.\n" + QDir::toNativeSeparators(path(fileName)) + ": " + reason;
     desktop.fileNames.enqueue(path(fileName));
 
     QElapsedTimer clock;
@@ -161,9 +167,18 @@ void tst_RefusedFile::refusedFileLeavesTheScreenAlone()
     case Route::Drop:
         drop(path(fileName));
         break;
-    case Route::RunningCopy:
-        QVERIFY(askAsLaterCopy(path(fileName)));
-        break;
+    case Route::RunningCopy: {
+        // The later copy, which the user has just started, says why; the running copy only
+        // comes forward.
+        const std::optional<QString> printed = askAsLaterCopy(path(fileName));
+        QVERIFY(printed);
+        QVERIFY2(printed->contains("message: " + refusal), qPrintable(*printed));
+        QTest::qWait(100); // lets the running copy serve the request it has answered
+        QVERIFY(desktop.messages.isEmpty());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(screenState(), before);
+        return;
+    }
     case Route::OpenButton:
         control<QPushButton>(input, "cmdOpen")->click();
         break;
@@ -177,8 +192,7 @@ void tst_RefusedFile::refusedFileLeavesTheScreenAlone()
 
     QCOMPARE(screenState(), before);
     QCOMPARE(desktop.messages.first().icon, QMessageBox::Critical);
-    QCOMPARE(desktop.messages.first().text,
-             "Please Check The File.\n" + QDir::toNativeSeparators(path(fileName)) + ": " + reason);
+    QCOMPARE(desktop.messages.first().text, refusal);
 }
 
 QTEST_MAIN(tst_RefusedFile)
