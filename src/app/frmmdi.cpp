@@ -203,8 +203,8 @@ void frmMDI::Form_Load()
 // designed client area, centred on the primary screen and made to fit it.
 void frmMDI::restorePlacement()
 {
-    QSettings settings(QString(), programName());
-    const QRect saved = settings.value(WindowGroup + u'/' + GeometryValueName).toRect();
+    const QSettings settings;
+    const QRect saved = settings.value(WindowGeometryKey).toRect();
     const QScreen *savedScreen =
         saved.isValid() ? QGuiApplication::screenAt(saved.center()) : nullptr;
     const QRect savedFrame = saved.marginsAdded(windowFrameMargins(this));
@@ -217,15 +217,15 @@ void frmMDI::restorePlacement()
         Lumo::placeOnScreen(this, screen->availableGeometry(), designed,
                             VerticalPlacement::Centred);
     }
-    if (settings.value(WindowGroup + u'/' + MaximizedValueName).toBool())
+    if (settings.value(WindowMaximizedKey).toBool())
         setWindowState(windowState() | Qt::WindowMaximized);
 }
 
 void frmMDI::storePlacement()
 {
-    QSettings settings(QString(), programName());
-    settings.setValue(WindowGroup + u'/' + GeometryValueName, normalGeometry());
-    settings.setValue(WindowGroup + u'/' + MaximizedValueName, isMaximized());
+    QSettings settings;
+    settings.setValue(WindowGeometryKey, normalGeometry());
+    settings.setValue(WindowMaximizedKey, isMaximized());
 }
 
 // Centres the banner, the button row and the welcome labels on the width of the area that holds
