@@ -109,6 +109,9 @@ frmMDI::frmMDI() : ui(std::make_unique<Ui::frmMDI>())
 
     m_ownMenus = menuBar()->actions();
     connect(ui->mdiWorkspace, &QMdiArea::subWindowActivated, this, &frmMDI::showActiveFormMenus);
+    // A form that goes (unloaded, closed) takes its menus with it, and the workspace need not
+    // announce a new active form: the bar would be left empty.
+    menuBar()->installEventFilter(this);
 }
 
 frmMDI::~frmMDI() = default;
@@ -249,6 +252,8 @@ bool frmMDI::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::Resize)
         centreContents();
+    else if (watched == menuBar() && event->type() == QEvent::ActionRemoved)
+        QMetaObject::invokeMethod(this, &frmMDI::showActiveFormMenus, Qt::QueuedConnection);
     else if (watched == ui->picMain && event->type() == QEvent::MouseMove)
         picMain_MouseMove();
     return Form::eventFilter(watched, event);
