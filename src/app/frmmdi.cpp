@@ -111,6 +111,9 @@ frmMDI::frmMDI() : ui(std::make_unique<Ui::frmMDI>())
 
     m_ownMenus = menuBar()->actions();
     connect(ui->mdiWorkspace, &QMdiArea::subWindowActivated, this, &frmMDI::showActiveFormMenus);
+    // A form that goes (unloaded, closed) takes its menus with it, and the workspace need not
+    // announce a new active form: the bar would be left empty.
+    menuBar()->installEventFilter(this);
 }
 
 frmMDI::~frmMDI() = default;
@@ -205,8 +208,8 @@ void frmMDI::Form_Load()
 // designed client area, centred on the primary screen and made to fit it.
 void frmMDI::restorePlacement()
 {
-    QSettings settings(QString(), programName());
-    const QRect saved = settings.value(WindowGroup + u'/' + GeometryValueName).toRect();
+    const QSettings settings;
+    const QRect saved = settings.value(WindowGeometryKey).toRect();
     const QScreen *savedScreen =
         saved.isValid() ? QGuiApplication::screenAt(saved.center()) : nullptr;
     const QRect savedFrame = saved.marginsAdded(windowFrameMargins(this));
@@ -219,15 +222,15 @@ void frmMDI::restorePlacement()
         Lumo::placeOnScreen(this, screen->availableGeometry(), designed,
                             VerticalPlacement::Centred);
     }
-    if (settings.value(WindowGroup + u'/' + MaximizedValueName).toBool())
+    if (settings.value(WindowMaximizedKey).toBool())
         setWindowState(windowState() | Qt::WindowMaximized);
 }
 
 void frmMDI::storePlacement()
 {
-    QSettings settings(QString(), programName());
-    settings.setValue(WindowGroup + u'/' + GeometryValueName, normalGeometry());
-    settings.setValue(WindowGroup + u'/' + MaximizedValueName, isMaximized());
+    QSettings settings;
+    settings.setValue(WindowGeometryKey, normalGeometry());
+    settings.setValue(WindowMaximizedKey, isMaximized());
 }
 
 // Centres the banner, the button row and the welcome labels on the width of the area that holds
@@ -251,6 +254,8 @@ bool frmMDI::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::Resize)
         centreContents();
+    else if (watched == menuBar() && event->type() == QEvent::ActionRemoved)
+        QMetaObject::invokeMethod(this, &frmMDI::showActiveFormMenus, Qt::QueuedConnection);
     else if (watched == ui->picMain && event->type() == QEvent::MouseMove)
         picMain_MouseMove();
     return Form::eventFilter(watched, event);

@@ -71,9 +71,8 @@ private:
 
 // Where the main window's size and position are kept in the program's settings: the window's
 // client area when last shown normal (not maximised) and whether it was maximised.
-inline const QString WindowGroup = QStringLiteral("MainWindow");
-inline const QString GeometryValueName = QStringLiteral("Geometry");
-inline const QString MaximizedValueName = QStringLiteral("Maximized");
+inline const QString WindowGeometryKey = QStringLiteral("Settings/WindowGeometry");
+inline const QString WindowMaximizedKey = QStringLiteral("Settings/WindowMaximized");
 
 // Unloads the input, display and report forms of every reading, so at most one reading is open.
 void unloadReadingForms();

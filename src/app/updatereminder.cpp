@@ -35,17 +35,20 @@ bool survivesShift(const QString &text)
                        [](QChar c) { return c.unicode() <= HighestShiftableCode; });
 }
 
-QString readReminderText()
+// The stored reminder date: ISO text as stored now, or the shifted locale date older builds
+// stored (invalid when it is neither).
+QDate readReminderDate()
 {
-    QSettings settings;
-    return ShiftDecode(settings.value(ReminderGroup + u'/' + ReminderValueName).toString());
+    const QString stored = QSettings().value(ReminderGroup + u'/' + ReminderValueName).toString();
+    const QDate isoDate = QDate::fromString(stored, Qt::ISODate);
+    if (isoDate.isValid())
+        return isoDate;
+    return parseReminderDate(ShiftDecode(stored), QLocale());
 }
 
 void storeReminderDate(const QDate &date)
 {
-    QSettings settings;
-    settings.setValue(ReminderGroup + u'/' + ReminderValueName,
-                      ShiftEncode(reminderDateText(date, QLocale())));
+    QSettings().setValue(ReminderGroup + u'/' + ReminderValueName, date.toString(Qt::ISODate));
 }
 } // namespace
 
@@ -82,14 +85,10 @@ bool isReminderDue(const QDate &reminderDate, const QDate &today)
 void UpdateReminder()
 {
     const QDate today = Desktop::instance().today();
-    const QString storedText = readReminderText();
-    if (storedText.isEmpty()) {
-        storeReminderDate(today);
-        return;
-    }
-    const QDate reminderDate = parseReminderDate(storedText, QLocale());
+    const QDate reminderDate = readReminderDate();
     if (!reminderDate.isValid()) {
-        // Unreadable (say, written under another date format): start the fortnight afresh.
+        // None yet, or unreadable (say, written under another date format): start the fortnight
+        // afresh.
         storeReminderDate(today);
         return;
     }

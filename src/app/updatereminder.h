@@ -7,8 +7,9 @@
 namespace Lumo {
 
 // Asks about once a fortnight whether to look for a newer version of the program. The date it
-// last asked (or first ran) is kept, shifted, in the per-user settings; on the first run it only
-// stores today. A stored text that is no date is replaced by today without asking.
+// last asked (or first ran) is kept as ISO text (2026-12-10) in the per-user settings; the
+// shifted locale date older builds kept is still read. On the first run it only stores today. A
+// stored text that is no date is replaced by today without asking.
 void UpdateReminder();
 
 // Where the reminder date lives in the program's settings (those of the application object's
@@ -19,8 +20,9 @@ inline const QString ReminderValueName = QStringLiteral("ReminderDate");
 // The question, on two lines.
 QString updateQuestion();
 
-// The reminder date as text, before the shift: the locale's short date with a four-digit year,
-// or the ISO date when that text would not come back through the shift as the same date.
+// The reminder date as older builds stored it, before the shift: the locale's short date with a
+// four-digit year, or the ISO date when that text would not come back through the shift as the same
+// date.
 QString reminderDateText(const QDate &date, const QLocale &locale);
 
 // The date of a stored text (after the shift is undone): an ISO date or the locale's short date

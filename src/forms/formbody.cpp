@@ -2,11 +2,15 @@
 
 #include "textboxes.h"
 
+#include <QApplication>
 #include <QBoxLayout>
+#include <QComboBox>
 #include <QEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTextEdit>
+#include <QWheelEvent>
 
 #include <algorithm>
 
@@ -80,6 +84,18 @@ FormBody *FormBody::wrapTopOf(QWidget *centralWidget)
         if (qobject_cast<QPlainTextEdit *>(box) || qobject_cast<QTextEdit *>(box))
             body->m_textBoxes.append({box, box->minimumHeight(), box->maximumHeight()});
     }
+    // A list under the pointer while the form scrolls must not change its choice: it takes the
+    // wheel only once it has the focus, and the wheel no longer gives it the focus.
+    for (QComboBox *list : contents->findChildren<QComboBox *>()) {
+        list->setFocusPolicy(Qt::StrongFocus);
+        list->installEventFilter(body);
+    }
+    // The control that gets the focus, by Tab or otherwise, scrolls into view.
+    if (auto *app = qobject_cast<QApplication *>(QCoreApplication::instance()))
+        connect(app, &QApplication::focusChanged, body, [body](QWidget *, QWidget *now) {
+            if (now && body->widget() && body->widget()->isAncestorOf(now))
+                body->ensureWidgetVisible(now);
+        });
     return body;
 }
 
@@ -127,10 +143,16 @@ int FormBody::heightForWidth(int width) const
 }
 
 // The contents' size hint changes when their texts do: the form's layout must ask again.
+// An unfocused list passes the wheel on to the body, which scrolls.
 bool FormBody::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == widget() && event->type() == QEvent::LayoutRequest)
         updateGeometry();
+    if (event->type() == QEvent::Wheel && qobject_cast<QComboBox *>(watched) &&
+        !static_cast<QWidget *>(watched)->hasFocus()) {
+        QCoreApplication::sendEvent(verticalScrollBar(), event);
+        return true;
+    }
     return QScrollArea::eventFilter(watched, event);
 }
 

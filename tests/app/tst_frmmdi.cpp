@@ -9,6 +9,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QStandardPaths>
 
 using namespace Lumo;
@@ -71,6 +72,8 @@ private Q_SLOTS:
     void menuBarOrder();
     void activeFormMenusStandInTheMenuBar_data();
     void activeFormMenusStandInTheMenuBar();
+    void mainMenusComeBackHoweverAReadingGoes_data();
+    void mainMenusComeBackHoweverAReadingGoes();
     void contentsStayCentredInTheWindow();
     void openReadingLeavesOnlyTheNewInputForm_data();
     void openReadingLeavesOnlyTheNewInputForm();
@@ -253,6 +256,78 @@ void tst_frmMDI::activeFormMenusStandInTheMenuBar()
 
     closeReadingForms();
     QCOMPARE(main->menuBar()->actions(), mainMenus);
+}
+
+void tst_frmMDI::mainMenusComeBackHoweverAReadingGoes_data()
+{
+    QTest::addColumn<int>("reading");
+    QTest::addColumn<QString>("way");
+    QTest::addColumn<bool>("mainMenus"); // false: the form that follows shows its own
+
+    for (const auto &[reading, name] :
+         {std::pair{int(Astrology), "astrology"}, std::pair{int(Soulmate), "soulmate"}}) {
+        const auto row = [&](const char *way, bool mainMenus) {
+            QTest::addRow("%s, %s", name, way) << reading << QString::fromLatin1(way) << mainMenus;
+        };
+        row("cmdExit", true);
+        row("mnuExit", true);
+        row("close box", true);
+        row("closing all", true);
+        row("cmdBack", false);
+        row("cmdNext", false);
+    }
+}
+
+void tst_frmMDI::mainMenusComeBackHoweverAReadingGoes()
+{
+    QFETCH(int, reading);
+    QFETCH(QString, way);
+    QFETCH(bool, mainMenus);
+    frmMDI *main = mainWindow();
+    const QList<QAction *> ownMenus = main->menuBar()->actions();
+
+    Form *form = way == QLatin1String("cmdNext") ? static_cast<Form *>(openInputForm(reading))
+                                                 : openDisplayForm(reading);
+    QVERIFY(form && form->isFormVisible());
+    QVERIFY(main->menuBar()->actions() != ownMenus);
+    if (way == QLatin1String("close box")) {
+        auto *frame = qobject_cast<QMdiSubWindow *>(form->parentWidget());
+        QVERIFY(frame);
+        frame->close();
+    } else if (way == QLatin1String("closing all")) {
+        main->findChild<QMdiArea *>()->closeAllSubWindows();
+    } else if (auto *item = form->findChild<QAction *>(way)) {
+        item->trigger();
+    } else {
+        auto *button = form->findChild<QPushButton *>(way);
+        QVERIFY(button);
+        QTest::mouseClick(button, Qt::LeftButton);
+    }
+    flushDeletes();
+    QCoreApplication::processEvents();
+
+    const QList<QAction *> shown = main->menuBar()->actions();
+    QVERIFY(!shown.isEmpty());
+    if (!mainMenus) {
+        QVERIFY(shown != ownMenus);
+        return;
+    }
+    QCOMPARE(shown, ownMenus);
+    // The offscreen platform leaves a closed menu the active window: the main window is made so.
+    QApplication::setActiveWindow(main);
+    QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget *>(main));
+    // The main window's own Help menu (a form left loaded has one of the same name).
+    const auto help = std::find_if(ownMenus.cbegin(), ownMenus.cend(), [](QAction *menu) {
+        return menu->menu() && menu->menu()->objectName() == QLatin1String("mnuHelp");
+    });
+    QVERIFY(help != ownMenus.cend());
+    QTest::keyClick(main, Qt::Key_H, Qt::AltModifier);
+    QTRY_COMPARE(QApplication::activePopupWidget(), (*help)->menu());
+    // Escape closes the menu, a second leaves the menu bar.
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+    QTRY_VERIFY(!QApplication::activePopupWidget());
+    QTest::keyClick(main->menuBar(), Qt::Key_Escape);
+    QTRY_VERIFY(!main->menuBar()->activeAction());
 }
 
 // The banner, the button row and the welcome labels are centred on the width of the area that

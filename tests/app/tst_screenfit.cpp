@@ -43,7 +43,11 @@ private Q_SLOTS:
 
 private:
     static QRect available() { return QGuiApplication::primaryScreen()->availableGeometry(); }
-    static void forgetPlacement() { QSettings(QString(), programName()).remove(WindowGroup); }
+    static void forgetPlacement()
+    {
+        QSettings().remove(WindowGeometryKey);
+        QSettings().remove(WindowMaximizedKey);
+    }
     static frmMDI *openMainWindow(bool maximised = false);
     static bool minimumFits(frmMDI *main);
 

@@ -5,6 +5,7 @@
 #include "common/vendorpages.h"
 #include "support/scripteddesktop.h"
 
+#include <QFile>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTest>
@@ -22,9 +23,10 @@ QString settingsKey()
 
 QString storedText()
 {
-    return ShiftDecode(QSettings().value(settingsKey()).toString());
+    return QSettings().value(settingsKey()).toString();
 }
 
+// Stores a date text the way older builds did: shifted.
 void storeText(const QString &plainText)
 {
     QSettings().setValue(settingsKey(), ShiftEncode(plainText));
@@ -79,38 +81,45 @@ void tst_UpdateReminder::cleanup()
 void tst_UpdateReminder::reminder_data()
 {
     QTest::addColumn<QString>("stored"); // null: nothing stored
+    QTest::addColumn<bool>("shifted");   // stored the way older builds did
     QTest::addColumn<QMessageBox::StandardButton>("answer");
     QTest::addColumn<bool>("asks");
-    QTest::addColumn<QString>("storedAfter");
+    QTest::addColumn<bool>("restarts"); // today is stored afterwards
     QTest::addColumn<bool>("opensDownloadPage");
 
-    const QString today = QStringLiteral("1/15/2026");
-    QTest::newRow("first run") << QString() << QMessageBox::No << false << today << false;
-    QTest::newRow("14 days ago") << "1/1/2026" << QMessageBox::No << false << "1/1/2026" << false;
-    QTest::newRow("14 days ahead")
-        << "1/29/2026" << QMessageBox::No << false << "1/29/2026" << false;
-    QTest::newRow("15 days ago, No") << "12/31/2025" << QMessageBox::No << true << today << false;
-    QTest::newRow("15 days ago, Yes") << "12/31/2025" << QMessageBox::Yes << true << today << true;
-    QTest::newRow("20 days ahead, No") << "2/4/2026" << QMessageBox::No << true << today << false;
-    QTest::newRow("ISO date 15 days ago")
-        << "2025-12-31" << QMessageBox::No << true << today << false;
-    QTest::newRow("not a date") << "tomorrow" << QMessageBox::Yes << false << today << false;
-    QTest::newRow("impossible date") << "2/30/2026" << QMessageBox::Yes << false << today << false;
+    const auto No = QMessageBox::No;
+    const auto Yes = QMessageBox::Yes;
+    QTest::newRow("first run") << QString() << false << No << false << true << false;
+    QTest::newRow("14 days ago") << "1/1/2026" << true << No << false << false << false;
+    QTest::newRow("14 days ahead") << "1/29/2026" << true << No << false << false << false;
+    QTest::newRow("15 days ago, No") << "12/31/2025" << true << No << true << true << false;
+    QTest::newRow("15 days ago, Yes") << "12/31/2025" << true << Yes << true << true << true;
+    QTest::newRow("20 days ahead, No") << "2/4/2026" << true << No << true << true << false;
+    QTest::newRow("shifted ISO date 15 days ago")
+        << "2025-12-31" << true << No << true << true << false;
+    QTest::newRow("ISO text 14 days ago") << "2026-01-01" << false << No << false << false << false;
+    QTest::newRow("ISO text 15 days ago, Yes")
+        << "2025-12-31" << false << Yes << true << true << true;
+    QTest::newRow("not a date") << "tomorrow" << true << Yes << false << true << false;
+    QTest::newRow("impossible date") << "2/30/2026" << true << Yes << false << true << false;
+    QTest::newRow("impossible ISO text") << "2026-02-30" << false << Yes << false << true << false;
 }
 
 void tst_UpdateReminder::reminder()
 {
     QFETCH(QString, stored);
+    QFETCH(bool, shifted);
     QFETCH(QMessageBox::StandardButton, answer);
     QFETCH(bool, asks);
-    QFETCH(QString, storedAfter);
+    QFETCH(bool, restarts);
     QFETCH(bool, opensDownloadPage);
 
     ScriptedDesktop desktop;
     desktop.todayDate = Today;
     desktop.answers.enqueue(answer);
+    const QString storedValue = shifted ? ShiftEncode(stored) : stored;
     if (!stored.isNull())
-        storeText(stored);
+        QSettings().setValue(settingsKey(), storedValue);
 
     UpdateReminder();
 
@@ -122,7 +131,7 @@ void tst_UpdateReminder::reminder()
         QCOMPARE(desktop.messages[0].icon, QMessageBox::Information);
         QCOMPARE(desktop.messages[0].buttons, QMessageBox::Yes | QMessageBox::No);
     }
-    QCOMPARE(storedText(), storedAfter);
+    QCOMPARE(storedText(), restarts ? QStringLiteral("2026-01-15") : storedValue);
     const QList<QUrl> expectedUrls =
         opensDownloadPage ? QList<QUrl>{vendorPageUrl(Page::Download)} : QList<QUrl>{};
     QCOMPARE(desktop.openedUrls, expectedUrls);
@@ -145,8 +154,11 @@ void tst_UpdateReminder::dateIsStoredInTheProgramsSettingsFile()
     const QString file = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
                          QStringLiteral("/LumoFreeTessaray/LumoFreeTessaray.conf");
     QCOMPARE(QSettings().fileName(), file);
-    QSettings stored(file, QSettings::IniFormat);
-    QCOMPARE(ShiftDecode(stored.value(settingsKey()).toString()), QStringLiteral("1/15/2026"));
+    QSettings().sync();
+    QFile stored(file);
+    QVERIFY(stored.open(QIODevice::ReadOnly));
+    const QByteArray text = stored.readAll();
+    QVERIFY2(text.contains("[Settings]\nReminderDate=2026-01-15\n"), text.constData());
 }
 
 void tst_UpdateReminder::dateText_data()

@@ -27,9 +27,11 @@ inline void flushDeletes()
 inline frmMDI *mainWindow()
 {
     installShell();
-    if (!Forms::loaded<frmMDI>()) // every test starts with the main window where a first run puts
-                                  // it
-        QSettings(QString(), programName()).remove(WindowGroup);
+    // Every test starts with the main window where a first run puts it.
+    if (!Forms::loaded<frmMDI>()) {
+        QSettings().remove(WindowGeometryKey);
+        QSettings().remove(WindowMaximizedKey);
+    }
     frmMDI *main = Forms::get<frmMDI>();
     if (!main->isVisible()) {
         main->showForm();

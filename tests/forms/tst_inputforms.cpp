@@ -1,3 +1,4 @@
+#include "forms/formbody.h"
 #include "forms/formsfixture.h"
 #include "support/scripteddesktop.h"
 #include "support/textentry.h"
@@ -10,7 +11,9 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QScrollBar>
 #include <QStandardPaths>
+#include <QWheelEvent>
 
 using namespace Lumo;
 using namespace Lumo::Testing;
@@ -46,8 +49,14 @@ private Q_SLOTS:
     void enterPressesNext();
     void exitUnloadsAndShowsStartPanel_data();
     void exitUnloadsAndShowsStartPanel();
+    void focusedControlScrollsIntoView_data();
+    void focusedControlScrollsIntoView();
+    void wheelOverAListScrollsTheFormUnlessTheListHasFocus_data();
+    void wheelOverAListScrollsTheFormUnlessTheListHasFocus();
 
 private:
+    FormBody *openSqueezedForm(int reading);
+
     ScriptedDesktop m_desktop;
 };
 
@@ -684,4 +693,108 @@ void tst_InputForms::exitUnloadsAndShowsStartPanel()
 }
 
 QTEST_MAIN(tst_InputForms)
+// The reading's input form in a main window at its smallest, so that the form's top part scrolls.
+FormBody *tst_InputForms::openSqueezedForm(int reading)
+{
+    frmMDI *main = mainWindow();
+    main->showNormal();
+    main->resize(main->minimumSize());
+    InputForm *form = openInputForm(reading);
+    auto *body = form ? form->findChild<FormBody *>() : nullptr;
+    if (!body || !QTest::qWaitFor([body] { return body->verticalScrollBar()->maximum() > 0; }))
+        return nullptr;
+    body->verticalScrollBar()->setValue(0);
+    return body;
+}
+
+static bool isInView(FormBody *body, QWidget *control)
+{
+    const QRect rect(control->mapTo(body->viewport(), QPoint(0, 0)), control->size());
+    return body->viewport()->rect().contains(rect);
+}
+
+void tst_InputForms::focusedControlScrollsIntoView_data()
+{
+    QTest::addColumn<int>("reading");
+    QTest::addColumn<bool>("byTab");
+
+    for (int reading : {Astrology, KarmicDebt}) {
+        QTest::addRow("reading %d, Tab", reading) << reading << true;
+        QTest::addRow("reading %d, programmatic", reading) << reading << false;
+    }
+}
+
+// The lowest control of the squeezed form's top part, out of view, gets the focus.
+void tst_InputForms::focusedControlScrollsIntoView()
+{
+    QFETCH(int, reading);
+    QFETCH(bool, byTab);
+    FormBody *body = openSqueezedForm(reading);
+    QVERIFY(body);
+
+    QList<QWidget *> controls;
+    for (QWidget *child : body->widget()->findChildren<QWidget *>()) {
+        if (child->isVisibleTo(body) && child->focusPolicy() & Qt::TabFocus)
+            controls.append(child);
+    }
+    QVERIFY(!controls.isEmpty());
+    const auto yOf = [body](QWidget *w) { return w->mapTo(body->widget(), QPoint(0, 0)).y(); };
+    QWidget *lowest = *std::max_element(controls.cbegin(), controls.cend(),
+                                        [&](QWidget *a, QWidget *b) { return yOf(a) < yOf(b); });
+    QVERIFY2(!isInView(body, lowest), "nothing lies out of view");
+
+    if (byTab) {
+        lowest->previousInFocusChain()->setFocus(Qt::OtherFocusReason);
+        body->verticalScrollBar()->setValue(0);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    } else {
+        lowest->setFocus(Qt::OtherFocusReason);
+    }
+    QTRY_COMPARE(QApplication::focusWidget(), lowest);
+    QTRY_VERIFY(isInView(body, lowest));
+}
+
+void tst_InputForms::wheelOverAListScrollsTheFormUnlessTheListHasFocus_data()
+{
+    QTest::addColumn<int>("reading");
+    QTest::addColumn<bool>("focused");
+
+    for (int reading : {Astrology, KarmicDebt}) {
+        QTest::addRow("reading %d, list without focus", reading) << reading << false;
+        QTest::addRow("reading %d, focused list", reading) << reading << true;
+    }
+}
+
+void tst_InputForms::wheelOverAListScrollsTheFormUnlessTheListHasFocus()
+{
+    QFETCH(int, reading);
+    QFETCH(bool, focused);
+    FormBody *body = openSqueezedForm(reading);
+    QVERIFY(body);
+    auto *list = body->widget()->findChild<QComboBox *>();
+    QVERIFY(list);
+    list->setCurrentIndex(list->count() / 2);
+    if (focused)
+        list->setFocus(Qt::OtherFocusReason);
+    else
+        body->window()->setFocus(Qt::OtherFocusReason);
+    QScrollBar *scroll = body->verticalScrollBar();
+    scroll->setValue(0);
+    const int index = list->currentIndex();
+
+    // One notch down with the pointer over the list, delivered as the application delivers it.
+    const QPoint centre = list->rect().center();
+    QWheelEvent notch(centre, list->mapToGlobal(centre), QPoint(), QPoint(0, -120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(list, &notch);
+
+    if (focused) {
+        QCOMPARE(list->currentIndex(), index + 1);
+    } else {
+        QCOMPARE(list->currentIndex(), index);
+        QVERIFY(scroll->value() > 0);
+        QVERIFY(!list->hasFocus());
+    }
+}
+
 #include "tst_inputforms.moc"

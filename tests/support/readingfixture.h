@@ -23,7 +23,8 @@ struct ReadingFixture
     {
         QStandardPaths::setTestModeEnabled(true);
         // Every test starts with the main window where a first run puts it.
-        QSettings(QString(), programName()).remove(WindowGroup);
+        QSettings().remove(WindowGeometryKey);
+        QSettings().remove(WindowMaximizedKey);
         installShell();
         Forms::get<frmMDI>()->showForm();
     }

@@ -19,6 +19,7 @@
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QScreen>
+#include <QScrollBar>
 
 namespace Lumo {
 
@@ -96,6 +97,14 @@ void frmKarmicAstrologySave::insertReport()
         caret.insertText(segment.text, format);
     }
     ui->RTB->setTextCursor(caret);
+}
+
+// The report box scrolls to its caret, at the end of the report, when it first shows; the reader
+// starts at the top.
+void frmKarmicAstrologySave::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    ui->RTB->verticalScrollBar()->setValue(0);
 }
 
 void frmKarmicAstrologySave::done(int result)

@@ -30,6 +30,9 @@ public:
     // Every way of closing the window ends here: link clicks off, the display form back up.
     void done(int result) override;
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     void Form_Load();
     void Form_Unload();

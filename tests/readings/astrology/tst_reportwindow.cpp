@@ -18,6 +18,7 @@
 #include <QPointer>
 #include <QProcess>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -49,6 +50,7 @@ private Q_SLOTS:
     void reportLinksAndLabels_data();
     void reportLinksAndLabels();
     void reportLeavesTheClipboardAlone();
+    void reportOpensAtItsTop();
     void closingReportBringsDisplayBack_data();
     void closingReportBringsDisplayBack();
 
@@ -407,6 +409,20 @@ void tst_ReportWindow::reportLeavesTheClipboardAlone()
     QTest::keySequence(control<QTextEdit>(report, "RTB"), QKeySequence::SelectAll);
     QTest::keySequence(control<QTextEdit>(report, "RTB"), QKeySequence::Copy);
     QCOMPARE(QApplication::clipboard()->text(), copied);
+}
+
+void tst_ReportWindow::reportOpensAtItsTop()
+{
+    frmKarmicAstrologyDisplay *display = showReading("ANN", "5", "May", "1960");
+    QVERIFY(display);
+    frmKarmicAstrologySave *report = openReport(display);
+    QVERIFY(QTest::qWaitForWindowExposed(report));
+    auto *box = control<QTextEdit>(report, "RTB");
+    QCoreApplication::processEvents();
+
+    QVERIFY2(box->verticalScrollBar()->maximum() > 0, "the report fits its box: nothing to see");
+    QCOMPARE(box->verticalScrollBar()->value(), 0);
+    QCOMPARE(box->cursorForPosition(QPoint(1, 1)).blockNumber(), 0);
 }
 
 void tst_ReportWindow::closingReportBringsDisplayBack_data()

@@ -1,0 +1,189 @@
+// Runs the real program on a real X server (Xvfb) under a window manager (openbox), as a new user
+// with empty home and configuration folders, and drives it with the keyboard (xdotool) to its
+// normal end through the support dialog.
+#include <QDir>
+#include <QDirIterator>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+const QString ProgramClass = QStringLiteral("LumoFreeTessaray");
+const QString SettingsFile = QStringLiteral("config/LumoFreeTessaray/LumoFreeTessaray.conf");
+constexpr int Timeout = 20000;
+
+void stop(QProcess &process)
+{
+    if (process.state() == QProcess::NotRunning)
+        return;
+    process.terminate();
+    if (!process.waitForFinished(5000)) {
+        process.kill();
+        process.waitForFinished();
+    }
+}
+} // namespace
+
+class tst_FirstStart : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void cleanupTestCase();
+
+    void settingsLiveInOneFile();
+
+private:
+    QProcessEnvironment programEnvironment() const;
+    QString xdotool(const QStringList &arguments);
+    QString startProgram();
+    void endProgramNormally(const QString &mainWindow);
+    QStringList filesUnderHome() const;
+    QString settingsText() const;
+
+    QProcess m_server;
+    QProcess m_windowManager;
+    QString m_display;
+    std::unique_ptr<QTemporaryDir> m_home;
+    QProcess m_program;
+};
+
+void tst_FirstStart::initTestCase()
+{
+    for (const char *tool : {"Xvfb", "openbox", "xdotool"}) {
+        if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
+            QSKIP(qPrintable(QStringLiteral("%1 is not installed").arg(QLatin1String(tool))));
+    }
+    // The server picks a free display and writes its number on standard output.
+    m_server.start(QStringLiteral("Xvfb"),
+                   {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
+                    QStringLiteral("0"), QStringLiteral("1920x1080x24"),
+                    QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+    QTRY_VERIFY_WITH_TIMEOUT(m_server.canReadLine(), Timeout);
+    m_display = u':' + QString::fromLatin1(m_server.readLine().trimmed());
+
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("DISPLAY"), m_display);
+    m_windowManager.setProcessEnvironment(environment);
+    m_windowManager.start(QStringLiteral("openbox"), {});
+    QVERIFY(m_windowManager.waitForStarted());
+}
+
+void tst_FirstStart::init()
+{
+    m_home = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_home->isValid());
+    QVERIFY(QDir(m_home->path()).mkpath(QStringLiteral("run")));
+    QFile::setPermissions(m_home->filePath(QStringLiteral("run")),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+}
+
+void tst_FirstStart::cleanup()
+{
+    stop(m_program);
+    m_home.reset();
+}
+
+void tst_FirstStart::cleanupTestCase()
+{
+    stop(m_windowManager);
+    stop(m_server);
+}
+
+QProcessEnvironment tst_FirstStart::programEnvironment() const
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("DISPLAY"), m_display);
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    environment.insert(QStringLiteral("HOME"), m_home->path());
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"),
+                       m_home->filePath(QStringLiteral("config")));
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_home->filePath(QStringLiteral("run")));
+    environment.insert(QStringLiteral("TMPDIR"), m_home->filePath(QStringLiteral("run")));
+    return environment;
+}
+
+// Runs xdotool on the test's display and gives what it printed.
+QString tst_FirstStart::xdotool(const QStringList &arguments)
+{
+    QProcess tool;
+    tool.setProcessEnvironment(programEnvironment());
+    tool.start(QStringLiteral("xdotool"), arguments);
+    if (!tool.waitForFinished(Timeout)) {
+        stop(tool);
+        return QString();
+    }
+    return QString::fromLatin1(tool.readAllStandardOutput()).trimmed();
+}
+
+// Starts the program and gives its main window's id once it shows.
+QString tst_FirstStart::startProgram()
+{
+    m_program.setProcessEnvironment(programEnvironment());
+    m_program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    m_program.start(QStringLiteral(PROGRAM), {});
+    if (!m_program.waitForStarted())
+        return QString();
+    return xdotool({QStringLiteral("search"), QStringLiteral("--sync"),
+                    QStringLiteral("--onlyvisible"), QStringLiteral("--class"), ProgramClass})
+        .section(u'\n', 0, 0);
+}
+
+// The main window's Exit button (Alt+E), then the support dialog's Exit (Alt+X).
+void tst_FirstStart::endProgramNormally(const QString &mainWindow)
+{
+    xdotool({QStringLiteral("windowactivate"), QStringLiteral("--sync"), mainWindow,
+             QStringLiteral("key"), QStringLiteral("alt+e")});
+    QTRY_VERIFY_WITH_TIMEOUT(
+        [&] {
+            const QString active = xdotool({QStringLiteral("getactivewindow")});
+            return !active.isEmpty() && active != mainWindow;
+        }(),
+        Timeout);
+    xdotool({QStringLiteral("key"), QStringLiteral("alt+x")});
+    QVERIFY(m_program.waitForFinished(Timeout));
+    QCOMPARE(m_program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(m_program.exitCode(), 0);
+}
+
+QStringList tst_FirstStart::filesUnderHome() const
+{
+    QStringList files;
+    const QDir home(m_home->path());
+    QDirIterator it(m_home->path(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        files << home.relativeFilePath(it.next());
+    // The single-copy lock and socket live in the runtime folder.
+    files.removeIf([](const QString &file) { return file.startsWith(QLatin1String("run/")); });
+    return files;
+}
+
+QString tst_FirstStart::settingsText() const
+{
+    QFile file(m_home->filePath(SettingsFile));
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+void tst_FirstStart::settingsLiveInOneFile()
+{
+    const QString mainWindow = startProgram();
+    QVERIFY(!mainWindow.isEmpty());
+    endProgramNormally(mainWindow);
+
+    QCOMPARE(filesUnderHome(), QStringList{SettingsFile});
+    const QString text = settingsText();
+    for (const char *line : {"^\\[Settings\\]$", "^ReminderDate=\\d{4}-\\d\\d-\\d\\d$",
+                             "^WindowGeometry=@Rect\\(", "^WindowMaximized="}) {
+        const QRegularExpression pattern(QString::fromLatin1(line),
+                                         QRegularExpression::MultilineOption);
+        QVERIFY2(pattern.match(text).hasMatch(), qPrintable(line + (u'\n' + text)));
+    }
+}
+
+QTEST_GUILESS_MAIN(tst_FirstStart)
+#include "tst_firststart.moc"
