@@ -197,6 +197,7 @@ void frmMDI::Form_Load()
 {
     restorePlacement();
     centreContents();
+    selectOptionButton(0)->setFocus();
 }
 
 // Where the window was when it last closed, if that still lies on a screen; otherwise the
