@@ -12,7 +12,7 @@ export DEBIAN_FRONTEND=noninteractive
 apt-get update
 apt-get install -y cmake g++ make qt6-base-dev clang libclang-rt-14-dev \
     dpkg-dev file desktop-file-utils appstream poppler-utils xvfb xauth \
-    shared-mime-info xdg-utils libfile-mimeinfo-perl
+    shared-mime-info xdg-utils libfile-mimeinfo-perl qt6-gtk-platformtheme gnome-themes-extra
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j2

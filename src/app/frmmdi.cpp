@@ -3,6 +3,7 @@
 
 #include "common/names.h"
 #include "common/vendorpages.h"
+#include "forms/captionfit.h"
 #include "forms/clickablelabel.h"
 #include "forms/desktop.h"
 #include "forms/fixedcolours.h"
@@ -79,7 +80,9 @@ frmMDI::frmMDI() : ui(std::make_unique<Ui::frmMDI>())
     ui->setupUi(this);
     setWindowTitle(AppTitle);
     setColours();
+    keepCaptionFitted(ui->lblQuennetBanner);
     for (int i = 0; i < ReadingCount; ++i) {
+        keepCaptionFitted(selectOptionButton(i));
         connect(selectOptionButton(i), &QPushButton::clicked, this,
                 [this, i] { cmdSelectOption_Click(i); });
     }
