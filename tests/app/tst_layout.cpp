@@ -1,17 +1,4 @@
-#include "app/frmabout.h"
-#include "app/frmmdi.h"
-#include "app/frmnagscreen2.h"
-#include "readings/astrology/frmkarmicastrologydisplay.h"
-#include "readings/astrology/frmkarmicastrologymain.h"
-#include "readings/astrology/frmkarmicastrologysave.h"
-#include "readings/numerology/frmkarmicdebtnodisplay.h"
-#include "readings/numerology/frmkarmicdebtnumbermain.h"
-#include "readings/numerology/frmkarmiclessionnodisplay.h"
-#include "readings/numerology/frmkarmiclessonnumbermain.h"
-#include "readings/soulmate/frmzodiacsoulmatesigndisplay.h"
-#include "readings/soulmate/frmzodiacsoulmatesignmain.h"
-#include "readings/spiritual/frmzodiacspiritualsigndisplay.h"
-#include "readings/spiritual/frmzodiacspiritualsignmain.h"
+#include "support/everywindow.h"
 #include "support/readingfixture.h"
 #include "support/scripteddesktop.h"
 
@@ -109,33 +96,7 @@ void tst_Layout::controlsFitTheirWindow_data()
         QTest::addRow("%s, platform font", window) << open << 0;
         QTest::addRow("%s, 11 pt", window) << open << 11;
     };
-    const auto reading = &ReadingFixture::formOpener;
-    add("frmMDI", []() -> QWidget * { return ReadingFixture::mainWindow(); });
-    const char *names[] = {"KarmicAstrology", "KarmicDebtNumber", "KarmicLessonNumber",
-                           "ZodiacSoulmateSign", "ZodiacSpiritualSign"};
-    for (int i = 0; i < frmMDI::ReadingCount; ++i) {
-        add(qPrintable(QStringLiteral("%1 input").arg(QLatin1String(names[i]))), reading(i, false));
-        add(qPrintable(QStringLiteral("%1 display").arg(QLatin1String(names[i]))),
-            reading(i, true));
-    }
-    add("frmAbout", []() -> QWidget * {
-        auto *about = new frmAbout(ReadingFixture::mainWindow());
-        about->setAttribute(Qt::WA_DeleteOnClose);
-        about->show();
-        return about;
-    });
-    add("frmKarmicAstrologySave", [=]() -> QWidget * {
-        auto *display = static_cast<frmKarmicAstrologyDisplay *>(reading(0, true)());
-        auto *report = new frmKarmicAstrologySave(display->reading(), display);
-        report->setAttribute(Qt::WA_DeleteOnClose);
-        report->show();
-        return report;
-    });
-    add("frmNagScreen2", []() -> QWidget * {
-        auto *support = Forms::get<frmNagScreen2>();
-        support->showForm();
-        return support;
-    });
+    forEveryWindow(add);
 }
 
 void tst_Layout::controlsFitTheirWindow()
