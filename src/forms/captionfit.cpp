@@ -22,7 +22,10 @@ public:
         case QEvent::FontChange:
         case QEvent::StyleChange:
         case QEvent::Polish:
-            fit(static_cast<QWidget *>(watched));
+            // After the control itself has seen the change, which renews its measurements.
+            QMetaObject::invokeMethod(
+                this, [this, control = static_cast<QWidget *>(watched)] { fit(control); },
+                Qt::QueuedConnection);
             break;
         default:
             break;
@@ -36,8 +39,10 @@ private:
         const int wanted = qMax(m_drawnWidth, control->sizeHint().width());
         if (wanted == control->width())
             return;
-        const int centre = control->x() + control->width() / 2;
-        control->setGeometry(centre - wanted / 2, control->y(), wanted, control->height());
+        // Half the change on each side, rounded the same way growing as shrinking, so that going
+        // back to the drawn width puts the control back where it was drawn.
+        const int change = wanted - control->width();
+        control->setGeometry(control->x() - change / 2, control->y(), wanted, control->height());
     }
 
     int m_drawnWidth;

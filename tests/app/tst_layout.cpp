@@ -29,6 +29,7 @@ private Q_SLOTS:
     }
     void controlsFitTheirWindow_data();
     void controlsFitTheirWindow();
+    void captionsGoBackWhenTheFontDoes();
 
 private:
     static QStringList layoutFaults(QWidget *window);
@@ -119,6 +120,29 @@ void tst_Layout::controlsFitTheirWindow()
                  qPrintable(layoutFaults(window).join(QLatin1String("; "))));
     if (auto *dialog = qobject_cast<QDialog *>(window))
         dialog->close();
+}
+
+// The desktop's font can change while the program runs: controls widened for a larger font go
+// back to where they were drawn once it is small again.
+void tst_Layout::captionsGoBackWhenTheFontDoes()
+{
+    ReadingFixture fixture;
+    QWidget *main = ReadingFixture::mainWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(main));
+    QList<QWidget *> controls{main->findChild<QWidget *>(QStringLiteral("lblQuennetBanner"))};
+    for (int i = 0; i < frmMDI::ReadingCount; ++i)
+        controls << main->findChild<QWidget *>(QStringLiteral("cmdSelectOption_%1").arg(i));
+    QList<QRect> drawn;
+    for (QWidget *control : std::as_const(controls))
+        drawn << control->geometry();
+
+    QFont larger = m_platformFont;
+    larger.setPointSize(16);
+    QApplication::setFont(larger);
+    QTRY_VERIFY(controls.first()->width() > drawn.first().width());
+    QApplication::setFont(m_platformFont);
+    for (qsizetype i = 0; i < controls.size(); ++i)
+        QTRY_COMPARE(controls[i]->geometry(), drawn[i]);
 }
 
 QTEST_MAIN(tst_Layout)
