@@ -4,6 +4,7 @@
 #include "common/filenames.h"
 #include "common/names.h"
 #include "common/vendorpages.h"
+#include "forms/captionfit.h"
 #include "forms/clickablelabel.h"
 #include "forms/desktop.h"
 #include "forms/fixedcolours.h"
@@ -81,7 +82,9 @@ frmMDI::frmMDI() : ui(std::make_unique<Ui::frmMDI>())
     ui->setupUi(this);
     setWindowTitle(AppTitle);
     setColours();
+    keepCaptionFitted(ui->lblQuennetBanner);
     for (int i = 0; i < ReadingCount; ++i) {
+        keepCaptionFitted(selectOptionButton(i));
         connect(selectOptionButton(i), &QPushButton::clicked, this,
                 [this, i] { cmdSelectOption_Click(i); });
     }
@@ -202,6 +205,7 @@ void frmMDI::Form_Load()
 {
     restorePlacement();
     centreContents();
+    selectOptionButton(0)->setFocus();
 }
 
 // Where the window was when it last closed, if that still lies on a screen; otherwise the

@@ -1,5 +1,6 @@
 #include "frmnagscreen2.h"
 #include "ui_frmnagscreen2.h"
+#include <QShortcut>
 
 #include "common/names.h"
 #include "common/vendorpages.h"
@@ -10,6 +11,7 @@
 
 #include <QApplication>
 #include <QRandomGenerator>
+#include <QShortcut>
 
 namespace Lumo {
 
@@ -51,6 +53,8 @@ frmNagScreen2::frmNagScreen2()
     KeyPressFilter::install(ui->txtFriendEmail, [this](int &key) { txtFriendEmail_KeyPress(key); });
     connect(ui->cmdSubmit, &QPushButton::clicked, this, &frmNagScreen2::cmdSubmit_Click);
     connect(ui->cmdClose, &QPushButton::clicked, this, &frmNagScreen2::cmdClose_Click);
+    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, ui->cmdClose, &QPushButton::click);
     connect(ui->Check1, &QCheckBox::toggled, this, &frmNagScreen2::Check1_Click);
     connectVendorLinks({ui->lblGoToHome});
 }

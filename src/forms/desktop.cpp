@@ -3,12 +3,18 @@
 #include "common/names.h"
 #include "common/vendorpages.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QPrinter>
+#include <QProcess>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTimer>
+
+#include <optional>
 
 namespace Lumo {
 
@@ -37,6 +43,40 @@ QString rememberFolder(const QString &chosenFile)
         QSettings().setValue(LastFolderKey, QFileInfo(chosenFile).absolutePath());
     return chosenFile;
 }
+
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+// How long to wait for xdg-open's verdict. A browser it starts in the foreground keeps it
+// running; by then it has found something to open the address with.
+constexpr int OpenerVerdictMs = 3000;
+
+// Qt hands an address to xdg-open without waiting, so it reports success even when nothing can
+// open the address. xdg-open itself exits with an error then: wait (painting, but taking no
+// input) for its exit status. Empty when there is no xdg-open.
+std::optional<bool> openWithXdgOpen(const QUrl &url)
+{
+    const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (opener.isEmpty())
+        return std::nullopt;
+    auto *process = new QProcess(QCoreApplication::instance());
+    process->setProcessChannelMode(QProcess::ForwardedChannels);
+    process->start(opener, {url.toString(QUrl::FullyEncoded)});
+    if (!process->waitForStarted()) {
+        delete process;
+        return false;
+    }
+    QEventLoop verdict;
+    QTimer::singleShot(OpenerVerdictMs, &verdict, &QEventLoop::quit);
+    QObject::connect(process, &QProcess::finished, &verdict, &QEventLoop::quit);
+    verdict.exec(QEventLoop::ExcludeUserInputEvents);
+    if (process->state() != QProcess::NotRunning) {
+        QObject::connect(process, &QProcess::finished, process, &QObject::deleteLater);
+        return true;
+    }
+    const bool opened = process->exitStatus() == QProcess::NormalExit && process->exitCode() == 0;
+    delete process;
+    return opened;
+}
+#endif
 
 } // namespace
 
@@ -99,6 +139,10 @@ bool SystemDesktop::choosePrinter(QWidget *parent, QPrinter &printer,
 
 bool SystemDesktop::openUrl(const QUrl &url)
 {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    if (const std::optional<bool> opened = openWithXdgOpen(url))
+        return *opened;
+#endif
     return QDesktopServices::openUrl(url);
 }
 

@@ -37,6 +37,9 @@ FormBody::FormBody(QWidget *parent) : QScrollArea(parent)
 {
     setObjectName(QStringLiteral("formBody"));
     setFrameShape(QFrame::NoFrame);
+    // Not a stop of its own for Tab, with nothing to tell a screen reader: the controls inside
+    // take the focus.
+    setFocusPolicy(Qt::NoFocus);
     setWidgetResizable(true);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // Only a squeezed body scrolls: a scroll bar shown for a moment while the form is laid out

@@ -40,9 +40,10 @@ void connectVendorLinks(std::initializer_list<QObject *> controls)
         const QString page = vendorPageOf(control->objectName());
         Q_ASSERT_X(!page.isEmpty(), "connectVendorLinks", qPrintable(control->objectName()));
         const auto open = [page] { OpenVendorPage(page); };
-        if (auto *label = qobject_cast<ClickableLabel *>(control))
+        if (auto *label = qobject_cast<ClickableLabel *>(control)) {
             QObject::connect(label, &ClickableLabel::clicked, label, open);
-        else if (auto *action = qobject_cast<QAction *>(control))
+            label->makeWebLink(vendorPageUrl(page).host());
+        } else if (auto *action = qobject_cast<QAction *>(control))
             QObject::connect(action, &QAction::triggered, action, open);
     }
 }

@@ -330,22 +330,26 @@ void tst_frmNagScreen2::links()
 
 void tst_frmNagScreen2::leavingEndsTheProgram_data()
 {
-    QTest::addColumn<bool>("byCloseBox");
-    QTest::newRow("cmdClose") << false;
-    QTest::newRow("close box") << true;
+    QTest::addColumn<QString>("how");
+    QTest::newRow("cmdClose") << "cmdClose";
+    QTest::newRow("close box") << "close box";
+    QTest::newRow("Escape") << "Escape";
 }
 
 void tst_frmNagScreen2::leavingEndsTheProgram()
 {
-    QFETCH(bool, byCloseBox);
+    QFETCH(QString, how);
     ScriptedDesktop desktop;
     installShell();
     Forms::get<frmZodiacSoulmateSignMain>();
-    frmNagScreen2 *dialog = Forms::get<frmNagScreen2>();
+    frmNagScreen2 *dialog = how == "Escape" ? activeDialog() : Forms::get<frmNagScreen2>();
+    QVERIFY(dialog);
 
-    const int result = runEventLoopAfter([dialog, byCloseBox] {
-        if (byCloseBox)
+    const int result = runEventLoopAfter([dialog, how] {
+        if (how == "close box")
             dialog->close();
+        else if (how == "Escape")
+            QTest::keyClick(dialog->focusWidget() ? dialog->focusWidget() : dialog, Qt::Key_Escape);
         else
             QTest::mouseClick(control<QPushButton>(dialog, "cmdClose"), Qt::LeftButton);
     });

@@ -1,5 +1,8 @@
 #include "forms/clickablelabel.h"
 
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -30,6 +33,10 @@ private Q_SLOTS:
     void clickNeedsPressAndReleaseInside_data();
     void clickNeedsPressAndReleaseInside();
     void movesOverTheLabelStayWithIt();
+    void webLinkIsReachedAndClickedByKeys_data();
+    void webLinkIsReachedAndClickedByKeys();
+    void accessibleAsPressableLink_data();
+    void accessibleAsPressableLink();
 
 private:
     Panel *m_panel = nullptr;
@@ -89,6 +96,70 @@ void tst_ClickableLabel::movesOverTheLabelStayWithIt()
     QTest::mouseMove(m_label, QPoint(20, 10));
     QCOMPARE(moved.size(), 1);
     QCOMPARE(m_panel->moves, 1);
+}
+
+void tst_ClickableLabel::webLinkIsReachedAndClickedByKeys_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("clicks");
+    QTest::newRow("Return") << int(Qt::Key_Return) << 1;
+    QTest::newRow("Enter") << int(Qt::Key_Enter) << 1;
+    QTest::newRow("Space") << int(Qt::Key_Space) << 1;
+    QTest::newRow("a letter") << int(Qt::Key_A) << 0;
+}
+
+// The link comes first among the panel's children but is reached after the box.
+void tst_ClickableLabel::webLinkIsReachedAndClickedByKeys()
+{
+    QFETCH(int, key);
+    QFETCH(int, clicks);
+    auto *box = new QLineEdit(m_panel);
+    box->show();
+    m_label->makeWebLink(QStringLiteral("forum"));
+    m_panel->activateWindow();
+    box->setFocus();
+    QTRY_VERIFY(box->hasFocus());
+    QTest::keyClick(box, Qt::Key_Tab);
+    QTRY_VERIFY(m_label->hasFocus());
+    QSignalSpy clicked(m_label, &ClickableLabel::clicked);
+    QTest::keyClick(m_label, Qt::Key(key));
+    QCOMPARE(clicked.size(), clicks);
+}
+
+void tst_ClickableLabel::accessibleAsPressableLink_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("webLink");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QAccessible::Role>("role");
+    QTest::newRow("web link") << "Visit the forum" << true << "Visit the forum"
+                              << QAccessible::Link;
+    QTest::newRow("rich text link")
+        << "<u>Visit</u> the forum" << true << "Visit the forum" << QAccessible::Link;
+    QTest::newRow("picture link") << "" << true << "forum" << QAccessible::Link;
+    QTest::newRow("caption") << "Karmic Astrology" << false << "Karmic Astrology"
+                             << QAccessible::Button;
+}
+
+void tst_ClickableLabel::accessibleAsPressableLink()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, webLink);
+    QFETCH(QString, name);
+    QFETCH(QAccessible::Role, role);
+    m_label->setText(text);
+    if (webLink)
+        m_label->makeWebLink(QStringLiteral("forum"));
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(m_label);
+    QVERIFY(accessible);
+    QCOMPARE(accessible->role(), role);
+    QCOMPARE(accessible->text(QAccessible::Name), name);
+    QAccessibleActionInterface *actions = accessible->actionInterface();
+    QVERIFY(actions);
+    QVERIFY(actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    QSignalSpy clicked(m_label, &ClickableLabel::clicked);
+    actions->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(clicked.size(), 1);
 }
 
 QTEST_MAIN(tst_ClickableLabel)
