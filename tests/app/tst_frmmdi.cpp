@@ -264,9 +264,10 @@ void tst_frmMDI::mainMenusComeBackHoweverAReadingGoes_data()
     QTest::addColumn<QString>("way");
     QTest::addColumn<bool>("mainMenus"); // false: the form that follows shows its own
 
-    for (const auto &[reading, name] :
+    for (const auto &readingAndName :
          {std::pair{int(Astrology), "astrology"}, std::pair{int(Soulmate), "soulmate"}}) {
-        const auto row = [&](const char *way, bool mainMenus) {
+        const auto row = [&readingAndName](const char *way, bool mainMenus) {
+            const auto &[reading, name] = readingAndName;
             QTest::addRow("%s, %s", name, way) << reading << QString::fromLatin1(way) << mainMenus;
         };
         row("cmdExit", true);
