@@ -226,7 +226,9 @@ void frmMDI::restorePlacement()
         Lumo::placeOnScreen(this, screen->availableGeometry(), designed,
                             VerticalPlacement::Centred);
     }
-    if (settings.value(WindowMaximizedKey).toBool())
+    // With no placement saved yet (the first start) the window fills the screen, which is what its
+    // screen-wide banner and centred captions are drawn for.
+    if (settings.value(WindowMaximizedKey, true).toBool())
         setWindowState(windowState() | Qt::WindowMaximized);
 }
 

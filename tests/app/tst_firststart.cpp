@@ -3,6 +3,7 @@
 // normal end through the support dialog.
 #include <QDir>
 #include <QDirIterator>
+#include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -37,14 +38,20 @@ private Q_SLOTS:
     void cleanupTestCase();
 
     void settingsLiveInOneFile();
+    void windowPlacement_data();
+    void windowPlacement();
 
 private:
+    QProcessEnvironment displayEnvironment() const;
     QProcessEnvironment programEnvironment() const;
     QString xdotool(const QStringList &arguments);
+    QString xprop(const QStringList &arguments);
     QString startProgram();
     void endProgramNormally(const QString &mainWindow);
     QStringList filesUnderHome() const;
     QString settingsText() const;
+    bool isMaximised(const QString &window);
+    QSize windowSize(const QString &window);
 
     QProcess m_server;
     QProcess m_windowManager;
@@ -55,7 +62,7 @@ private:
 
 void tst_FirstStart::initTestCase()
 {
-    for (const char *tool : {"Xvfb", "openbox", "xdotool"}) {
+    for (const char *tool : {"Xvfb", "openbox", "xdotool", "xprop"}) {
         if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
             QSKIP(qPrintable(QStringLiteral("%1 is not installed").arg(QLatin1String(tool))));
     }
@@ -67,11 +74,15 @@ void tst_FirstStart::initTestCase()
     QTRY_VERIFY_WITH_TIMEOUT(m_server.canReadLine(), Timeout);
     m_display = u':' + QString::fromLatin1(m_server.readLine().trimmed());
 
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("DISPLAY"), m_display);
-    m_windowManager.setProcessEnvironment(environment);
+    m_windowManager.setProcessEnvironment(displayEnvironment());
     m_windowManager.start(QStringLiteral("openbox"), {});
     QVERIFY(m_windowManager.waitForStarted());
+    // A window mapped before the window manager has taken the screen is not managed as a desktop
+    // would manage it (no maximised state), so wait until it announces itself.
+    QTRY_VERIFY_WITH_TIMEOUT(
+        xprop({QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")})
+            .contains(QLatin1String("window id")),
+        Timeout);
 }
 
 void tst_FirstStart::init()
@@ -95,10 +106,16 @@ void tst_FirstStart::cleanupTestCase()
     stop(m_server);
 }
 
-QProcessEnvironment tst_FirstStart::programEnvironment() const
+QProcessEnvironment tst_FirstStart::displayEnvironment() const
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("DISPLAY"), m_display);
+    return environment;
+}
+
+QProcessEnvironment tst_FirstStart::programEnvironment() const
+{
+    QProcessEnvironment environment = displayEnvironment();
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     environment.insert(QStringLiteral("HOME"), m_home->path());
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"),
@@ -119,6 +136,18 @@ QString tst_FirstStart::xdotool(const QStringList &arguments)
         return QString();
     }
     return QString::fromLatin1(tool.readAllStandardOutput()).trimmed();
+}
+
+QString tst_FirstStart::xprop(const QStringList &arguments)
+{
+    QProcess tool;
+    tool.setProcessEnvironment(displayEnvironment());
+    tool.start(QStringLiteral("xprop"), arguments);
+    if (!tool.waitForFinished(Timeout)) {
+        stop(tool);
+        return QString();
+    }
+    return QString::fromLatin1(tool.readAllStandardOutput());
 }
 
 // Starts the program and gives its main window's id once it shows.
@@ -183,6 +212,64 @@ void tst_FirstStart::settingsLiveInOneFile()
                                          QRegularExpression::MultilineOption);
         QVERIFY2(pattern.match(text).hasMatch(), qPrintable(line + (u'\n' + text)));
     }
+}
+
+bool tst_FirstStart::isMaximised(const QString &window)
+{
+    const QString state = xprop({QStringLiteral("-id"), window, QStringLiteral("_NET_WM_STATE")});
+    return state.contains(QLatin1String("_NET_WM_STATE_MAXIMIZED_HORZ")) &&
+           state.contains(QLatin1String("_NET_WM_STATE_MAXIMIZED_VERT"));
+}
+
+QSize tst_FirstStart::windowSize(const QString &window)
+{
+    const QString shell =
+        xdotool({QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), window});
+    const QRegularExpression width(QStringLiteral("^WIDTH=(\\d+)$"),
+                                   QRegularExpression::MultilineOption);
+    const QRegularExpression height(QStringLiteral("^HEIGHT=(\\d+)$"),
+                                    QRegularExpression::MultilineOption);
+    return QSize(width.match(shell).captured(1).toInt(), height.match(shell).captured(1).toInt());
+}
+
+// A new user gets the window filling the screen, which the banner and the captions centred on
+// the screen's width are drawn for; a placement the user left comes back as it was.
+void tst_FirstStart::windowPlacement_data()
+{
+    QTest::addColumn<QByteArray>("settings");
+    QTest::addColumn<bool>("maximised");
+    QTest::addColumn<QSize>("size");
+    // clang-format off
+    QTest::newRow("first start") << QByteArray() << true << QSize();
+    QTest::newRow("left at 900x650") << QByteArray("[Settings]\nWindowGeometry=@Rect(200 150 900 650)\nWindowMaximized=false\n") << false << QSize(900, 650);
+    QTest::newRow("left maximised") << QByteArray("[Settings]\nWindowGeometry=@Rect(200 150 900 650)\nWindowMaximized=true\n") << true << QSize();
+    // clang-format on
+}
+
+void tst_FirstStart::windowPlacement()
+{
+    QFETCH(QByteArray, settings);
+    QFETCH(bool, maximised);
+    QFETCH(QSize, size);
+    if (!settings.isEmpty()) {
+        QVERIFY(QDir(m_home->path()).mkpath(QFileInfo(SettingsFile).path()));
+        QFile file(m_home->filePath(SettingsFile));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(settings);
+    }
+    const QString mainWindow = startProgram();
+    QVERIFY(!mainWindow.isEmpty());
+    if (maximised) {
+        QTRY_VERIFY_WITH_TIMEOUT(isMaximised(mainWindow), Timeout);
+        QTRY_COMPARE_WITH_TIMEOUT(windowSize(mainWindow).width(), 1920, Timeout);
+    } else {
+        QTRY_COMPARE_WITH_TIMEOUT(windowSize(mainWindow), size, Timeout);
+        QVERIFY(!isMaximised(mainWindow));
+    }
+    endProgramNormally(mainWindow);
+    QVERIFY2(settingsText().contains(maximised ? QLatin1String("WindowMaximized=true")
+                                               : QLatin1String("WindowMaximized=false")),
+             qPrintable(settingsText()));
 }
 
 QTEST_GUILESS_MAIN(tst_FirstStart)

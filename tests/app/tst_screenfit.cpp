@@ -34,6 +34,7 @@ private Q_SLOTS:
     void initTestCase();
     void cleanup() { closeAllForms(); }
 
+    void firstStartFillsTheScreen();
     void mainWindowOpensOnTheScreen();
     void placementIsRemembered_data();
     void placementIsRemembered();
@@ -47,6 +48,13 @@ private:
     {
         QSettings().remove(WindowGeometryKey);
         QSettings().remove(WindowMaximizedKey);
+    }
+    // The designed size in the middle of the screen, where the window opens when its saved place
+    // lies off every screen.
+    static void placeAsDesigned()
+    {
+        QSettings().remove(WindowGeometryKey);
+        QSettings().setValue(WindowMaximizedKey, false);
     }
     static frmMDI *openMainWindow(bool maximised = false);
     static bool minimumFits(frmMDI *main);
@@ -85,11 +93,23 @@ bool tst_ScreenFit::minimumFits(frmMDI *main)
            available().size().shrunkBy(frame);
 }
 
+// With nothing saved, the window fills the screen with its title bar on it.
+void tst_ScreenFit::firstStartFillsTheScreen()
+{
+    forgetPlacement();
+    frmMDI *main = openMainWindow();
+    QTRY_VERIFY(main->isMaximized());
+    QVERIFY2(available().contains(main->frameGeometry().topLeft()),
+             "the title bar lies off the screen");
+    if (minimumFits(main))
+        QVERIFY(available().contains(main->frameGeometry()));
+}
+
 // Wholly on the available area and no larger, at the designed size where there is room; on a
 // screen smaller than the window can be, with its title bar on the screen.
 void tst_ScreenFit::mainWindowOpensOnTheScreen()
 {
-    forgetPlacement();
+    placeAsDesigned();
     frmMDI *main = openMainWindow();
     const QRect frame = main->frameGeometry();
     QVERIFY2(available().contains(frame.topLeft()), "the title bar lies off the screen");
@@ -146,7 +166,7 @@ void tst_ScreenFit::placementIsRemembered()
     QFETCH(QSize, growth);
     QFETCH(bool, onScreen);
     QFETCH(bool, maximised);
-    forgetPlacement();
+    placeAsDesigned();
     frmMDI *main = openMainWindow();
     const QMargins frame = main->windowHandle()->frameMargins();
     const QRect firstRun = main->geometry();
@@ -154,8 +174,10 @@ void tst_ScreenFit::placementIsRemembered()
                        main->minimumSize() + growth);
     const bool fits = onScreen && available().contains(wanted.marginsAdded(frame));
     main->setGeometry(wanted);
-    if (maximised)
+    if (maximised) {
         main->showMaximized();
+        QTRY_VERIFY(main->isMaximized());
+    }
     QCoreApplication::processEvents();
     closeAllForms(); // the main window stores its placement as it closes
 
@@ -192,7 +214,7 @@ void tst_ScreenFit::formsAreUsableWithoutScrollingTheWorkspace()
     QFETCH(bool, maximised);
     QFETCH(int, reading);
     QFETCH(bool, display);
-    forgetPlacement();
+    placeAsDesigned();
     frmMDI *main = openMainWindow(maximised);
     if (!minimumFits(main))
         QSKIP("the screen is smaller than the main window");

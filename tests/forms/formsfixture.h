@@ -27,10 +27,11 @@ inline void flushDeletes()
 inline frmMDI *mainWindow()
 {
     installShell();
-    // Every test starts with the main window where a first run puts it.
+    // Every test starts with the main window at its designed size in the middle of the screen,
+    // where it opens when its saved place lies off every screen.
     if (!Forms::loaded<frmMDI>()) {
         QSettings().remove(WindowGeometryKey);
-        QSettings().remove(WindowMaximizedKey);
+        QSettings().setValue(WindowMaximizedKey, false);
     }
     frmMDI *main = Forms::get<frmMDI>();
     if (!main->isVisible()) {

@@ -22,9 +22,10 @@ struct ReadingFixture
     ReadingFixture()
     {
         QStandardPaths::setTestModeEnabled(true);
-        // Every test starts with the main window where a first run puts it.
+        // Every test starts with the main window at its designed size in the middle of the screen,
+        // where it opens when its saved place lies off every screen.
         QSettings().remove(WindowGeometryKey);
-        QSettings().remove(WindowMaximizedKey);
+        QSettings().setValue(WindowMaximizedKey, false);
         installShell();
         Forms::get<frmMDI>()->showForm();
     }
