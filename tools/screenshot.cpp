@@ -1,6 +1,6 @@
-// Draws the main window, with a saved Karmic Astrology reading opened in it, into a PNG file:
-// the pictures in the README and in docs/. Runs on any platform plugin, offscreen too; keeps its
-// settings and its single-copy lock apart from the program's. --maximized fills the screen,
+// Draws the main window as a first start shows it (filling the screen), with a saved Karmic
+// Astrology reading opened in it, into a PNG file: pictures for docs/. Runs on any platform
+// plugin, offscreen too; keeps its settings and its single-copy lock apart from the program's.
 // --dark draws with Fusion and a dark palette, as a dark desktop does.
 #include "app/frmmdi.h"
 #include "app/startup.h"
@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QFile>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -26,20 +27,22 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QCommandLineParser parser;
-    const QCommandLineOption maximized(QStringLiteral("maximized"),
-                                       QStringLiteral("Fill the screen."));
     const QCommandLineOption dark(QStringLiteral("dark"), QStringLiteral("Use a dark palette."));
-    parser.addOptions({maximized, dark});
+    parser.addOption(dark);
     parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("The PNG file to write."));
     parser.process(app);
     if (parser.positionalArguments().size() != 1) {
-        std::fprintf(stderr, "usage: lumo_screenshot [--maximized] [--dark] FILE.png\n");
+        std::fprintf(stderr, "usage: lumo_screenshot [--dark] FILE.png\n");
         return 2;
     }
     const QString pictureFile = parser.positionalArguments().constFirst();
     if (parser.isSet(dark))
         useDarkPalette();
     QStandardPaths::setTestModeEnabled(true);
+    Lumo::setProgramIdentity();
+    QSettings settings; // a first start: no placement saved
+    settings.remove(Lumo::WindowGeometryKey);
+    settings.remove(Lumo::WindowMaximizedKey);
 
     QTemporaryDir folder;
     const QString readingFile = folder.filePath(QStringLiteral("ann.kar"));
@@ -56,8 +59,6 @@ int main(int argc, char *argv[])
     if (!running)
         return 1;
     // Let the window be laid out and painted once before it is drawn into the picture.
-    if (parser.isSet(maximized))
-        Lumo::Forms::get<Lumo::frmMDI>()->showMaximized();
     QTimer::singleShot(500, &app, [&app, &pictureFile] {
         auto *main = Lumo::Forms::loaded<Lumo::frmMDI>();
         const bool saved = main && main->grab().save(pictureFile, "PNG");
