@@ -1,5 +1,6 @@
 #include "app/frmmdi.h"
 #include "app/startup.h"
+#include "app/updatereminder.h"
 #include "support/programfolders.h"
 #include "support/readingfixture.h"
 #include "support/savedreading.h"
@@ -8,6 +9,7 @@
 #include <QDir>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -78,8 +80,8 @@ void tst_CommandLine::answersWithoutStarting_data()
 {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<int>("exitCode");
-    QTest::addColumn<QString>("output"); // a pattern for the whole standard output
-    QTest::addColumn<QString>("errors"); // the whole standard error
+    QTest::addColumn<QString>("output");      // a pattern for the whole standard output
+    QTest::addColumn<QString>("errors");      // the whole standard error
     QTest::addColumn<bool>("withoutDisplay"); // run from a terminal with no display at all
 
     const QString usage = QStringLiteral("Usage: \\S*LumoFreeTessaray \\[options\\] \\[file\\]\\n"
@@ -179,6 +181,8 @@ void tst_CommandLine::namedFileIsOpenedAfterStart()
     QFETCH(QString, reading);
     QFETCH(QStringList, messages);
 
+    // The update reminder starts afresh, so the program asks nothing as it starts.
+    QSettings().remove(ReminderGroup + u'/' + ReminderValueName);
     ScriptedDesktop desktop;
     const QString file =
         processCommandLine({QStringLiteral("LumoFreeTessaray"), m_dir.filePath(fileName)});

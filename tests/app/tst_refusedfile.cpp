@@ -1,5 +1,6 @@
 #include "app/frmmdi.h"
 #include "app/startup.h"
+#include "app/updatereminder.h"
 #include "forms/displayform.h"
 #include "support/programfolders.h"
 #include "support/readingfixture.h"
@@ -14,6 +15,7 @@
 #include <QMimeData>
 #include <QProcess>
 #include <QPushButton>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -144,6 +146,8 @@ void tst_RefusedFile::refusedFileLeavesTheScreenAlone()
     if (fileName == "ptmx.kar" && !QFileInfo::exists(QStringLiteral("/dev/ptmx")))
         QSKIP("this system has no /dev/ptmx");
 
+    // The update reminder starts afresh, so the program asks nothing as it starts.
+    QSettings().remove(ReminderGroup + u'/' + ReminderValueName);
     ScriptedDesktop desktop;
     const std::unique_ptr<SingleInstance> running = startProgram(*qApp);
     QVERIFY(running);

@@ -1,6 +1,7 @@
 #include "app/frmmdi.h"
 #include "app/singleinstance.h"
 #include "app/startup.h"
+#include "app/updatereminder.h"
 #include "readings/numerology/frmkarmicdebtnumbermain.h"
 #include "support/programfolders.h"
 #include "support/readingfixture.h"
@@ -15,6 +16,7 @@
 #include <QLocalSocket>
 #include <QProcess>
 #include <QSet>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -94,6 +96,8 @@ void tst_SingleInstance::initTestCase()
 void tst_SingleInstance::init()
 {
     m_lockName = QStringLiteral("lumo-test-%1").arg(QUuid::createUuid().toString(QUuid::Id128));
+    // The update reminder starts afresh, so the program asks nothing as it starts.
+    QSettings().remove(ReminderGroup + u'/' + ReminderValueName);
 }
 
 void tst_SingleInstance::cleanup()
