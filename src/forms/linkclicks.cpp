@@ -88,11 +88,11 @@ private:
 };
 
 // Watches the box's viewport for presses of the left button on an address. The press is never
-// consumed. Owns the highlighter, so deleting the filter ends both.
+// consumed. A child of the box, and owns the highlighter, so deleting the filter ends both.
 class LinkClickFilter : public QObject
 {
 public:
-    LinkClickFilter(QTextEdit *box, QObject *parent) : QObject(parent), m_box(box)
+    explicit LinkClickFilter(QTextEdit *box) : QObject(box), m_box(box)
     {
         new LinkHighlighter(box->document(), box->palette().color(QPalette::Link), this);
         box->viewport()->installEventFilter(this);
@@ -121,37 +121,29 @@ private:
     QPointer<QTextEdit> m_box;
 };
 
-struct LinkClickState
+LinkClickFilter *linkClicksOf(QTextEdit *box)
 {
-    QPointer<QTextEdit> box;
-    QPointer<LinkClickFilter> filter;
-};
-
-LinkClickState &state()
-{
-    static LinkClickState linkClicks;
-    return linkClicks;
+    for (QObject *child : box->children()) {
+        if (auto *filter = dynamic_cast<LinkClickFilter *>(child))
+            return filter;
+    }
+    return nullptr;
 }
 
 } // namespace
 
-bool EnableLinkClicks(QTextEdit *box, QWidget *owner)
+bool EnableLinkClicks(QTextEdit *box)
 {
-    LinkClickState &current = state();
-    if (!box || (current.box && current.filter))
+    if (!box || linkClicksOf(box))
         return false;
-    // Left over when a box went away without a disable.
-    delete current.filter.data();
-    auto *filter = new LinkClickFilter(box, owner ? static_cast<QObject *>(owner) : box);
-    current = {box, filter};
+    new LinkClickFilter(box);
     return true;
 }
 
-void DisableLinkClicks()
+void DisableLinkClicks(QTextEdit *box)
 {
-    LinkClickState &current = state();
-    delete current.filter.data();
-    current = {};
+    if (box)
+        delete linkClicksOf(box);
 }
 
 } // namespace Lumo

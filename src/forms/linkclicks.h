@@ -1,7 +1,6 @@
 #pragma once
 
 class QTextEdit;
-class QWidget;
 
 namespace Lumo {
 
@@ -10,13 +9,13 @@ namespace Lumo {
 // in the browser ("www." addresses as "http://"). The box still gets the press, so the caret
 // moves as usual. Addresses longer than 1023 characters are shown but not opened.
 //
-// There is one such state for the whole program, so one box at a time: a second call before
-// DisableLinkClicks is refused and returns false, as is a null box. The owner is the window the
-// box belongs to; link clicks end by themselves when the owner or the box is destroyed.
-bool EnableLinkClicks(QTextEdit *box, QWidget *owner);
+// Every box has link clicks of its own, held by the box, so any number of boxes can have them at
+// once and they end when the box is destroyed. A second call for a box whose link clicks are on
+// is refused and returns false, as is a null box.
+bool EnableLinkClicks(QTextEdit *box);
 
-// Turns link clicks off again: the box stops showing and opening links. Does nothing when they
-// are not on.
-void DisableLinkClicks();
+// Turns the box's link clicks off again: it stops showing and opening links. Does nothing when
+// they are not on.
+void DisableLinkClicks(QTextEdit *box);
 
 } // namespace Lumo

@@ -33,9 +33,6 @@ public:
     SignInputForm(int firstYear, int lastYear, FindSign findSign, QAction *FormUi::*nextItem);
     ~SignInputForm() override;
 
-    // The sign found by the last lookup that found one; empty until then.
-    const QString &lastSign() const { return m_lastSign; }
-
     // The sign is written into the display form first, then the form is shown.
     void cmdNext_Click() override;
 

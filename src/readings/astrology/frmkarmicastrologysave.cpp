@@ -65,7 +65,7 @@ frmKarmicAstrologySave::~frmKarmicAstrologySave() = default;
 void frmKarmicAstrologySave::Form_Load()
 {
     placeAtTopCentre();
-    EnableLinkClicks(ui->RTB, this);
+    EnableLinkClicks(ui->RTB);
     insertReport();
 }
 
@@ -118,7 +118,7 @@ void frmKarmicAstrologySave::done(int result)
 
 void frmKarmicAstrologySave::Form_Unload()
 {
-    DisableLinkClicks();
+    DisableLinkClicks(ui->RTB);
     if (auto *display = Forms::loaded<frmKarmicAstrologyDisplay>())
         display->showForm();
 }

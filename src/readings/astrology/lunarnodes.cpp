@@ -57,29 +57,6 @@ QString nodeValue(Sign sign)
     return sign == Aquarius ? QStringLiteral("Aquarious") : signNames().at(sign);
 }
 
-struct SignPair
-{
-    const char *sign;
-    const char *opposite;
-};
-
-// The twelve North Node values, then "Aquarius", the South value of "Leo", read back the other way.
-constexpr std::array<SignPair, 13> NodePairs{{
-    {"Libra", "Aries"},
-    {"Virgo", "Pisces"},
-    {"Leo", "Aquarius"},
-    {"Cancer", "Capricorn"},
-    {"Gemini", "Sagittarius"},
-    {"Taurus", "Scorpio"},
-    {"Aries", "Libra"},
-    {"Pisces", "Virgo"},
-    {"Aquarious", "Leo"},
-    {"Capricorn", "Cancer"},
-    {"Sagittarius", "Gemini"},
-    {"Scorpio", "Taurus"},
-    {"Aquarius", "Leo"},
-}};
-
 static_assert(std::is_sorted(LunarNodeTable.begin(), LunarNodeTable.end(),
                              [](const NodePeriod &a, const NodePeriod &b) {
                                  return a.firstDay() < b.firstDay();
@@ -106,15 +83,6 @@ QString northNodeOn(const QDate &date)
         return fromTable;
     const std::optional<Sign> computed = computedSignOn(computedNodeChanges, date);
     return computed ? nodeValue(*computed) : QString();
-}
-
-QString OppositeSign(const QString &northValue)
-{
-    for (const SignPair &pair : NodePairs) {
-        if (northValue == QLatin1StringView(pair.sign))
-            return QString::fromLatin1(pair.opposite);
-    }
-    return {};
 }
 
 } // namespace Lumo

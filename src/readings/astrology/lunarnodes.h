@@ -15,8 +15,4 @@ QString FindNorthNode(int year, int month, int day);
 // any other date.
 QString northNodeOn(const QDate &date);
 
-// South Node value of a North Node value; the pairs hold both ways ("Aquarious" and "Aquarius"
-// give "Leo", "Leo" gives "Aquarius"). The empty text for any other text.
-QString OppositeSign(const QString &northValue);
-
 } // namespace Lumo

@@ -30,7 +30,6 @@ struct JunoYear
 
 constexpr int FirstYear = 1930;
 constexpr int LastYear = 2012;
-constexpr int LastYearOfFirstHalf = 1970;
 
 // One line per year: the sign on 1 January, then each change of the year. The sign on
 // 1 January always continues the previous year's last sign.
@@ -168,40 +167,12 @@ int yearNumber(const QString &yearText)
     return yearText.toInt();
 }
 
-std::optional<QString> signIfInYears(int firstYear, int lastYear, const QString &yearText,
-                                     const QString &monthText, const QString &dayText)
-{
-    const int year = yearNumber(yearText);
-    if (year < firstYear || year > lastYear)
-        return std::nullopt;
-    return junoSignOn(yearText, monthText, dayText);
-}
-
-void startPeriod(QList<JunoPeriod> &periods, const QDate &first, Sign sign)
-{
-    if (!periods.isEmpty())
-        periods.last().last = first.addDays(-1);
-    periods.append({first, QDate(), signName(sign)});
-}
-
 // Juno's sign at 00:00 UT on the days outside the table.
 constexpr SignChange computedJunoChanges[] = {
 #include "computedjuno.inc"
 };
 
 } // namespace
-
-std::optional<QString> FindJunoSign1930To1970(const QString &yearText, const QString &monthText,
-                                              const QString &dayText)
-{
-    return signIfInYears(FirstYear, LastYearOfFirstHalf, yearText, monthText, dayText);
-}
-
-std::optional<QString> FindJunoSign1971To2012(const QString &yearText, const QString &monthText,
-                                              const QString &dayText)
-{
-    return signIfInYears(LastYearOfFirstHalf + 1, LastYear, yearText, monthText, dayText);
-}
 
 std::optional<QString> junoSignOn(const QString &yearText, const QString &monthText,
                                   const QString &dayText)
@@ -214,23 +185,6 @@ std::optional<QString> junoSignOn(const QString &yearText, const QString &monthT
         return std::nullopt;
     // A day text that is no number reads as 0, before every change of the month.
     return signOn(junoYears().at(year - FirstYear), {month, dayText.toInt()});
-}
-
-QList<JunoPeriod> junoPeriods(int firstYear, int lastYear)
-{
-    QList<JunoPeriod> periods;
-    for (const JunoYear &year : junoYears()) {
-        if (year.year < firstYear || year.year > lastYear)
-            continue;
-        // 1 January opens a row only where the sign is not simply carried over.
-        if (periods.isEmpty() || periods.last().sign != signName(year.onFirstJanuary))
-            startPeriod(periods, QDate(year.year, Jan, 1), year.onFirstJanuary);
-        for (const JunoChange &change : year.changes)
-            startPeriod(periods, QDate(year.year, change.month, change.day), change.sign);
-    }
-    if (!periods.isEmpty())
-        periods.last().last = QDate(lastYear, Dec, 31);
-    return periods;
 }
 
 std::optional<QString> junoSignOn(const QDate &date)

@@ -1,20 +1,11 @@
 #pragma once
 
 #include <QDate>
-#include <QList>
 #include <QString>
 
 #include <optional>
 
 namespace Lumo {
-
-// Each half of the Juno table answers only for its own years: when the year text names one of
-// them, the sign junoSignOn() gives; nothing for any other year. Tried one after the other, the
-// two act as one lookup over 1930 to 2012.
-std::optional<QString> FindJunoSign1930To1970(const QString &yearText, const QString &monthText,
-                                              const QString &dayText);
-std::optional<QString> FindJunoSign1971To2012(const QString &yearText, const QString &monthText,
-                                              const QString &dayText);
 
 // Juno's sign on the date the three texts give, over the whole table (1930 to 2012).
 // Nothing for a year text that is no whole number in that range or a month text that is not
@@ -27,17 +18,5 @@ std::optional<QString> junoSignOn(const QString &yearText, const QString &monthT
 // Juno's sign on a date from 1 January 1900 to 31 December 2100: the table's inside its days,
 // the computed one at 00:00 UT outside them. Nothing for any other date.
 std::optional<QString> junoSignOn(const QDate &date);
-
-// One row of the Juno table: Juno stood in sign from first to last, both days included.
-struct JunoPeriod
-{
-    QDate first;
-    QDate last;
-    QString sign;
-};
-
-// The table's rows for the years firstYear to lastYear (within 1930 to 2012), in date order;
-// a period running on past lastYear is cut at its end, one from before firstYear starts with it.
-QList<JunoPeriod> junoPeriods(int firstYear, int lastYear);
 
 } // namespace Lumo

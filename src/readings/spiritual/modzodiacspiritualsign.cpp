@@ -77,11 +77,6 @@ QString signName(Sign sign)
     return signNames().at(sign);
 }
 
-QDate toDate(const Day &day)
-{
-    return QDate(day.year, day.month, day.day);
-}
-
 bool isChangeYear(int year)
 {
     return std::any_of(neptuneRows.begin() + 1, neptuneRows.end(),
@@ -122,14 +117,6 @@ std::optional<QString> neptuneSignOn(const QString &yearText, const QString &mon
         return std::nullopt;
     // A day text that is no number reads as 0, before every change of the month.
     return signOn({year, month, dayText.toInt()});
-}
-
-QList<NeptunePeriod> neptunePeriods()
-{
-    QList<NeptunePeriod> periods;
-    for (const NeptuneRow &row : neptuneRows)
-        periods.append({toDate(row.first), toDate(row.last), signName(row.sign)});
-    return periods;
 }
 
 std::optional<QString> neptuneSignOn(const QDate &date)

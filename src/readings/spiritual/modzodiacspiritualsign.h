@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QDate>
-#include <QList>
 #include <QString>
 
 #include <optional>
@@ -19,16 +18,5 @@ std::optional<QString> neptuneSignOn(const QString &yearText, const QString &mon
 // Neptune's sign on a date from 1 January 1900 to 31 December 2100: the table's inside its days,
 // the computed one at 00:00 UT outside them. Nothing for any other date.
 std::optional<QString> neptuneSignOn(const QDate &date);
-
-// One row of the Neptune table: Neptune stood in sign from first to last, both days included.
-struct NeptunePeriod
-{
-    QDate first;
-    QDate last;
-    QString sign;
-};
-
-// The table's 32 rows in date order, 1 January 1900 to 31 December 2024.
-QList<NeptunePeriod> neptunePeriods();
 
 } // namespace Lumo

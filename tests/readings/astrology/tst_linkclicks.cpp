@@ -24,7 +24,7 @@ private Q_SLOTS:
     void pressBesideLinkOpensNothing();
     void pressStillMovesCaret();
     void linksAreShownUntilDisabled();
-    void secondEnableIsRefused();
+    void boxesHaveTheirOwnLinkClicks();
     void disableWithoutEnableIsHarmless();
     void destroyedBoxEndsLinkClicks();
 
@@ -47,7 +47,6 @@ void tst_LinkClicks::init()
 
 void tst_LinkClicks::cleanup()
 {
-    DisableLinkClicks();
     box.reset();
     desktop.reset();
 }
@@ -105,7 +104,7 @@ void tst_LinkClicks::press()
     QFETCH(QString, opened);
 
     box->setPlainText(text);
-    QVERIFY(EnableLinkClicks(box.get(), box.get()));
+    QVERIFY(EnableLinkClicks(box.get()));
     const qsizetype at = text.indexOf(target);
     QVERIFY(at >= 0);
     QTest::mousePress(box->viewport(), button, {}, pointOnCharacter(at + target.size() / 2));
@@ -117,7 +116,7 @@ void tst_LinkClicks::press()
 void tst_LinkClicks::moveOverLinkOpensNothing()
 {
     box->setPlainText(QStringLiteral("www.example.org"));
-    QVERIFY(EnableLinkClicks(box.get(), box.get()));
+    QVERIFY(EnableLinkClicks(box.get()));
     QTest::mouseMove(box->viewport(), pointOnCharacter(3));
     QTest::mouseMove(box->viewport(), pointOnCharacter(6));
     QVERIFY(desktop->openedUrls.isEmpty());
@@ -126,7 +125,7 @@ void tst_LinkClicks::moveOverLinkOpensNothing()
 void tst_LinkClicks::pressBesideLinkOpensNothing()
 {
     box->setPlainText(QStringLiteral("www.example.org\nnext line"));
-    QVERIFY(EnableLinkClicks(box.get(), box.get()));
+    QVERIFY(EnableLinkClicks(box.get()));
     const QPoint onLink = pointOnCharacter(5);
     QTest::mousePress(box->viewport(), Qt::LeftButton, {},
                       QPoint(box->viewport()->width() - 20, onLink.y()));
@@ -137,7 +136,7 @@ void tst_LinkClicks::pressStillMovesCaret()
 {
     box->setPlainText(QStringLiteral("Report By www.example.org"));
     box->moveCursor(QTextCursor::Start);
-    QVERIFY(EnableLinkClicks(box.get(), box.get()));
+    QVERIFY(EnableLinkClicks(box.get()));
     QTest::mouseClick(box->viewport(), Qt::LeftButton, {}, pointOnCharacter(15));
     QCOMPARE(desktop->openedUrls.size(), 1);
     QVERIFY(box->textCursor().position() >= 14 && box->textCursor().position() <= 16);
@@ -146,7 +145,7 @@ void tst_LinkClicks::pressStillMovesCaret()
 void tst_LinkClicks::linksAreShownUntilDisabled()
 {
     box->setPlainText(QStringLiteral("plain\nBy www.example.org and https://a.example/b"));
-    QVERIFY(EnableLinkClicks(box.get(), box.get()));
+    QVERIFY(EnableLinkClicks(box.get()));
     const QTextBlock second = box->document()->findBlockByNumber(1);
 
     const QList<QTextLayout::FormatRange> links = second.layout()->formats();
@@ -162,56 +161,62 @@ void tst_LinkClicks::linksAreShownUntilDisabled()
     box->append(QStringLiteral("www.added.example"));
     QCOMPARE(box->document()->lastBlock().layout()->formats().size(), 1);
 
-    DisableLinkClicks();
+    DisableLinkClicks(box.get());
     QVERIFY(second.layout()->formats().isEmpty());
     QTest::mousePress(box->viewport(), Qt::LeftButton, {}, pointOnCharacter(12));
     QVERIFY(desktop->openedUrls.isEmpty());
 }
 
-void tst_LinkClicks::secondEnableIsRefused()
+void tst_LinkClicks::boxesHaveTheirOwnLinkClicks()
 {
     QTextEdit other;
     other.setPlainText(QStringLiteral("www.other.example"));
     other.resize(400, 200);
     other.show();
+    const QPoint onOther = other.cursorRect().center() + QPoint(20, 0);
     box->setPlainText(QStringLiteral("www.example.org"));
+    const QUrl boxAddress("http://www.example.org");
+    const QUrl otherAddress("http://www.other.example");
 
-    QVERIFY(EnableLinkClicks(box.get(), box.get()));
-    QVERIFY(!EnableLinkClicks(&other, &other));
-    QVERIFY(!EnableLinkClicks(box.get(), box.get()));
-    QTest::mousePress(other.viewport(), Qt::LeftButton, {}, QPoint(20, 8));
+    QVERIFY(EnableLinkClicks(box.get()));
+    QTest::mousePress(other.viewport(), Qt::LeftButton, {}, onOther);
     QVERIFY(desktop->openedUrls.isEmpty());
 
-    // Still one handler on the enabled box: one press opens the address once.
+    QVERIFY(EnableLinkClicks(&other));
+    QVERIFY(!EnableLinkClicks(box.get()));
+    // Still one handler on each box: one press opens its own address once.
     QTest::mousePress(box->viewport(), Qt::LeftButton, {}, pointOnCharacter(5));
-    QCOMPARE(desktop->openedUrls, QList<QUrl>{QUrl("http://www.example.org")});
+    QTest::mousePress(other.viewport(), Qt::LeftButton, {}, onOther);
+    QCOMPARE(desktop->openedUrls, QList<QUrl>({boxAddress, otherAddress}));
 
-    DisableLinkClicks();
-    QVERIFY(EnableLinkClicks(&other, &other));
-    QTest::mousePress(other.viewport(), Qt::LeftButton, {},
-                      other.cursorRect().center() + QPoint(20, 0));
-    QCOMPARE(desktop->openedUrls.size(), 2);
-    QCOMPARE(desktop->openedUrls.last(), QUrl("http://www.other.example"));
-    DisableLinkClicks();
+    // Turning one box off leaves the other's links alone.
+    DisableLinkClicks(box.get());
+    QTest::mousePress(box->viewport(), Qt::LeftButton, {}, pointOnCharacter(5));
+    QTest::mousePress(other.viewport(), Qt::LeftButton, {}, onOther);
+    QCOMPARE(desktop->openedUrls, QList<QUrl>({boxAddress, otherAddress, otherAddress}));
+    QVERIFY(box->document()->firstBlock().layout()->formats().isEmpty());
+    QCOMPARE(other.document()->firstBlock().layout()->formats().size(), 1);
 }
 
 void tst_LinkClicks::disableWithoutEnableIsHarmless()
 {
-    DisableLinkClicks();
-    DisableLinkClicks();
-    QVERIFY(!EnableLinkClicks(nullptr, box.get()));
-    QVERIFY(EnableLinkClicks(box.get(), nullptr));
+    DisableLinkClicks(box.get());
+    DisableLinkClicks(box.get());
+    DisableLinkClicks(nullptr);
+    QVERIFY(!EnableLinkClicks(nullptr));
+    QVERIFY(EnableLinkClicks(box.get()));
 }
 
 void tst_LinkClicks::destroyedBoxEndsLinkClicks()
 {
     auto owner = std::make_unique<QWidget>();
     auto *gone = new QTextEdit(owner.get());
-    QVERIFY(EnableLinkClicks(gone, owner.get()));
+    gone->setPlainText(QStringLiteral("www.gone.example"));
+    QVERIFY(EnableLinkClicks(gone));
     owner.reset();
 
     box->setPlainText(QStringLiteral("www.example.org"));
-    QVERIFY(EnableLinkClicks(box.get(), box.get()));
+    QVERIFY(EnableLinkClicks(box.get()));
     QTest::mousePress(box->viewport(), Qt::LeftButton, {}, pointOnCharacter(5));
     QCOMPARE(desktop->openedUrls.size(), 1);
 }

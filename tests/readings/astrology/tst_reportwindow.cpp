@@ -1,7 +1,6 @@
 #include "common/vendorpages.h"
 #include "forms/clickablelabel.h"
 #include "forms/formsfixture.h"
-#include "forms/linkclicks.h"
 #include "readings/astrology/frmkarmicastrologydisplay.h"
 #include "readings/astrology/frmkarmicastrologymain.h"
 #include "readings/astrology/frmkarmicastrologysave.h"
@@ -51,6 +50,7 @@ private Q_SLOTS:
     void reportLinksAndLabels();
     void reportLeavesTheClipboardAlone();
     void reportOpensAtItsTop();
+    void twoReportsHaveTheirOwnLinks();
     void closingReportBringsDisplayBack_data();
     void closingReportBringsDisplayBack();
 
@@ -175,6 +175,14 @@ QByteArray fileBytes(const QString &fileName)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// A press of the left button on the vendor's address in the report's first line.
+void pressOnAddress(frmKarmicAstrologySave *report)
+{
+    QTextEdit *box = control<QTextEdit>(report, "RTB");
+    QTextCursor onAddress = box->document()->find(QStringLiteral("lumo-free-tessaray"));
+    QTest::mousePress(box->viewport(), Qt::LeftButton, {}, box->cursorRect(onAddress).center());
+}
+
 QStringList listTexts(InputForm *form)
 {
     return {control<QComboBox>(form, "cboDate")->currentText(),
@@ -248,7 +256,6 @@ void tst_ReportWindow::init()
 void tst_ReportWindow::cleanup()
 {
     closeReadingForms();
-    DisableLinkClicks();
 }
 
 frmKarmicAstrologyDisplay *tst_ReportWindow::showReading(const QString &name, const QString &day,
@@ -381,8 +388,7 @@ void tst_ReportWindow::reportLinksAndLabels()
         onText.setPosition(3); // inside "Report", which is plain text
         QTest::mousePress(box->viewport(), Qt::LeftButton, {}, box->cursorRect(onText).center());
         QVERIFY(m_desktop->openedUrls.isEmpty());
-        QTextCursor onAddress = box->document()->find(QStringLiteral("lumo-free-tessaray"));
-        QTest::mousePress(box->viewport(), Qt::LeftButton, {}, box->cursorRect(onAddress).center());
+        pressOnAddress(report);
     } else {
         auto *label = report->findChild<ClickableLabel *>(control);
         QVERIFY(label);
@@ -425,6 +431,25 @@ void tst_ReportWindow::reportOpensAtItsTop()
     QCOMPARE(box->cursorForPosition(QPoint(1, 1)).blockNumber(), 0);
 }
 
+// Each report's address opens from its own box, whatever another open report does.
+void tst_ReportWindow::twoReportsHaveTheirOwnLinks()
+{
+    frmKarmicAstrologyDisplay *display = showReading("ANN", "5", "May", "1960");
+    frmKarmicAstrologySave *first = openReport(display);
+    frmKarmicAstrologySave *second = openReport(display);
+    const QUrl home = vendorPageUrl(Page::Home);
+
+    pressOnAddress(second);
+    QCOMPARE(m_desktop->openedUrls, QList<QUrl>{home});
+    pressOnAddress(first);
+    QCOMPARE(m_desktop->openedUrls, QList<QUrl>({home, home}));
+
+    second->reject(); // closed and destroyed, as the display form's Print does
+    delete second;
+    pressOnAddress(first);
+    QCOMPARE(m_desktop->openedUrls, QList<QUrl>({home, home, home}));
+}
+
 void tst_ReportWindow::closingReportBringsDisplayBack_data()
 {
     QTest::addColumn<bool>("fromMenu");
@@ -446,12 +471,12 @@ void tst_ReportWindow::closingReportBringsDisplayBack()
     bool sawReport = false;
     answerNextModal(this, [&](QWidget *modal) {
         shown = qobject_cast<frmKarmicAstrologySave *>(modal);
-        QTextEdit otherBox;
-        linksOnWhileShown = !EnableLinkClicks(&otherBox, &otherBox);
         displayVisibleWhileShown = display->isFormVisible();
         if (!shown)
             return;
         sawReport = true;
+        pressOnAddress(shown);
+        linksOnWhileShown = m_desktop->openedUrls.size() == 1;
         control<QTextEdit>(shown, "RTB")
             ->moveCursor(QTextCursor::End); // the report runs modally until closed
         if (byEscape)
@@ -470,8 +495,8 @@ void tst_ReportWindow::closingReportBringsDisplayBack()
     QVERIFY(displayVisibleWhileShown);
     QCOMPARE(Forms::loaded<frmKarmicAstrologyDisplay>(), display);
     QVERIFY(display->isFormVisible());
-    QTextEdit nextBox; // link clicks are free again
-    QVERIFY(EnableLinkClicks(&nextBox, &nextBox));
+    pressOnAddress(openReport(display)); // links work again in the next report
+    QCOMPARE(m_desktop->openedUrls.size(), 2);
 }
 
 void tst_ReportWindow::saveWritesTheReadingFile()

@@ -121,20 +121,6 @@ QList<SignChange> parseYearLine(const QString &line)
     return changes;
 }
 
-QString describe(const JunoPeriod &period)
-{
-    return period.first.toString(Qt::ISODate) + u' ' + period.last.toString(Qt::ISODate) + u' ' +
-           period.sign;
-}
-
-QStringList describeAll(const QList<JunoPeriod> &periods)
-{
-    QStringList lines;
-    for (const JunoPeriod &period : periods)
-        lines.append(describe(period));
-    return lines;
-}
-
 } // namespace
 
 class tst_ZodiacSoulmateSign : public QObject
@@ -144,13 +130,10 @@ class tst_ZodiacSoulmateSign : public QObject
 private Q_SLOTS:
     void everyDayFollowsYearList_data();
     void everyDayFollowsYearList();
-    void tableHas289PeriodsIn144And146Rows();
     void datesAsTyped_data();
     void datesAsTyped();
     void noAnswer_data();
     void noAnswer();
-    void eachHalfAnswersOnlyForItsYears_data();
-    void eachHalfAnswersOnlyForItsYears();
 };
 
 void tst_ZodiacSoulmateSign::everyDayFollowsYearList_data()
@@ -176,39 +159,6 @@ void tst_ZodiacSoulmateSign::everyDayFollowsYearList()
         const QByteArray where = date.toString(Qt::ISODate).toLatin1();
         QVERIFY2(junoSignOn(yearText, monthText, dayText) == expected, where);
     }
-}
-
-void tst_ZodiacSoulmateSign::tableHas289PeriodsIn144And146Rows()
-{
-    QStringList expected;
-    QDate previousFirst;
-    QString previousSign;
-    for (const QString &line : junoYearList) {
-        for (const SignChange &change : parseYearLine(line)) {
-            if (change.sign == previousSign)
-                continue; // 1 January carrying on the sign of the year before
-            if (previousFirst.isValid())
-                expected.append(describe({previousFirst, change.first.addDays(-1), previousSign}));
-            previousFirst = change.first;
-            previousSign = change.sign;
-        }
-    }
-    expected.append(describe({previousFirst, QDate(2012, 12, 31), previousSign}));
-    QCOMPARE(expected.size(), 289);
-
-    const QList<JunoPeriod> firstHalf = junoPeriods(1930, 1970);
-    const QList<JunoPeriod> secondHalf = junoPeriods(1971, 2012);
-    QCOMPARE(firstHalf.size(), 144);
-    QCOMPARE(secondHalf.size(), 146);
-
-    // The Taurus period from 7 July 1970 to 19 February 1971 is cut at the turn of the year.
-    QCOMPARE(describe(firstHalf.last()), QStringLiteral("1970-07-07 1970-12-31 Taurus"));
-    QCOMPARE(describe(secondHalf.first()), QStringLiteral("1971-01-01 1971-02-19 Taurus"));
-    QList<JunoPeriod> joined = firstHalf;
-    joined.last().last = secondHalf.first().last;
-    joined.append(secondHalf.mid(1));
-    QCOMPARE(describeAll(joined), expected);
-    QCOMPARE(describeAll(junoPeriods(1930, 2012)), expected);
 }
 
 void tst_ZodiacSoulmateSign::datesAsTyped_data()
@@ -375,29 +325,6 @@ void tst_ZodiacSoulmateSign::noAnswer()
     QFETCH(QString, month);
     QFETCH(QString, day);
     QCOMPARE(junoSignOn(year, month, day), std::nullopt);
-    QCOMPARE(FindJunoSign1930To1970(year, month, day), std::nullopt);
-    QCOMPARE(FindJunoSign1971To2012(year, month, day), std::nullopt);
-}
-
-void tst_ZodiacSoulmateSign::eachHalfAnswersOnlyForItsYears_data()
-{
-    QTest::addColumn<QString>("year");
-    QTest::addColumn<bool>("inFirstHalf");
-    QTest::newRow("1930") << "1930" << true;
-    QTest::newRow("1970") << "1970" << true;
-    QTest::newRow("1971") << "1971" << false;
-    QTest::newRow("2012") << "2012" << false;
-}
-
-void tst_ZodiacSoulmateSign::eachHalfAnswersOnlyForItsYears()
-{
-    QFETCH(QString, year);
-    QFETCH(bool, inFirstHalf);
-    const QString sign = junoSignOn(year, "December", "31").value();
-
-    const std::optional<QString> found = sign;
-    QCOMPARE(FindJunoSign1930To1970(year, "December", "31"), inFirstHalf ? found : std::nullopt);
-    QCOMPARE(FindJunoSign1971To2012(year, "December", "31"), inFirstHalf ? std::nullopt : found);
 }
 
 QTEST_APPLESS_MAIN(tst_ZodiacSoulmateSign)
