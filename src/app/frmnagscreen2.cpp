@@ -56,7 +56,7 @@ frmNagScreen2::frmNagScreen2()
     auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, ui->cmdClose, &QPushButton::click);
     connect(ui->Check1, &QCheckBox::toggled, this, &frmNagScreen2::Check1_Click);
-    connectVendorLinks({ui->lblGoToHome});
+    connectVendorLinks({{ui->lblGoToHome, Page::OtherPrograms}});
 }
 
 frmNagScreen2::~frmNagScreen2() = default;
