@@ -1,4 +1,5 @@
 #include "app/frmabout.h"
+#include "common/buildconfig.h"
 #include "common/vendorpages.h"
 #include "forms/clickablelabel.h"
 #include "forms/fixedcolours.h"
@@ -324,7 +325,7 @@ void tst_VendorLinks::aboutItemShowsTheAboutBoxModally()
     item->trigger();
 
     QCOMPARE(shown, QString("frmAbout"));
-    QCOMPARE(title, QString("Lumo Tessaray v1.20"));
+    QCOMPARE(title, QString("Lumo Tessaray v" LUMO_PROGRAM_VERSION));
     QVERIFY(modal);
     QCOMPARE(QApplication::activeModalWidget(), nullptr);
     QVERIFY(form->isEnabled());
