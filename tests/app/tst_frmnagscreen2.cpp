@@ -145,7 +145,7 @@ void tst_frmNagScreen2::submit_data()
         return fields;
     };
 
-    // A field left empty, or holding only spaces, counts as showing its hint.
+    // A field left empty, or holding only spaces, counts as not filled in.
     QTest::newRow("untouched") << QStringList{"", "", "", "", ""}
                                << "Please Enter Proper Email Address" << QString();
     QTest::newRow("hints typed") << placeholders << "Please Enter Proper Email Address"
