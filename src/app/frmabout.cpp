@@ -19,7 +19,7 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui::f
     ui->Picture1->setPixmap(programIcon().pixmap(64, 64));
     setFixedSize(sizeHint());
     connect(ui->cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
-    connectVendorLinks({ui->lblCoBrand, ui->lblHomePage});
+    connectVendorLinks({{ui->lblCoBrand, Page::FullyBranded}, {ui->lblHomePage, Page::Home}});
 }
 
 frmAbout::~frmAbout() = default;

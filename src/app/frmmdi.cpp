@@ -108,8 +108,13 @@ frmMDI::frmMDI() : ui(std::make_unique<Ui::frmMDI>())
     connect(ui->cmdMdiExit, &QPushButton::clicked, this, &frmMDI::cmdMdiExit_Click);
     connect(ui->mnuExit, &QAction::triggered, this, &frmMDI::mnuExit_Click);
     connect(ui->mnuAbout, &QAction::triggered, this, &frmMDI::mnuAbout_Click);
-    connectVendorLinks({ui->Label7, ui->Picture6, ui->lblQuennetBanner, ui->mnuOnline, ui->mnuVisit,
-                        ui->mnuUpdate, ui->mkmoney});
+    connectVendorLinks({{ui->Label7, Page::FullyBranded},
+                        {ui->Picture6, Page::Home},
+                        {ui->lblQuennetBanner, Page::Home},
+                        {ui->mnuOnline, Page::Help},
+                        {ui->mnuVisit, Page::Home},
+                        {ui->mnuUpdate, Page::Download},
+                        {ui->mkmoney, Page::FullyBranded}});
     setAcceptDrops(true);
 
     m_ownMenus = menuBar()->actions();

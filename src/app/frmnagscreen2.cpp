@@ -18,19 +18,6 @@ namespace Lumo {
 namespace {
 constexpr QSize ClientArea(741, 315); // 11115 by 4725 twips
 constexpr int IconSize = 32;
-
-// A field holding nothing but white space reads as the hint it shows, so the checks see an
-// untouched e-mail field as an address without "@", not as the same address as the other one.
-QString fieldValue(const QLineEdit *field)
-{
-    return field->text().trimmed().isEmpty() ? field->placeholderText() : field->text();
-}
-
-QString fieldValue(const QPlainTextEdit *field)
-{
-    const QString text = field->toPlainText();
-    return text.trimmed().isEmpty() ? field->placeholderText() : text;
-}
 } // namespace
 
 frmNagScreen2::frmNagScreen2()
@@ -56,7 +43,7 @@ frmNagScreen2::frmNagScreen2()
     auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, ui->cmdClose, &QPushButton::click);
     connect(ui->Check1, &QCheckBox::toggled, this, &frmNagScreen2::Check1_Click);
-    connectVendorLinks({ui->lblGoToHome});
+    connectVendorLinks({{ui->lblGoToHome, Page::OtherPrograms}});
 }
 
 frmNagScreen2::~frmNagScreen2() = default;
@@ -125,11 +112,14 @@ void frmNagScreen2::refuseSpace(QWidget *emailBox, int &KeyAscii)
 
 void frmNagScreen2::cmdSubmit_Click()
 {
-    m_referral =
-        Referral{fieldValue(ui->txtName), fieldValue(ui->txtEmail), fieldValue(ui->txtMessage),
-                 fieldValue(ui->txtFriendName), fieldValue(ui->txtFriendEmail)}
-            .trimmed();
-    const QString emailProblem = checkEmailAddresses(m_referral);
+    m_referral = Referral{ui->txtName->text(), ui->txtEmail->text(), ui->txtMessage->toPlainText(),
+                          ui->txtFriendName->text(), ui->txtFriendEmail->text()}
+                     .trimmed();
+    // An e-mail field left empty holds no address, which is not a proper one; two empty fields
+    // are not the same address typed twice.
+    const bool emailMissing = m_referral.email.isEmpty() || m_referral.friendEmail.isEmpty();
+    const QString emailProblem =
+        emailMissing ? ImproperEmailAddress : checkEmailAddresses(m_referral);
     if (!emailProblem.isEmpty()) {
         showCritical(this, emailProblem);
         return;

@@ -7,9 +7,10 @@
 namespace Lumo {
 
 namespace {
-bool isMissing(const QString &value, const QString &placeholder)
+// Empty, or the field's own hint typed in.
+bool isMissing(const QString &value, const QString &hint)
 {
-    return value.isEmpty() || value == placeholder;
+    return value.isEmpty() || value == hint;
 }
 
 QString encoded(const QString &value)
@@ -32,7 +33,7 @@ QString checkEmailAddresses(const Referral &referral)
         return !referral.email.contains(c) || !referral.friendEmail.contains(c);
     };
     if (lacks(u'@') || lacks(u'.'))
-        return QStringLiteral("Please Enter Proper Email Address");
+        return ImproperEmailAddress;
     return QString();
 }
 

@@ -14,7 +14,10 @@ inline const QString FriendName = QStringLiteral("Friend's Name");
 inline const QString FriendEmail = QStringLiteral("Friend's Email Address");
 } // namespace Placeholder
 
-// The five values of a referral, each the text of its field.
+// The message for an e-mail address that is missing or lacks an "@" or a ".".
+inline const QString ImproperEmailAddress = QStringLiteral("Please Enter Proper Email Address");
+
+// The five values of a referral, each the text of its field as typed.
 struct Referral
 {
     QString name;
@@ -31,9 +34,9 @@ struct Referral
 // Returns the message of the first check that fails, or an empty text.
 QString checkEmailAddresses(const Referral &referral);
 
-// The checks of the name, the message and the friend's name, in that order; a value still
-// showing its placeholder counts as missing. Returns the message of the first check that fails,
-// or an empty text.
+// The checks of the name, the message and the friend's name, in that order; a value that is empty
+// or is its field's hint typed in counts as missing. Returns the message of the first check that
+// fails, or an empty text.
 QString checkReferralDetails(const Referral &referral);
 
 // The refer-a-friend page with the referral as query values "taf1" to "taf5" and the product's

@@ -1,6 +1,7 @@
 #include "startup.h"
 
 #include "appshell.h"
+#include "common/buildconfig.h"
 #include "common/filenames.h"
 #include "forms/desktop.h"
 #include "frmmdi.h"

@@ -1,5 +1,7 @@
 #include "names.h"
 
+#include "common/buildconfig.h"
+
 namespace Lumo {
 
 const QString AppTitle = QStringLiteral("Lumo Tessaray v" LUMO_PROGRAM_VERSION);

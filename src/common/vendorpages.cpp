@@ -1,5 +1,7 @@
 #include "vendorpages.h"
 
+#include "common/buildconfig.h"
+
 namespace Lumo {
 
 QString VendorPageBase()

@@ -12,10 +12,10 @@ ReadingForm::ReadingForm() : Form(Placement::Workspace) {}
 
 // The vendor labels keep the design's link colour on the classic light background under any
 // palette.
-void ReadingForm::connectLinks(std::initializer_list<QObject *> vendorLinks, QAction *about)
+void ReadingForm::connectLinks(std::initializer_list<VendorLink> vendorLinks, QAction *about)
 {
-    for (QObject *link : vendorLinks) {
-        if (auto *label = qobject_cast<QLabel *>(link))
+    for (const VendorLink &link : vendorLinks) {
+        if (auto *label = qobject_cast<QLabel *>(link.control))
             setFixedColours(label, FixedColour::Link, FixedColour::ClassicWindow);
     }
     connectVendorLinks(vendorLinks);

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "common/vendorpages.h"
 #include "form.h"
+#include "vendorlinks.h"
 
 #include <initializer_list>
 
@@ -20,14 +22,19 @@ public:
 protected:
     // Makes the vendor link controls open their pages and the Help menu's About item, where the
     // form has one, show the About box. Call after setupUi.
-    void connectLinks(std::initializer_list<QObject *> vendorLinks, QAction *about = nullptr);
+    void connectLinks(std::initializer_list<VendorLink> vendorLinks, QAction *about = nullptr);
 
     // The links most reading forms carry: the three vendor labels, the Help menu and the Make
     // Money item (whose name differs between forms).
     template <class FormUi> void connectMenuLinks(FormUi &ui, QAction *makeMoneyItem)
     {
-        connectLinks({ui.Label61, ui.lblFullBrand, ui.lblCobrand, ui.mnuOnline, ui.mnuVisit,
-                      ui.mnuUpdate, makeMoneyItem},
+        connectLinks({{ui.Label61, Page::Home},
+                      {ui.lblFullBrand, Page::FullyBranded},
+                      {ui.lblCobrand, Page::CoBrand},
+                      {ui.mnuOnline, Page::Help},
+                      {ui.mnuVisit, Page::Home},
+                      {ui.mnuUpdate, Page::Download},
+                      {makeMoneyItem, Page::FullyBranded}},
                      ui.mnuAbout);
     }
 

@@ -5,46 +5,35 @@
 #include "desktop.h"
 
 #include <QAction>
-#include <QHash>
+#include <QDebug>
 
 namespace Lumo {
 
-QString vendorPageOf(const QString &controlName)
+namespace {
+void refuse(const VendorLink &link, const char *reason)
 {
-    static const QHash<QString, QString> pages{
-        // Labels and pictures
-        {QStringLiteral("Label7"), Page::FullyBranded},
-        {QStringLiteral("Label14"), Page::Home},
-        {QStringLiteral("Label1"), Page::Home},
-        {QStringLiteral("Label61"), Page::Home},
-        {QStringLiteral("lblCoBrand"), Page::FullyBranded},
-        {QStringLiteral("lblCobrand"), Page::CoBrand},
-        {QStringLiteral("lblFullBrand"), Page::FullyBranded},
-        {QStringLiteral("lblGoToHome"), Page::OtherPrograms},
-        {QStringLiteral("lblHomePage"), Page::Home},
-        {QStringLiteral("lblQuennetBanner"), Page::Home},
-        {QStringLiteral("Picture6"), Page::Home},
-        // Menu items
-        {QStringLiteral("mkmoney"), Page::FullyBranded},
-        {QStringLiteral("mnuMakeMoneyOnline"), Page::FullyBranded},
-        {QStringLiteral("mnuOnline"), Page::Help},
-        {QStringLiteral("mnuUpdate"), Page::Download},
-        {QStringLiteral("mnuVisit"), Page::Home},
-    };
-    return pages.value(controlName);
+    qWarning("Vendor link %s left unconnected: %s",
+             qPrintable(link.control ? link.control->objectName() : QStringLiteral("(none)")),
+             reason);
 }
+} // namespace
 
-void connectVendorLinks(std::initializer_list<QObject *> controls)
+void connectVendorLinks(std::initializer_list<VendorLink> links)
 {
-    for (QObject *control : controls) {
-        const QString page = vendorPageOf(control->objectName());
-        Q_ASSERT_X(!page.isEmpty(), "connectVendorLinks", qPrintable(control->objectName()));
-        const auto open = [page] { OpenVendorPage(page); };
-        if (auto *label = qobject_cast<ClickableLabel *>(control)) {
+    for (const VendorLink &link : links) {
+        if (link.page.isEmpty()) {
+            refuse(link, "it has no page");
+            continue;
+        }
+        const auto open = [page = link.page] { OpenVendorPage(page); };
+        if (auto *label = qobject_cast<ClickableLabel *>(link.control)) {
             QObject::connect(label, &ClickableLabel::clicked, label, open);
-            label->makeWebLink(vendorPageUrl(page).host());
-        } else if (auto *action = qobject_cast<QAction *>(control))
+            label->makeWebLink(vendorPageUrl(link.page).host());
+        } else if (auto *action = qobject_cast<QAction *>(link.control)) {
             QObject::connect(action, &QAction::triggered, action, open);
+        } else {
+            refuse(link, "it is neither a clickable label nor a menu item");
+        }
     }
 }
 

@@ -8,11 +8,16 @@ class QObject;
 
 namespace Lumo {
 
-// The vendor page that a link control opens, by the control's object name: the same name opens
-// the same page on every window. Empty for a name that is no link.
-QString vendorPageOf(const QString &controlName);
+// A link control (a clickable label or a menu item) and the key of the vendor page it opens.
+struct VendorLink
+{
+    QObject *control = nullptr;
+    QString page;
+};
 
-// Makes each link control (a clickable label or a menu item) open its vendor page when clicked.
-void connectVendorLinks(std::initializer_list<QObject *> controls);
+// Makes each link control open its vendor page when clicked. A link without a page, or whose
+// control is missing or neither a clickable label nor a menu item, is left unconnected with a
+// warning: it opens nothing.
+void connectVendorLinks(std::initializer_list<VendorLink> links);
 
 } // namespace Lumo

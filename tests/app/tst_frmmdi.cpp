@@ -1,3 +1,4 @@
+#include "common/buildconfig.h"
 #include "forms/clickablelabel.h"
 #include "forms/formsfixture.h"
 #include "support/scripteddesktop.h"
@@ -160,7 +161,7 @@ void tst_frmMDI::controlsAndMenus()
     QFETCH(QString, name);
     QFETCH(QString, caption);
     QCOMPARE(mainWindow()->objectName(), QString("frmMDI"));
-    QCOMPARE(mainWindow()->windowTitle(), QString("Lumo Tessaray v1.20"));
+    QCOMPARE(mainWindow()->windowTitle(), QString("Lumo Tessaray v" LUMO_PROGRAM_VERSION));
 
     const QList<QObject *> found = mainWindow()->findChildren<QObject *>(name);
     QCOMPARE(found.size(), 1);

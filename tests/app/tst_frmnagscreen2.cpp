@@ -1,6 +1,7 @@
 #include "app/frmmdi.h"
 #include "app/frmnagscreen2.h"
 #include "app/startup.h"
+#include "common/buildconfig.h"
 #include "common/vendorpages.h"
 #include "readings/soulmate/frmzodiacsoulmatesigndisplay.h"
 #include "readings/soulmate/frmzodiacsoulmatesignmain.h"
@@ -91,9 +92,9 @@ void tst_frmNagScreen2::showsItsControls()
     frmNagScreen2 *dialog = Forms::get<frmNagScreen2>();
 
     QVERIFY(dialog->isVisible());
-    QCOMPARE(dialog->windowTitle(), QStringLiteral("Lumo Tessaray v1.20"));
+    QCOMPARE(dialog->windowTitle(), QStringLiteral("Lumo Tessaray v" LUMO_PROGRAM_VERSION));
     QCOMPARE(control<QLabel>(dialog, "lblNagScreen2Caption")->text(),
-             QStringLiteral("Lumo Tessaray v1.20"));
+             QStringLiteral("Lumo Tessaray v" LUMO_PROGRAM_VERSION));
     QCOMPARE(dialog->size(), QSize(741, 315));
     QCOMPARE(dialog->font().family(), QStringLiteral("Verdana"));
     QVERIFY(dialog->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
@@ -144,7 +145,7 @@ void tst_frmNagScreen2::submit_data()
         return fields;
     };
 
-    // A field left empty, or holding only spaces, counts as showing its hint.
+    // A field left empty, or holding only spaces, counts as not filled in.
     QTest::newRow("untouched") << QStringList{"", "", "", "", ""}
                                << "Please Enter Proper Email Address" << QString();
     QTest::newRow("hints typed") << placeholders << "Please Enter Proper Email Address"

@@ -1,14 +1,17 @@
 #include "app/frmabout.h"
+#include "common/buildconfig.h"
 #include "common/vendorpages.h"
 #include "forms/clickablelabel.h"
 #include "forms/fixedcolours.h"
 #include "forms/formsfixture.h"
+#include "forms/vendorlinks.h"
 #include "support/scripteddesktop.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTextDocument>
 #include <QTimer>
@@ -80,6 +83,7 @@ private Q_SLOTS:
     void aboutBoxLinks();
     void aboutItemShowsTheAboutBoxModally_data();
     void aboutItemShowsTheAboutBoxModally();
+    void linkWithoutPageOrOfUnknownKindOpensNothing();
 
 private:
     ScriptedDesktop m_desktop;
@@ -321,10 +325,30 @@ void tst_VendorLinks::aboutItemShowsTheAboutBoxModally()
     item->trigger();
 
     QCOMPARE(shown, QString("frmAbout"));
-    QCOMPARE(title, QString("Lumo Tessaray v1.20"));
+    QCOMPARE(title, QString("Lumo Tessaray v" LUMO_PROGRAM_VERSION));
     QVERIFY(modal);
     QCOMPARE(QApplication::activeModalWidget(), nullptr);
     QVERIFY(form->isEnabled());
+}
+
+// A slip in wiring a link must not open a page of the vendor's site that does not exist, whatever
+// the build type.
+void tst_VendorLinks::linkWithoutPageOrOfUnknownKindOpensNothing()
+{
+    ClickableLabel noPage;
+    noPage.setObjectName("lblNoPage");
+    QPushButton notALink;
+    notALink.setObjectName("cmdNotALink");
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("lblNoPage.*no page"));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("cmdNotALink.*neither"));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("\\(none\\).*neither"));
+
+    connectVendorLinks({{&noPage, QString()}, {&notALink, Page::Home}, {nullptr, Page::Home}});
+    QTest::mouseClick(&noPage, Qt::LeftButton);
+    QTest::mouseClick(&notALink, Qt::LeftButton);
+
+    QCOMPARE(m_desktop.openedUrls, QList<QUrl>());
+    QVERIFY(m_desktop.messages.isEmpty());
 }
 
 QTEST_MAIN(tst_VendorLinks)

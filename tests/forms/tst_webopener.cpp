@@ -1,5 +1,6 @@
 // Opening a link with the system's real opener (xdg-open) in a desktop with no browser, and in
 // one where a registered handler takes web addresses.
+#include "common/vendorpages.h"
 #include "forms/clickablelabel.h"
 #include "forms/desktop.h"
 #include "forms/vendorlinks.h"
@@ -103,7 +104,7 @@ void TestWebOpener::linkClick()
     ClickableLabel link;
     link.setObjectName(QStringLiteral("lblQuennetBanner"));
     link.setText(QStringLiteral("Visit the forum"));
-    connectVendorLinks({&link});
+    connectVendorLinks({{&link, Page::Home}});
     link.show();
     QVERIFY(QTest::qWaitForWindowExposed(&link));
     QTest::mouseClick(&link, Qt::LeftButton);

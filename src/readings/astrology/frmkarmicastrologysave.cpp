@@ -55,7 +55,10 @@ frmKarmicAstrologySave::frmKarmicAstrologySave(const NodeReadingData &reading, Q
     ui->RTB->setPalette(box);
     connect(ui->cmdSave, &QPushButton::clicked, this, &frmKarmicAstrologySave::cmdSave_Click);
     connect(ui->cmdPrint, &QPushButton::clicked, this, &frmKarmicAstrologySave::cmdprint_Click);
-    connectVendorLinks({ui->Label1, ui->Label14, ui->lblCobrand, ui->lblFullBrand});
+    connectVendorLinks({{ui->Label1, Page::Home},
+                        {ui->Label14, Page::Home},
+                        {ui->lblCobrand, Page::CoBrand},
+                        {ui->lblFullBrand, Page::FullyBranded}});
     preventCopying(ui->RTB);
     Form_Load();
 }

@@ -53,7 +53,9 @@ NumerologyDisplayForm<FormUi>::NumerologyDisplayForm() : ui(std::make_unique<For
     ui->setupUi(this);
     m_readingText = ui->txtDisplay;
     connectDisplayControls(ui->cmdback);
-    connectLinks({ui->Label61, ui->lblFullBrand, ui->lblCobrand});
+    connectLinks({{ui->Label61, Page::Home},
+                  {ui->lblFullBrand, Page::FullyBranded},
+                  {ui->lblCobrand, Page::CoBrand}});
     preventCopying(m_readingText);
     connect(ui->cmdprint, &QPushButton::clicked, this, &NumerologyDisplayForm::cmdprint_Click);
 }
