@@ -14,10 +14,12 @@ cmake --build build -j2 --target LumoFreeTessaray lumo_screenshot
 mkdir -p docs
 
 work=$(mktemp -d)
-trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
+xvfb=
+trap 'kill $xvfb $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
 cp tests/fuzz/corpus/ann-5-may-1960.kar "$work/ann.kar"
 
-exec 3< <(Xvfb -displayfd 1 -screen 0 1920x1080x24 -nolisten tcp 2>/dev/null)
+exec 3< <(exec Xvfb -displayfd 1 -screen 0 1920x1080x24 -nolisten tcp 2>/dev/null)
+xvfb=$!
 read -r -u 3 display
 export DISPLAY=":$display"
 openbox >/dev/null 2>&1 &

@@ -40,9 +40,7 @@ int main(int argc, char *argv[])
         useDarkPalette();
     QStandardPaths::setTestModeEnabled(true);
     Lumo::setProgramIdentity();
-    QSettings settings; // a first start: no placement saved
-    settings.remove(Lumo::WindowGeometryKey);
-    settings.remove(Lumo::WindowMaximizedKey);
+    QSettings().clear(); // a first start: nothing saved, no reminder due
 
     QTemporaryDir folder;
     const QString readingFile = folder.filePath(QStringLiteral("ann.kar"));
