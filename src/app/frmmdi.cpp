@@ -24,6 +24,7 @@
 #include "readings/spiritual/frmzodiacspiritualsignmain.h"
 #include "startup.h"
 
+#include <QButtonGroup>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMimeData>
@@ -34,7 +35,6 @@
 namespace Lumo {
 
 namespace {
-constexpr int CaptionCount = 8;
 constexpr int FirstReadingCaption = 3;
 constexpr int ExitButtonRightMargin = 8; // 120 twips
 constexpr QSize ClientArea(792, 546);    // 11880 by 8190 twips
@@ -55,6 +55,18 @@ constexpr QColor Black(0x00, 0x00, 0x00), White(0xff, 0xff, 0xff), Cyan(0x00, 0x
     Magenta(0xff, 0x00, 0xff);
 // The welcome labels' text colours on the black panel, by label index.
 constexpr QColor CaptionColours[] = {Cyan, Red, Cyan, Yellow, Cyan, Green, Red, Magenta};
+
+template <class InputForm> Form *inputFormOf()
+{
+    return Forms::get<InputForm>();
+}
+
+// The input form of each reading, in the order of the reading buttons.
+constexpr Form *(*const ReadingInputForms[])() = {
+    &inputFormOf<frmKarmicAstrologyMain>, &inputFormOf<frmKarmicDebtNumberMain>,
+    &inputFormOf<frmKarmicLessonNumberMain>, &inputFormOf<frmZodiacSoulmateSignMain>,
+    &inputFormOf<frmZodiacSpiritualSignMain>};
+static_assert(std::size(ReadingInputForms) == frmMDI::ReadingCount);
 } // namespace
 
 void unloadReadingForms()
@@ -80,14 +92,20 @@ void unloadReadingForms()
 frmMDI::frmMDI() : ui(std::make_unique<Ui::frmMDI>())
 {
     ui->setupUi(this);
+    m_captions = {ui->lblCaption_0, ui->lblCaption_1, ui->lblCaption_2, ui->lblCaption_3,
+                  ui->lblCaption_4, ui->lblCaption_5, ui->lblCaption_6, ui->lblCaption_7};
+    m_readingButtons = new QButtonGroup(this);
+    QPushButton *const readingButtons[] = {ui->cmdSelectOption_0, ui->cmdSelectOption_1,
+                                           ui->cmdSelectOption_2, ui->cmdSelectOption_3,
+                                           ui->cmdSelectOption_4};
+    for (int i = 0; i < ReadingCount; ++i)
+        m_readingButtons->addButton(readingButtons[i], i);
     setWindowTitle(AppTitle);
     setColours();
     keepCaptionFitted(ui->lblQuennetBanner);
-    for (int i = 0; i < ReadingCount; ++i) {
-        keepCaptionFitted(selectOptionButton(i));
-        connect(selectOptionButton(i), &QPushButton::clicked, this,
-                [this, i] { cmdSelectOption_Click(i); });
-    }
+    for (QAbstractButton *button : m_readingButtons->buttons())
+        keepCaptionFitted(button);
+    connect(m_readingButtons, &QButtonGroup::idClicked, this, &frmMDI::OpenReading);
     for (int i = 0; i < CaptionCount; ++i) {
         ClickableLabel *label = captionLabel(i);
         connect(label, &ClickableLabel::clicked, this, [this, i] { lblCaption_Click(i); });
@@ -105,8 +123,8 @@ frmMDI::frmMDI() : ui(std::make_unique<Ui::frmMDI>())
     ui->Picture6->installEventFilter(this);
     ui->PicCoBrand->installEventFilter(this);
 
-    connect(ui->cmdMdiExit, &QPushButton::clicked, this, &frmMDI::cmdMdiExit_Click);
-    connect(ui->mnuExit, &QAction::triggered, this, &frmMDI::mnuExit_Click);
+    connect(ui->cmdMdiExit, &QPushButton::clicked, this, &frmMDI::unload);
+    connect(ui->mnuExit, &QAction::triggered, this, &frmMDI::unload);
     connect(ui->mnuAbout, &QAction::triggered, this, &frmMDI::mnuAbout_Click);
     connectVendorLinks({ui->Label7, ui->Picture6, ui->lblQuennetBanner, ui->mnuOnline, ui->mnuVisit,
                         ui->mnuUpdate, ui->mkmoney});
@@ -150,8 +168,8 @@ void frmMDI::setSmallestSize()
 {
     int width = ui->picButtonContainer->width();
     int depth = 0;
-    for (int i = 0; i < CaptionCount; ++i) {
-        const QRect label = captionLabel(i)->geometry();
+    for (const ClickableLabel *caption : m_captions) {
+        const QRect label = caption->geometry();
         width = qMax(width, label.width());
         depth = qMax(depth, label.y() + label.height());
     }
@@ -171,14 +189,9 @@ void frmMDI::showPictures()
     }
 }
 
-QPushButton *frmMDI::selectOptionButton(int index) const
-{
-    return findChild<QPushButton *>(QStringLiteral("cmdSelectOption_%1").arg(index));
-}
-
 ClickableLabel *frmMDI::captionLabel(int index) const
 {
-    return findChild<ClickableLabel *>(QStringLiteral("lblCaption_%1").arg(index));
+    return m_captions.at(index);
 }
 
 // As in any MDI program, the active form's own menus (its QMenu objects, with its actions) stand
@@ -205,7 +218,7 @@ void frmMDI::Form_Load()
 {
     restorePlacement();
     centreContents();
-    selectOptionButton(0)->setFocus();
+    m_readingButtons->button(0)->setFocus();
 }
 
 // Where the window was when it last closed, if that still lies on a screen; otherwise the
@@ -248,8 +261,8 @@ void frmMDI::centreContents()
     };
     centreIn(ui->lblQuennetBanner, ui->Picture6->width());
     centreIn(ui->picButtonContainer, ui->Picture1->width());
-    for (int i = 0; i < CaptionCount; ++i)
-        centreIn(captionLabel(i), ui->picMain->width());
+    for (ClickableLabel *caption : m_captions)
+        centreIn(caption, ui->picMain->width());
     const int exitLeft =
         ui->PicCoBrand->width() - (ui->cmdMdiExit->width() + ExitButtonRightMargin);
     ui->cmdMdiExit->move(exitLeft, ui->cmdMdiExit->y());
@@ -281,26 +294,9 @@ void frmMDI::MDIForm_Unload()
 
 void frmMDI::showInputForm(int index)
 {
-    Form *input = nullptr;
-    switch (index) {
-    case 0:
-        input = Forms::get<frmKarmicAstrologyMain>();
-        break;
-    case 1:
-        input = Forms::get<frmKarmicDebtNumberMain>();
-        break;
-    case 2:
-        input = Forms::get<frmKarmicLessonNumberMain>();
-        break;
-    case 3:
-        input = Forms::get<frmZodiacSoulmateSignMain>();
-        break;
-    case 4:
-        input = Forms::get<frmZodiacSpiritualSignMain>();
-        break;
-    default:
+    if (index < 0 || index >= ReadingCount)
         return;
-    }
+    Form *input = ReadingInputForms[index]();
     input->showForm();
     input->placeAtTopCentre();
 }
@@ -339,11 +335,6 @@ void frmMDI::dropEvent(QDropEvent *event)
     openSavedReading(filePath);
 }
 
-void frmMDI::cmdSelectOption_Click(int index)
-{
-    OpenReading(index);
-}
-
 void frmMDI::lblCaption_Click(int index)
 {
     unloadReadingForms();
@@ -365,22 +356,11 @@ void frmMDI::lblCaption_MouseMove(int index)
 
 void frmMDI::picMain_MouseMove()
 {
-    for (int i = 0; i < CaptionCount; ++i) {
-        QLabel *label = captionLabel(i);
-        QFont font = label->font();
+    for (ClickableLabel *caption : m_captions) {
+        QFont font = caption->font();
         font.setUnderline(false);
-        label->setFont(font);
+        caption->setFont(font);
     }
-}
-
-void frmMDI::cmdMdiExit_Click()
-{
-    unload();
-}
-
-void frmMDI::mnuExit_Click()
-{
-    unload();
 }
 
 void frmMDI::mnuAbout_Click()

@@ -2,9 +2,10 @@
 
 #include "forms/form.h"
 
+#include <array>
 #include <memory>
 
-class QPushButton;
+class QButtonGroup;
 
 namespace Ui {
 class frmMDI;
@@ -34,7 +35,6 @@ public:
     // nothing on screen. A good one opens the Karmic Astrology reading with the file's fields
     // and shows it. True when the reading was shown.
     bool openSavedReading(const QString &filePath);
-    void cmdSelectOption_Click(int index);
     void lblCaption_Click(int index);
     void lblCaption_MouseMove(int index);
     void picMain_MouseMove();
@@ -51,8 +51,6 @@ protected:
 
 private:
     void MDIForm_Unload();
-    void cmdMdiExit_Click();
-    void mnuExit_Click();
     void mnuAbout_Click();
 
     void showInputForm(int index);
@@ -63,9 +61,13 @@ private:
     void showPictures();
     void showActiveFormMenus();
     void centreContents();
-    QPushButton *selectOptionButton(int index) const;
+
+    static constexpr int CaptionCount = 8;
 
     std::unique_ptr<Ui::frmMDI> ui;
+    // The reading buttons, each with the index of its reading as its id.
+    QButtonGroup *m_readingButtons = nullptr;
+    std::array<ClickableLabel *, CaptionCount> m_captions{};
     QList<QAction *> m_ownMenus;
 };
 

@@ -27,10 +27,6 @@ protected:
                                 QAction *backItem = nullptr, QAction *exitItem = nullptr);
     void Form_Load() override;
     void Form_Unload() override;
-
-private:
-    void mnuFileBack_Click();
-    void mnuExit_Click();
 };
 
 } // namespace Lumo

@@ -62,8 +62,8 @@ void InputForm::connectInputControls(const InputControls &controls)
 
     connect(controls.cmdNext, &QPushButton::clicked, this, &InputForm::cmdNext_Click);
     connect(controls.cmdExit, &QPushButton::clicked, this, &InputForm::cmdExit_Click);
-    connect(controls.nextItem, &QAction::triggered, this, &InputForm::mnuNext_Click);
-    connect(controls.mnuExit, &QAction::triggered, this, &InputForm::mnuExit_Click);
+    connect(controls.nextItem, &QAction::triggered, this, &InputForm::cmdNext_Click);
+    connect(controls.mnuExit, &QAction::triggered, this, &InputForm::cmdExit_Click);
 }
 
 void InputForm::Form_Load()
@@ -110,16 +110,6 @@ void InputForm::keyPressEvent(QKeyEvent *event)
 void InputForm::cmdExit_Click()
 {
     unload();
-}
-
-void InputForm::mnuExit_Click()
-{
-    cmdExit_Click();
-}
-
-void InputForm::mnuNext_Click()
-{
-    cmdNext_Click();
 }
 
 // The single name box takes letters (as capitals), space, Enter and Backspace only.

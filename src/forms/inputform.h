@@ -80,8 +80,6 @@ private:
     void txtFirstName_KeyPress(int &KeyAscii);
     void txtMiddleName_KeyPress(int &KeyAscii);
     void txtLastName_KeyPress(int &KeyAscii);
-    void mnuNext_Click();
-    void mnuExit_Click();
     void fillLists();
     bool failEntry(const QString &message, QWidget *focus);
 

@@ -27,7 +27,7 @@ frmKarmicAstrologyDisplay::frmKarmicAstrologyDisplay()
     preventCopying(ui->txtNorthDesc);
     preventCopying(ui->txtSouthDesc);
     connect(ui->cmdPrint, &QPushButton::clicked, this, &frmKarmicAstrologyDisplay::cmdprint_Click);
-    connect(ui->mnuPrint, &QAction::triggered, this, &frmKarmicAstrologyDisplay::mnuPrint_Click);
+    connect(ui->mnuPrint, &QAction::triggered, this, &frmKarmicAstrologyDisplay::cmdprint_Click);
 }
 
 frmKarmicAstrologyDisplay::~frmKarmicAstrologyDisplay() = default;
@@ -57,11 +57,6 @@ void frmKarmicAstrologyDisplay::cmdprint_Click()
     QPointer<frmKarmicAstrologySave> report = new frmKarmicAstrologySave(m_reading, this);
     report->exec();
     delete report.data();
-}
-
-void frmKarmicAstrologyDisplay::mnuPrint_Click()
-{
-    cmdprint_Click();
 }
 
 } // namespace Lumo

@@ -31,8 +31,6 @@ protected:
     Form *inputForm() override;
 
 private:
-    void mnuPrint_Click();
-
     std::unique_ptr<Ui::frmKarmicAstrologyDisplay> ui;
     NodeReadingData m_reading;
 };

@@ -29,7 +29,7 @@ frmKarmicAstrologyMain::frmKarmicAstrologyMain()
     connectMenuLinks(*ui, ui->mkmoney);
     connect(ui->cmdOpen, &QPushButton::clicked, this, &frmKarmicAstrologyMain::cmdOpen_Click);
     connect(ui->mnuOpenPreviouslySavedKarmic, &QAction::triggered, this,
-            &frmKarmicAstrologyMain::mnuOpenPreviouslySavedKarmic_Click);
+            &frmKarmicAstrologyMain::cmdOpen_Click);
 }
 
 frmKarmicAstrologyMain::~frmKarmicAstrologyMain() = default;
@@ -86,11 +86,6 @@ bool frmKarmicAstrologyMain::showSavedReading(const KarFields &fields)
     ui->cboYear->setCurrentIndex(year);
     cmdNext_Click();
     return true;
-}
-
-void frmKarmicAstrologyMain::mnuOpenPreviouslySavedKarmic_Click()
-{
-    cmdOpen_Click();
 }
 
 } // namespace Lumo
