@@ -10,21 +10,19 @@
 #include "forms/fixedcolours.h"
 #include "forms/screenplacement.h"
 #include "forms/vendorlinks.h"
+#include "frmabout.h"
 #include "frmnagscreen2.h"
-#include "readings/astrology/frmkarmicastrologydisplay.h"
 #include "readings/astrology/frmkarmicastrologymain.h"
 #include "readings/astrology/karfile.h"
-#include "readings/numerology/frmkarmicdebtnodisplay.h"
 #include "readings/numerology/frmkarmicdebtnumbermain.h"
-#include "readings/numerology/frmkarmiclessionnodisplay.h"
 #include "readings/numerology/frmkarmiclessonnumbermain.h"
-#include "readings/soulmate/frmzodiacsoulmatesigndisplay.h"
 #include "readings/soulmate/frmzodiacsoulmatesignmain.h"
-#include "readings/spiritual/frmzodiacspiritualsigndisplay.h"
 #include "readings/spiritual/frmzodiacspiritualsignmain.h"
 #include "startup.h"
+#include "updatereminder.h"
 
 #include <QButtonGroup>
+#include <QChildEvent>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMimeData>
@@ -56,38 +54,18 @@ constexpr QColor Black(0x00, 0x00, 0x00), White(0xff, 0xff, 0xff), Cyan(0x00, 0x
 // The welcome labels' text colours on the black panel, by label index.
 constexpr QColor CaptionColours[] = {Cyan, Red, Cyan, Yellow, Cyan, Green, Red, Magenta};
 
-template <class InputForm> Form *inputFormOf()
+template <class Reading> InputForm *newInputForm()
 {
-    return Forms::get<InputForm>();
+    return new Reading;
 }
 
-// The input form of each reading, in the order of the reading buttons.
-constexpr Form *(*const ReadingInputForms[])() = {
-    &inputFormOf<frmKarmicAstrologyMain>, &inputFormOf<frmKarmicDebtNumberMain>,
-    &inputFormOf<frmKarmicLessonNumberMain>, &inputFormOf<frmZodiacSoulmateSignMain>,
-    &inputFormOf<frmZodiacSpiritualSignMain>};
+// A new input form of each reading, in the order of the reading buttons.
+constexpr InputForm *(*const ReadingInputForms[])() = {
+    &newInputForm<frmKarmicAstrologyMain>, &newInputForm<frmKarmicDebtNumberMain>,
+    &newInputForm<frmKarmicLessonNumberMain>, &newInputForm<frmZodiacSoulmateSignMain>,
+    &newInputForm<frmZodiacSpiritualSignMain>};
 static_assert(std::size(ReadingInputForms) == frmMDI::ReadingCount);
 } // namespace
-
-void unloadReadingForms()
-{
-    Forms::unload<frmKarmicAstrologyDisplay>();
-    Forms::unload<frmKarmicAstrologyMain>();
-    Forms::unload<frmKarmicDebtNoDisplay>();
-    Forms::unload<frmKarmicDebtNumberMain>();
-    Forms::unload<frmKarmicLessionNoDisplay>();
-    Forms::unload<frmKarmicLessonNumberMain>();
-    Forms::unload<frmZodiacSoulmateSignDisplay>();
-    Forms::unload<frmZodiacSoulmateSignMain>();
-    Forms::unload<frmZodiacSpiritualSignDisplay>();
-    Forms::unload<frmZodiacSpiritualSignMain>();
-    // Closing a report window brings its display form back; close that one too.
-    Forms::unload<frmKarmicAstrologyDisplay>();
-    Forms::unload<frmKarmicDebtNoDisplay>();
-    Forms::unload<frmKarmicLessionNoDisplay>();
-    Forms::unload<frmZodiacSoulmateSignDisplay>();
-    Forms::unload<frmZodiacSpiritualSignDisplay>();
-}
 
 frmMDI::frmMDI() : ui(std::make_unique<Ui::frmMDI>())
 {
@@ -125,13 +103,16 @@ frmMDI::frmMDI() : ui(std::make_unique<Ui::frmMDI>())
 
     connect(ui->cmdMdiExit, &QPushButton::clicked, this, &frmMDI::unload);
     connect(ui->mnuExit, &QAction::triggered, this, &frmMDI::unload);
-    connect(ui->mnuAbout, &QAction::triggered, this, &frmMDI::mnuAbout_Click);
+    connect(ui->mnuAbout, &QAction::triggered, this, [this] { showAboutBox(this); });
     connectVendorLinks({ui->Label7, ui->Picture6, ui->lblQuennetBanner, ui->mnuOnline, ui->mnuVisit,
                         ui->mnuUpdate, ui->mkmoney});
     setAcceptDrops(true);
 
     m_ownMenus = menuBar()->actions();
     connect(ui->mdiWorkspace, &QMdiArea::subWindowActivated, this, &frmMDI::showActiveFormMenus);
+    // Sub-windows come and go in the workspace's viewport; each one shown or hidden decides
+    // whether the start panel shows.
+    ui->mdiWorkspace->viewport()->installEventFilter(this);
     // A form that goes (unloaded, closed) takes its menus with it, and the workspace need not
     // announce a new active form: the bar would be left empty.
     menuBar()->installEventFilter(this);
@@ -269,8 +250,32 @@ void frmMDI::centreContents()
     ui->Label7->resize(qMax(0, exitLeft - 2 * ui->Label7->x()), ui->Label7->height());
 }
 
+// The start panel shows exactly while no reading form shows in the workspace.
+void frmMDI::showStartPanelWhenNoFormShows()
+{
+    const QList<QMdiSubWindow *> windows = ui->mdiWorkspace->subWindowList();
+    ui->picMain->setVisible(
+        std::all_of(windows.cbegin(), windows.cend(),
+                    [](const QMdiSubWindow *window) { return window->isHidden(); }));
+}
+
 bool frmMDI::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == ui->mdiWorkspace->viewport()) {
+        if (event->type() == QEvent::ChildAdded) {
+            if (auto *window =
+                    qobject_cast<QMdiSubWindow *>(static_cast<QChildEvent *>(event)->child()))
+                window->installEventFilter(this);
+        } else if (event->type() == QEvent::ChildRemoved) {
+            showStartPanelWhenNoFormShows();
+        }
+        return Form::eventFilter(watched, event);
+    }
+    if (qobject_cast<QMdiSubWindow *>(watched)) {
+        if (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent)
+            showStartPanelWhenNoFormShows();
+        return Form::eventFilter(watched, event);
+    }
     if (event->type() == QEvent::Resize)
         centreContents();
     else if (watched == menuBar() && event->type() == QEvent::ActionRemoved)
@@ -283,8 +288,30 @@ bool frmMDI::eventFilter(QObject *watched, QEvent *event)
 void frmMDI::Form_Unload()
 {
     storePlacement();
-    unloadReadingForms();
+    closeReadings();
     MDIForm_Unload();
+}
+
+void frmMDI::closeReadings()
+{
+    ui->mdiWorkspace->closeAllSubWindows();
+}
+
+// The new form lives in a sub-window of the workspace, hidden until it is shown.
+void frmMDI::createMdiChild(ReadingForm *form)
+{
+    connect(form, &ReadingForm::aboutRequested, this, &frmMDI::showAboutBox);
+    form->open(ui->mdiWorkspace);
+}
+
+InputForm *frmMDI::activeMdiChild() const
+{
+    for (QMdiSubWindow *window : ui->mdiWorkspace->subWindowList()) {
+        auto *form = qobject_cast<InputForm *>(window->widget());
+        if (form && form->isLoaded())
+            return form;
+    }
+    return nullptr;
 }
 
 void frmMDI::MDIForm_Unload()
@@ -296,14 +323,16 @@ void frmMDI::showInputForm(int index)
 {
     if (index < 0 || index >= ReadingCount)
         return;
-    Form *input = ReadingInputForms[index]();
+    InputForm *input = ReadingInputForms[index]();
+    connect(input, &InputForm::updateReminderDue, this, &UpdateReminder);
+    createMdiChild(input);
     input->showForm();
     input->placeAtTopCentre();
 }
 
 void frmMDI::OpenReading(int index)
 {
-    unloadReadingForms();
+    closeReadings();
     ui->picMain->hide();
     showInputForm(index);
 }
@@ -316,7 +345,7 @@ bool frmMDI::openSavedReading(const QString &filePath)
         return false;
     }
     OpenReading(KarmicAstrology);
-    auto *input = Forms::loaded<frmKarmicAstrologyMain>();
+    auto *input = qobject_cast<frmKarmicAstrologyMain *>(activeMdiChild());
     return input && input->showSavedReading(*saved.fields);
 }
 
@@ -337,7 +366,7 @@ void frmMDI::dropEvent(QDropEvent *event)
 
 void frmMDI::lblCaption_Click(int index)
 {
-    unloadReadingForms();
+    closeReadings();
     if (index < FirstReadingCaption)
         return;
     ui->picMain->hide();
@@ -363,10 +392,10 @@ void frmMDI::picMain_MouseMove()
     }
 }
 
-void frmMDI::mnuAbout_Click()
+void frmMDI::showAboutBox(QWidget *over)
 {
-    if (Shell *shell = Shell::instance())
-        shell->showAboutBox(this);
+    frmAbout about(over);
+    about.exec();
 }
 
 } // namespace Lumo

@@ -2,6 +2,7 @@
 
 #include "forms/form.h"
 
+#include <algorithm>
 #include <array>
 #include <memory>
 
@@ -14,6 +15,8 @@ class frmMDI;
 namespace Lumo {
 
 class ClickableLabel;
+class InputForm;
+class ReadingForm;
 
 // The main window: the banner, the five reading buttons, the welcome panel over the workspace in
 // which the reading forms open, and the exit strip.
@@ -40,6 +43,10 @@ public:
     void picMain_MouseMove();
 
     ClickableLabel *captionLabel(int index) const;
+    // The reading's input form in the workspace, or null while no reading is open.
+    InputForm *activeMdiChild() const;
+    // Closes the forms of the reading open in the workspace; the start panel shows again.
+    void closeReadings();
 
 protected:
     void Form_Load() override;
@@ -51,7 +58,9 @@ protected:
 
 private:
     void MDIForm_Unload();
-    void mnuAbout_Click();
+    void showAboutBox(QWidget *over);
+    void createMdiChild(ReadingForm *form);
+    void showStartPanelWhenNoFormShows();
 
     void showInputForm(int index);
     void setColours();
@@ -75,8 +84,5 @@ private:
 // client area when last shown normal (not maximised) and whether it was maximised.
 inline const QString WindowGeometryKey = QStringLiteral("Settings/WindowGeometry");
 inline const QString WindowMaximizedKey = QStringLiteral("Settings/WindowMaximized");
-
-// Unloads the input, display and report forms of every reading, so at most one reading is open.
-void unloadReadingForms();
 
 } // namespace Lumo

@@ -22,16 +22,10 @@ void DisplayForm::Form_Load()
     placeAtTopCentre();
 }
 
-void DisplayForm::Form_Unload()
-{
-    setStartPanelVisible(true);
-}
-
 void DisplayForm::cmdBack_Click()
 {
     unload();
-    inputForm()->showForm();
-    setStartPanelVisible(false);
+    Q_EMIT backRequested();
 }
 
 void DisplayForm::cmdExit_Click()

@@ -69,8 +69,8 @@ void InputForm::connectInputControls(const InputControls &controls)
 void InputForm::Form_Load()
 {
     placeAtTopCentre();
-    if (m_settings.remindsUpdate && Shell::instance())
-        Shell::instance()->UpdateReminder();
+    if (m_settings.remindsUpdate)
+        Q_EMIT updateReminderDue();
     fillLists();
 }
 
@@ -89,7 +89,8 @@ void InputForm::fillLists()
 
 void InputForm::Form_Unload()
 {
-    setStartPanelVisible(true);
+    if (m_display)
+        m_display->unload();
 }
 
 void InputForm::keyPressEvent(QKeyEvent *event)
@@ -141,11 +142,10 @@ void InputForm::txtLastName_KeyPress(int &KeyAscii)
     KeyAscii = upperCasedKey(KeyAscii);
 }
 
-void InputForm::handOverTo(Form *display)
+void InputForm::handOverTo(DisplayForm *display)
 {
     hideForm();
     display->showForm();
-    setStartPanelVisible(false);
 }
 
 bool InputForm::failEntry(const QString &message, QWidget *focus)

@@ -1,6 +1,8 @@
 #pragma once
 
-#include "readingform.h"
+#include "displayform.h"
+
+#include <QPointer>
 
 class QAction;
 class QComboBox;
@@ -64,10 +66,27 @@ public:
     void cmdExit_Click();
     bool ValidateEntry();
 
+Q_SIGNALS:
+    // The form has loaded, for a reading that reminds the user of updates.
+    void updateReminderDue();
+
 protected:
-    // After a valid entry: the input form hides (keeping its entries), the display form shows
-    // and the start panel stays hidden.
-    void handOverTo(Form *display);
+    // The form's own display form, opened in its workspace when first wanted and again after it
+    // has unloaded. Its Back brings this form back; it unloads with this form.
+    template <class Display> Display *displayForm()
+    {
+        if (!m_display || !m_display->isLoaded()) {
+            auto *display = new Display;
+            connect(display, &DisplayForm::backRequested, this, &InputForm::showForm);
+            connect(display, &ReadingForm::aboutRequested, this, &ReadingForm::aboutRequested);
+            display->open(workspace());
+            m_display = display;
+        }
+        return static_cast<Display *>(m_display.data());
+    }
+    // After a valid entry: the input form hides (keeping its entries) and its display form
+    // shows.
+    void handOverTo(DisplayForm *display);
     // Takes the shared controls and connects them. Call after setupUi.
     void connectInputControls(const InputControls &controls);
     void Form_Load() override;
@@ -85,6 +104,7 @@ private:
 
     InputFormSettings m_settings;
     InputControls m_controls;
+    QPointer<DisplayForm> m_display;
 };
 
 } // namespace Lumo

@@ -17,6 +17,10 @@ class ReadingForm : public Form
 public:
     ReadingForm();
 
+Q_SIGNALS:
+    // The Help menu's About item was chosen; the About box shows over the given form.
+    void aboutRequested(QWidget *over);
+
 protected:
     // Makes the vendor link controls open their pages and the Help menu's About item, where the
     // form has one, show the About box. Call after setupUi.
@@ -30,9 +34,6 @@ protected:
                       ui.mnuUpdate, makeMoneyItem},
                      ui.mnuAbout);
     }
-
-private:
-    void mnuAbout_Click();
 };
 
 } // namespace Lumo

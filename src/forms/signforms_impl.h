@@ -37,7 +37,7 @@ template <class FormUi, class Display> void SignInputForm<FormUi, Display>::cmdN
     const std::optional<QString> found = m_findSign(birthDate);
     if (found)
         m_lastSign = *found;
-    auto *display = Forms::get<Display>();
+    auto *display = displayForm<Display>();
     display->showSign(m_lastSign);
     handOverTo(display);
 }

@@ -78,8 +78,8 @@ void tst_CommandLine::answersWithoutStarting_data()
 {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<int>("exitCode");
-    QTest::addColumn<QString>("output"); // a pattern for the whole standard output
-    QTest::addColumn<QString>("errors"); // the whole standard error
+    QTest::addColumn<QString>("output");      // a pattern for the whole standard output
+    QTest::addColumn<QString>("errors");      // the whole standard error
     QTest::addColumn<bool>("withoutDisplay"); // run from a terminal with no display at all
 
     const QString usage = QStringLiteral("Usage: \\S*LumoFreeTessaray \\[options\\] \\[file\\]\\n"
@@ -185,7 +185,7 @@ void tst_CommandLine::namedFileIsOpenedAfterStart()
     const std::unique_ptr<SingleInstance> running = startProgram(*qApp, file);
     QVERIFY(running);
 
-    QVERIFY(Forms::loaded<frmMDI>()->isVisible());
+    QVERIFY(loadedForm<frmMDI>()->isVisible());
     QCOMPARE(shownReading(), reading);
     QCOMPARE(desktop.messageHeadlines(), messages);
 }

@@ -504,7 +504,7 @@ void tst_frmMDI::exitClosesTheReadingForms()
     QVERIFY(input.isNull());
     QVERIFY(main.isNull());
     // All that is left is the support dialog, which ends the program when it is left.
-    const QList<Form *> left = FormRegistry::loadedForms();
+    const QList<Form *> left = loadedForms();
     QCOMPARE(left.size(), 1);
     QCOMPARE(left.first()->objectName(), QString("frmNagScreen2"));
     QVERIFY(left.first()->isVisible());

@@ -239,7 +239,7 @@ void tst_SingleInstance::runningCopyTakesOverALaterCopysRequest()
     ScriptedDesktop desktop;
     const std::unique_ptr<SingleInstance> running = startProgram(*qApp);
     QVERIFY(running);
-    frmMDI *main = Forms::loaded<frmMDI>();
+    frmMDI *main = loadedForm<frmMDI>();
     main->OpenReading(1);
     // Another window has the focus: the request must bring the main window forward.
     QWidget other;
@@ -256,7 +256,7 @@ void tst_SingleInstance::runningCopyTakesOverALaterCopysRequest()
     QCOMPARE(shownReading(), reading);
     QCOMPARE(desktop.messageHeadlines(), messages);
     // The open reading gives way only to a reading that opens; a refused file leaves it alone.
-    QCOMPARE(Forms::loaded<frmKarmicDebtNumberMain>() != nullptr, reading.isEmpty());
+    QCOMPARE(loadedForm<frmKarmicDebtNumberMain>() != nullptr, reading.isEmpty());
 }
 
 void tst_SingleInstance::laterCopyShowsNoWindow_data()
@@ -285,7 +285,7 @@ void tst_SingleInstance::laterCopyShowsNoWindow()
         QCOMPARE(message.icon, QMessageBox::Information);
         QCOMPARE(message.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
     }
-    QVERIFY(FormRegistry::loadedForms().isEmpty());
+    QVERIFY(loadedForms().isEmpty());
     for (const QWidget *window : QApplication::topLevelWidgets())
         QVERIFY2(!window->isVisible(), qPrintable(window->objectName()));
     QCOMPARE(runningCopy.state(), QProcess::Running);
@@ -318,7 +318,7 @@ void tst_SingleInstance::aFileWaitsWhileAModalWindowIsOpen()
     ScriptedDesktop desktop;
     const std::unique_ptr<SingleInstance> running = startProgram(*qApp);
     QVERIFY(running);
-    QDialog modal(Forms::loaded<frmMDI>());
+    QDialog modal(loadedForm<frmMDI>());
     modal.setWindowModality(Qt::ApplicationModal);
     modal.show();
 

@@ -72,20 +72,20 @@ DisplayForm *runReading(int button, const QDate &date)
     ReadingFixture::mainWindow()->OpenReading(button);
     InputForm *input = nullptr;
     if (button == 0)
-        input = Forms::get<frmKarmicAstrologyMain>();
+        input = openedForm<frmKarmicAstrologyMain>();
     else if (button == 3)
-        input = Forms::get<frmZodiacSoulmateSignMain>();
+        input = openedForm<frmZodiacSoulmateSignMain>();
     else
-        input = Forms::get<frmZodiacSpiritualSignMain>();
+        input = openedForm<frmZodiacSpiritualSignMain>();
     ReadingFixture::typeName(control<QLineEdit>(input, "txtName"), QStringLiteral("Ann Lee"));
     pickDate(input, QString::number(date.day()), months.at(date.month() - 1),
              QString::number(date.year()));
     QTest::mouseClick(control<QPushButton>(input, "cmdNext"), Qt::LeftButton);
     if (button == 0)
-        return Forms::loaded<frmKarmicAstrologyDisplay>();
+        return loadedForm<frmKarmicAstrologyDisplay>();
     if (button == 3)
-        return Forms::loaded<frmZodiacSoulmateSignDisplay>();
-    return Forms::loaded<frmZodiacSpiritualSignDisplay>();
+        return loadedForm<frmZodiacSoulmateSignDisplay>();
+    return loadedForm<frmZodiacSpiritualSignDisplay>();
 }
 
 QString labelText(QWidget *form, const char *name)

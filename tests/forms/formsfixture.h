@@ -26,14 +26,13 @@ inline void flushDeletes()
 // Shows the main window (once) and waits until it can take focus and mouse events.
 inline frmMDI *mainWindow()
 {
-    installShell();
     // Every test starts with the main window at its designed size in the middle of the screen,
     // where it opens when its saved place lies off every screen.
-    if (!Forms::loaded<frmMDI>()) {
+    if (!loadedForm<frmMDI>()) {
         QSettings().remove(WindowGeometryKey);
         QSettings().setValue(WindowMaximizedKey, false);
     }
-    frmMDI *main = Forms::get<frmMDI>();
+    frmMDI *main = openedForm<frmMDI>();
     if (!main->isVisible()) {
         main->showForm();
         main->activateWindow();
@@ -51,26 +50,17 @@ inline bool startPanelVisible()
 // Loaded forms other than the main window.
 inline QList<Form *> readingForms()
 {
-    QList<Form *> forms = FormRegistry::loadedForms();
-    forms.removeAll(Forms::loaded<frmMDI>());
+    QList<Form *> forms = loadedForms();
+    forms.removeAll(loadedForm<frmMDI>());
     return forms;
-}
-
-template <class T> T *loadedForm()
-{
-    for (Form *form : readingForms()) {
-        if (auto *typed = qobject_cast<T *>(form))
-            return typed;
-    }
-    return nullptr;
 }
 
 // Closes the reading forms and checks that no window but the main window is left.
 inline void closeReadingForms()
 {
-    unloadReadingForms();
+    mainWindow()->closeReadings();
     flushDeletes();
-    verifyNoWindowLeft({Forms::loaded<frmMDI>()});
+    verifyNoWindowLeft({loadedForm<frmMDI>()});
 }
 
 // Readings in the order of the main window's buttons.

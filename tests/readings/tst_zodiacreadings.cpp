@@ -35,18 +35,18 @@ const ZodiacReading &zodiac(const QString &name)
 {
     static const ZodiacReading soulmate{
         3,
-        [] { return Forms::get<frmZodiacSoulmateSignMain>(); },
-        [] { return Forms::loaded<frmZodiacSoulmateSignDisplay>(); },
+        [] { return openedForm<frmZodiacSoulmateSignMain>(); },
+        [] { return loadedForm<frmZodiacSoulmateSignDisplay>(); },
         QStringLiteral("lblSoulmateSign"),
         soulmateDescription,
-        [] { return Forms::loaded<frmZodiacSoulmateSignMain>()->lastSign(); }};
+        [] { return loadedForm<frmZodiacSoulmateSignMain>()->lastSign(); }};
     static const ZodiacReading spiritual{
         4,
-        [] { return Forms::get<frmZodiacSpiritualSignMain>(); },
-        [] { return Forms::loaded<frmZodiacSpiritualSignDisplay>(); },
+        [] { return openedForm<frmZodiacSpiritualSignMain>(); },
+        [] { return loadedForm<frmZodiacSpiritualSignDisplay>(); },
         QStringLiteral("lblSpritualSign"),
         spiritualDescription,
-        [] { return Forms::loaded<frmZodiacSpiritualSignMain>()->lastSign(); }};
+        [] { return loadedForm<frmZodiacSpiritualSignMain>()->lastSign(); }};
     return name == "soulmate" ? soulmate : spiritual;
 }
 

@@ -26,12 +26,11 @@ struct ReadingFixture
         // where it opens when its saved place lies off every screen.
         QSettings().remove(WindowGeometryKey);
         QSettings().setValue(WindowMaximizedKey, false);
-        installShell();
-        Forms::get<frmMDI>()->showForm();
+        openedForm<frmMDI>()->showForm();
     }
     ~ReadingFixture() { closeAllForms(); }
 
-    static frmMDI *mainWindow() { return Forms::get<frmMDI>(); }
+    static frmMDI *mainWindow() { return openedForm<frmMDI>(); }
 
     // Something that opens a reading's input form (by the main window's button index) or, with
     // the name "ANN LEE" and the first date of its lists, its display form, and gives it.
@@ -39,7 +38,7 @@ struct ReadingFixture
     {
         return [reading, display]() -> QWidget * {
             mainWindow()->OpenReading(reading);
-            auto *input = qobject_cast<InputForm *>(FormRegistry::loadedForms().constLast());
+            auto *input = mainWindow()->activeMdiChild();
             if (!display)
                 return input;
             for (QLineEdit *box :
@@ -49,7 +48,7 @@ struct ReadingFixture
                     box->setText(QStringLiteral("ANN LEE"));
             }
             input->cmdNext_Click();
-            return FormRegistry::loadedForms().constLast();
+            return latestReadingForm(mainWindow()->workspace());
         };
     }
 

@@ -3,7 +3,6 @@
 
 #include "forms/fixedcolours.h"
 #include "forms/textboxes.h"
-#include "frmkarmicastrologymain.h"
 #include "frmkarmicastrologysave.h"
 #include "nodetexts.h"
 
@@ -43,11 +42,6 @@ void frmKarmicAstrologyDisplay::showReading(const NodeReadingData &reading)
     }
     ui->lblNorthSign->setText(reading.northSign);
     ui->lblSouthSign->setText(reading.southSign);
-}
-
-Form *frmKarmicAstrologyDisplay::inputForm()
-{
-    return Forms::get<frmKarmicAstrologyMain>();
 }
 
 // The form stays up behind the modal report. The report is a child of the form, so should the form

@@ -27,9 +27,6 @@ public:
     // Shows the report of the reading modally over the form.
     void cmdprint_Click();
 
-protected:
-    Form *inputForm() override;
-
 private:
     std::unique_ptr<Ui::frmKarmicAstrologyDisplay> ui;
     NodeReadingData m_reading;

@@ -42,7 +42,7 @@ void frmKarmicAstrologyMain::cmdNext_Click()
     const NodeReadingData reading =
         karmicAstrologyReading(ui->txtName->text().trimmed(), ui->cboDate->currentText().toInt(),
                                ui->cboMonth->currentText(), ui->cboYear->currentText().toInt());
-    auto *display = Forms::get<frmKarmicAstrologyDisplay>();
+    auto *display = displayForm<frmKarmicAstrologyDisplay>();
     display->showReading(reading);
     handOverTo(display);
 }

@@ -14,9 +14,6 @@ class frmKarmicDebtNoDisplay : public NumerologyDisplayForm<Ui::frmKarmicDebtNoD
 
 public:
     frmKarmicDebtNoDisplay();
-
-protected:
-    Form *inputForm() override;
 };
 
 } // namespace Lumo

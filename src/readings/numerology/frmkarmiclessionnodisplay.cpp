@@ -1,6 +1,5 @@
 #include "frmkarmiclessionnodisplay.h"
 
-#include "frmkarmiclessonnumbermain.h"
 #include "numerologyforms_impl.h"
 #include "ui_frmkarmiclessionnodisplay.h"
 
@@ -9,10 +8,5 @@ namespace Lumo {
 template class NumerologyDisplayForm<Ui::frmKarmicLessionNoDisplay>;
 
 frmKarmicLessionNoDisplay::frmKarmicLessionNoDisplay() = default;
-
-Form *frmKarmicLessionNoDisplay::inputForm()
-{
-    return Forms::get<frmKarmicLessonNumberMain>();
-}
 
 } // namespace Lumo

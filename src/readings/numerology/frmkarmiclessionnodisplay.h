@@ -14,9 +14,6 @@ class frmKarmicLessionNoDisplay : public NumerologyDisplayForm<Ui::frmKarmicLess
 
 public:
     frmKarmicLessionNoDisplay();
-
-protected:
-    Form *inputForm() override;
 };
 
 } // namespace Lumo

@@ -40,7 +40,7 @@ template <class FormUi, class Display> void NumerologyInputForm<FormUi, Display>
 {
     if (!ValidateEntry())
         return;
-    auto *display = Forms::get<Display>();
+    auto *display = displayForm<Display>();
     handOverTo(display);
     const QString name =
         fullName(ui->txtFirstName->text(), ui->txtMiddleName->text(), ui->txtLastName->text());

@@ -1,7 +1,6 @@
 #include "frmzodiacsoulmatesigndisplay.h"
 
 #include "forms/signforms_impl.h"
-#include "frmzodiacsoulmatesignmain.h"
 #include "soulmatetexts.h"
 #include "ui_frmzodiacsoulmatesigndisplay.h"
 
@@ -13,11 +12,6 @@ frmZodiacSoulmateSignDisplay::frmZodiacSoulmateSignDisplay()
     : SignDisplayForm(soulmateDescription, &Ui::frmZodiacSoulmateSignDisplay::fraSoulmateSign,
                       &Ui::frmZodiacSoulmateSignDisplay::lblSoulmateSign)
 {
-}
-
-Form *frmZodiacSoulmateSignDisplay::inputForm()
-{
-    return Forms::get<frmZodiacSoulmateSignMain>();
 }
 
 } // namespace Lumo

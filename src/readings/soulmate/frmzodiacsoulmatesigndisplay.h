@@ -14,9 +14,6 @@ class frmZodiacSoulmateSignDisplay : public SignDisplayForm<Ui::frmZodiacSoulmat
 
 public:
     frmZodiacSoulmateSignDisplay();
-
-protected:
-    Form *inputForm() override;
 };
 
 } // namespace Lumo

@@ -1,7 +1,6 @@
 #include "frmzodiacspiritualsigndisplay.h"
 
 #include "forms/signforms_impl.h"
-#include "frmzodiacspiritualsignmain.h"
 #include "spiritualtexts.h"
 #include "ui_frmzodiacspiritualsigndisplay.h"
 
@@ -13,11 +12,6 @@ frmZodiacSpiritualSignDisplay::frmZodiacSpiritualSignDisplay()
     : SignDisplayForm(spiritualDescription, &Ui::frmZodiacSpiritualSignDisplay::fraSpritualSign,
                       &Ui::frmZodiacSpiritualSignDisplay::lblSpritualSign)
 {
-}
-
-Form *frmZodiacSpiritualSignDisplay::inputForm()
-{
-    return Forms::get<frmZodiacSpiritualSignMain>();
 }
 
 } // namespace Lumo

@@ -14,9 +14,6 @@ class frmZodiacSpiritualSignDisplay : public SignDisplayForm<Ui::frmZodiacSpirit
 
 public:
     frmZodiacSpiritualSignDisplay();
-
-protected:
-    Form *inputForm() override;
 };
 
 } // namespace Lumo

@@ -258,7 +258,7 @@ frmKarmicAstrologyDisplay *tst_ReportWindow::showReading(const QString &name, co
     control<QLineEdit>(input, "txtName")->setText(name);
     pickDate(input, day, month, year);
     clickNext(input);
-    return Forms::loaded<frmKarmicAstrologyDisplay>();
+    return loadedForm<frmKarmicAstrologyDisplay>();
 }
 
 // The window as the display form's Print composes it, without running it modally.
@@ -468,7 +468,7 @@ void tst_ReportWindow::closingReportBringsDisplayBack()
     QVERIFY(shown.isNull()); // closed and destroyed
     QVERIFY(linksOnWhileShown);
     QVERIFY(displayVisibleWhileShown);
-    QCOMPARE(Forms::loaded<frmKarmicAstrologyDisplay>(), display);
+    QCOMPARE(loadedForm<frmKarmicAstrologyDisplay>(), display);
     QVERIFY(display->isFormVisible());
     QTextEdit nextBox; // link clicks are free again
     QVERIFY(EnableLinkClicks(&nextBox, &nextBox));
@@ -500,7 +500,7 @@ void tst_ReportWindow::reportNeedsNoReadingForm()
     m_desktop->fileNames.enqueue(path("ann.kar"));
     QTest::mouseClick(control<QPushButton>(&report, "cmdSave"), Qt::LeftButton);
 
-    QVERIFY(!Forms::loaded<frmKarmicAstrologyDisplay>());
+    QVERIFY(!loadedForm<frmKarmicAstrologyDisplay>());
     const QString text = control<QTextEdit>(&report, "RTB")->toPlainText();
     QVERIFY(text.contains(QStringLiteral("Name :- ANN\n")));
     QVERIFY(text.contains(QStringLiteral("Your North Node Is Placed In :- Virgo")));
@@ -525,7 +525,7 @@ void tst_ReportWindow::saveThenOpenGivesTheReadingBack()
     display->cmdBack_Click();
     flushDeletes();
 
-    auto *input = Forms::loaded<frmKarmicAstrologyMain>();
+    auto *input = loadedForm<frmKarmicAstrologyMain>();
     control<QLineEdit>(input, "txtName")->setText(QStringLiteral("BOB"));
     pickDate(input, "1", "June", "1949");
     m_desktop->fileNames.enqueue(path("mary.kar"));
@@ -534,7 +534,7 @@ void tst_ReportWindow::saveThenOpenGivesTheReadingBack()
 
     QCOMPARE(control<QLineEdit>(input, "txtName")->text(), "MARY ANN");
     QCOMPARE(listTexts(input), date);
-    auto *reopened = Forms::loaded<frmKarmicAstrologyDisplay>();
+    auto *reopened = loadedForm<frmKarmicAstrologyDisplay>();
     QVERIFY(reopened && reopened->isFormVisible());
     QCOMPARE(reopened->reading().name, "MARY ANN");
     QCOMPARE(control<QLabel>(reopened, "lblNorthSign")->text(), northSign);
@@ -609,13 +609,13 @@ void tst_ReportWindow::cancelledDialogsAreSilent()
     display->cmdBack_Click();
     flushDeletes();
 
-    auto *input = Forms::loaded<frmKarmicAstrologyMain>();
+    auto *input = loadedForm<frmKarmicAstrologyMain>();
     QTest::mouseClick(button(input, QStringLiteral("cmdOpen")), Qt::LeftButton);
     flushDeletes();
     QCOMPARE(control<QLineEdit>(input, "txtName")->text(), "ANN");
     QCOMPARE(listTexts(input), QStringList({"5", "May", "1960"}));
     QVERIFY(input->isFormVisible());
-    QVERIFY(!Forms::loaded<frmKarmicAstrologyDisplay>());
+    QVERIFY(!loadedForm<frmKarmicAstrologyDisplay>());
     QVERIFY(m_desktop->messages.isEmpty());
 
     QCOMPARE(m_desktop->fileRequests.size(), 2);
@@ -633,7 +633,7 @@ void tst_ReportWindow::dialogsStartInTheLastFolder()
     QTest::mouseClick(control<QPushButton>(openReport(display), "cmdSave"), Qt::LeftButton);
     display->cmdBack_Click();
     flushDeletes();
-    QTest::mouseClick(button(Forms::loaded<frmKarmicAstrologyMain>(), "cmdOpen"), Qt::LeftButton);
+    QTest::mouseClick(button(loadedForm<frmKarmicAstrologyMain>(), "cmdOpen"), Qt::LeftButton);
 
     QCOMPARE(m_desktop->fileRequests.size(), 2);
     const FileDialogRequest &save = m_desktop->fileRequests[0];
@@ -771,7 +771,7 @@ void tst_ReportWindow::open()
              message.isEmpty() ? QStringList() : QStringList{message});
     if (message == "Please Check The File.")
         QCOMPARE(m_desktop->messages.first().icon, QMessageBox::Critical);
-    auto *display = Forms::loaded<frmKarmicAstrologyDisplay>();
+    auto *display = loadedForm<frmKarmicAstrologyDisplay>();
     QCOMPARE(display ? control<QLabel>(display, "lblNorthSign")->text() : QString(), northSign);
 }
 

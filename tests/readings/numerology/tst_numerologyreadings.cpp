@@ -80,7 +80,7 @@ void tst_NumerologyReadings::debtReading()
     ReadingFixture fixture;
     ScriptedDesktop desktop;
     fixture.mainWindow()->OpenReading(1);
-    auto *input = Forms::get<frmKarmicDebtNumberMain>();
+    auto *input = openedForm<frmKarmicDebtNumberMain>();
     ReadingFixture::typeName(control<QLineEdit>(input, "txtFirstName"), first);
     ReadingFixture::typeName(control<QLineEdit>(input, "txtMiddleName"), middle);
     ReadingFixture::typeName(control<QLineEdit>(input, "txtLastName"), last);
@@ -88,7 +88,7 @@ void tst_NumerologyReadings::debtReading()
 
     QTest::mouseClick(control<QPushButton>(input, "cmdNext"), Qt::LeftButton);
 
-    auto *display = Forms::loaded<frmKarmicDebtNoDisplay>();
+    auto *display = loadedForm<frmKarmicDebtNoDisplay>();
     QVERIFY(display && display->isFormVisible());
     QVERIFY(!input->isFormVisible());
     QCOMPARE(control<QPlainTextEdit>(display, "txtDisplay")->toPlainText(),
@@ -104,13 +104,13 @@ void tst_NumerologyReadings::lessonReading()
     ReadingFixture fixture;
     ScriptedDesktop desktop;
     fixture.mainWindow()->OpenReading(2);
-    auto *input = Forms::get<frmKarmicLessonNumberMain>();
+    auto *input = openedForm<frmKarmicLessonNumberMain>();
     ReadingFixture::typeName(control<QLineEdit>(input, "txtFirstName"), "john");
     ReadingFixture::typeName(control<QLineEdit>(input, "txtLastName"), "smith");
 
     QTest::mouseClick(control<QPushButton>(input, "cmdNext"), Qt::LeftButton);
 
-    auto *display = Forms::loaded<frmKarmicLessionNoDisplay>();
+    auto *display = loadedForm<frmKarmicLessionNoDisplay>();
     QVERIFY(display);
     const QString text = control<QPlainTextEdit>(display, "txtDisplay")->toPlainText();
     QCOMPARE(text, shown(karmicLessonReading(QStringLiteral("JOHNSMITH"))));
@@ -127,15 +127,15 @@ QString tst_NumerologyReadings::readingOf(int reading,
     ReadingFixture fixture;
     ScriptedDesktop desktop;
     fixture.mainWindow()->OpenReading(reading);
-    auto *input = reading == 1 ? static_cast<InputForm *>(Forms::get<frmKarmicDebtNumberMain>())
-                               : Forms::get<frmKarmicLessonNumberMain>();
+    auto *input = reading == 1 ? static_cast<InputForm *>(openedForm<frmKarmicDebtNumberMain>())
+                               : openedForm<frmKarmicLessonNumberMain>();
     enter(control<QLineEdit>(input, "txtFirstName"), first);
     enter(control<QLineEdit>(input, "txtLastName"), last);
     QTest::mouseClick(input->findChild<QPushButton *>("cmdNext"), Qt::LeftButton);
     QString text;
-    if (auto *debt = Forms::loaded<frmKarmicDebtNoDisplay>())
+    if (auto *debt = loadedForm<frmKarmicDebtNoDisplay>())
         text = control<QPlainTextEdit>(debt, "txtDisplay")->toPlainText();
-    if (auto *lesson = Forms::loaded<frmKarmicLessionNoDisplay>())
+    if (auto *lesson = loadedForm<frmKarmicLessionNoDisplay>())
         text = control<QPlainTextEdit>(lesson, "txtDisplay")->toPlainText();
     return text;
 }
@@ -188,25 +188,24 @@ void tst_NumerologyReadings::backAndNextShowTheSameReadingAfresh()
     ReadingFixture fixture;
     ScriptedDesktop desktop;
     fixture.mainWindow()->OpenReading(1);
-    auto *input = Forms::get<frmKarmicDebtNumberMain>();
+    auto *input = openedForm<frmKarmicDebtNumberMain>();
     ReadingFixture::typeName(control<QLineEdit>(input, "txtFirstName"), "ROY");
     ReadingFixture::typeName(control<QLineEdit>(input, "txtLastName"), "LEE");
     pickDate(input, "2", "May", "1950");
     QTest::mouseClick(control<QPushButton>(input, "cmdNext"), Qt::LeftButton);
     const QString firstText =
-        control<QPlainTextEdit>(Forms::loaded<frmKarmicDebtNoDisplay>(), "txtDisplay")
-            ->toPlainText();
+        control<QPlainTextEdit>(loadedForm<frmKarmicDebtNoDisplay>(), "txtDisplay")->toPlainText();
 
-    QTest::mouseClick(control<QPushButton>(Forms::loaded<frmKarmicDebtNoDisplay>(), "cmdback"),
+    QTest::mouseClick(control<QPushButton>(loadedForm<frmKarmicDebtNoDisplay>(), "cmdback"),
                       Qt::LeftButton);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(input->isFormVisible());
     QCOMPARE(control<QLineEdit>(input, "txtFirstName")->text(), QStringLiteral("ROY"));
     QTest::mouseClick(control<QPushButton>(input, "cmdNext"), Qt::LeftButton);
 
-    QCOMPARE(control<QPlainTextEdit>(Forms::loaded<frmKarmicDebtNoDisplay>(), "txtDisplay")
-                 ->toPlainText(),
-             firstText);
+    QCOMPARE(
+        control<QPlainTextEdit>(loadedForm<frmKarmicDebtNoDisplay>(), "txtDisplay")->toPlainText(),
+        firstText);
     QVERIFY(firstText.startsWith(QStringLiteral("Karmic Debt Number: 19")));
 }
 
@@ -221,12 +220,12 @@ void tst_NumerologyReadings::printsTheReadingToPdf()
         printer.setOutputFileName(pdf);
     };
     fixture.mainWindow()->OpenReading(2);
-    auto *input = Forms::get<frmKarmicLessonNumberMain>();
+    auto *input = openedForm<frmKarmicLessonNumberMain>();
     ReadingFixture::typeName(control<QLineEdit>(input, "txtFirstName"), "ANN");
     ReadingFixture::typeName(control<QLineEdit>(input, "txtLastName"), "LEE");
     QTest::mouseClick(control<QPushButton>(input, "cmdNext"), Qt::LeftButton);
 
-    QTest::mouseClick(control<QPushButton>(Forms::loaded<frmKarmicLessionNoDisplay>(), "cmdprint"),
+    QTest::mouseClick(control<QPushButton>(loadedForm<frmKarmicLessionNoDisplay>(), "cmdprint"),
                       Qt::LeftButton);
 
     QCOMPARE(desktop.printDialogs, 1);
@@ -250,17 +249,17 @@ void tst_NumerologyReadings::cancelledPrintPrintsNothing()
     ReadingFixture fixture;
     ScriptedDesktop desktop;
     fixture.mainWindow()->OpenReading(1);
-    auto *input = Forms::get<frmKarmicDebtNumberMain>();
+    auto *input = openedForm<frmKarmicDebtNumberMain>();
     ReadingFixture::typeName(control<QLineEdit>(input, "txtFirstName"), "ANN");
     ReadingFixture::typeName(control<QLineEdit>(input, "txtLastName"), "LEE");
     QTest::mouseClick(control<QPushButton>(input, "cmdNext"), Qt::LeftButton);
 
-    QTest::mouseClick(control<QPushButton>(Forms::loaded<frmKarmicDebtNoDisplay>(), "cmdprint"),
+    QTest::mouseClick(control<QPushButton>(loadedForm<frmKarmicDebtNoDisplay>(), "cmdprint"),
                       Qt::LeftButton);
 
     QCOMPARE(desktop.printDialogs, 1);
     QVERIFY(desktop.messages.isEmpty());
-    QVERIFY(Forms::loaded<frmKarmicDebtNoDisplay>()->isFormVisible());
+    QVERIFY(loadedForm<frmKarmicDebtNoDisplay>()->isFormVisible());
 }
 
 QTEST_MAIN(tst_NumerologyReadings)
