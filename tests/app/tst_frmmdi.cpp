@@ -1,5 +1,5 @@
 #include "forms/clickablelabel.h"
-#include "forms/formsfixture.h"
+#include "support/readingfixture.h"
 #include "support/scripteddesktop.h"
 
 #include <QAction>

@@ -236,12 +236,11 @@ void tst_ScreenFit::formsAreUsableWithoutScrollingTheWorkspace()
         form = latestReadingForm(main->workspace());
     }
     QVERIFY(form->isFormVisible());
-    QTest::qWait(20);
-    QCoreApplication::processEvents();
 
+    // The workspace lays its scroll bars out once the form's placement has reached it.
     QMdiArea *workspace = main->workspace();
-    QCOMPARE(workspace->verticalScrollBar()->maximum(), 0);
-    QCOMPARE(workspace->horizontalScrollBar()->maximum(), 0);
+    QTRY_COMPARE(workspace->verticalScrollBar()->maximum(), 0);
+    QTRY_COMPARE(workspace->horizontalScrollBar()->maximum(), 0);
     const QRect visible = workspace->viewport()->rect();
     const QRect window(form->frame()->mapTo(workspace->viewport(), QPoint(0, 0)),
                        form->frame()->size());

@@ -2,7 +2,7 @@
 #include "common/vendorpages.h"
 #include "forms/clickablelabel.h"
 #include "forms/fixedcolours.h"
-#include "forms/formsfixture.h"
+#include "support/readingfixture.h"
 #include "support/scripteddesktop.h"
 
 #include <QAction>

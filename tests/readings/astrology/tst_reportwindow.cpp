@@ -1,6 +1,5 @@
 #include "common/vendorpages.h"
 #include "forms/clickablelabel.h"
-#include "forms/formsfixture.h"
 #include "forms/linkclicks.h"
 #include "readings/astrology/frmkarmicastrologydisplay.h"
 #include "readings/astrology/frmkarmicastrologymain.h"
@@ -8,6 +7,7 @@
 #include "readings/astrology/karfile.h"
 #include "readings/astrology/nodereading.h"
 #include "readings/astrology/nodetexts.h"
+#include "support/readingfixture.h"
 #include "support/scripteddesktop.h"
 
 #include <QAction>
