@@ -14,8 +14,7 @@
 #include "frmnagscreen2.h"
 #include "readings/astrology/frmkarmicastrologymain.h"
 #include "readings/astrology/karfile.h"
-#include "readings/numerology/frmkarmicdebtnumbermain.h"
-#include "readings/numerology/frmkarmiclessonnumbermain.h"
+#include "readings/numerology/numerologyforms.h"
 #include "readings/soulmate/frmzodiacsoulmatesignmain.h"
 #include "readings/spiritual/frmzodiacspiritualsignmain.h"
 #include "startup.h"
@@ -54,16 +53,13 @@ constexpr QColor Black(0x00, 0x00, 0x00), White(0xff, 0xff, 0xff), Cyan(0x00, 0x
 // The welcome labels' text colours on the black panel, by label index.
 constexpr QColor CaptionColours[] = {Cyan, Red, Cyan, Yellow, Cyan, Green, Red, Magenta};
 
-template <class Reading> InputForm *newInputForm()
-{
-    return new Reading;
-}
-
 // A new input form of each reading, in the order of the reading buttons.
 constexpr InputForm *(*const ReadingInputForms[])() = {
-    &newInputForm<frmKarmicAstrologyMain>, &newInputForm<frmKarmicDebtNumberMain>,
-    &newInputForm<frmKarmicLessonNumberMain>, &newInputForm<frmZodiacSoulmateSignMain>,
-    &newInputForm<frmZodiacSpiritualSignMain>};
+    []() -> InputForm * { return new frmKarmicAstrologyMain; },
+    []() -> InputForm * { return new NumerologyInputForm(KarmicDebtNumber); },
+    []() -> InputForm * { return new NumerologyInputForm(KarmicLessonNumber); },
+    []() -> InputForm * { return new frmZodiacSoulmateSignMain; },
+    []() -> InputForm * { return new frmZodiacSpiritualSignMain; }};
 static_assert(std::size(ReadingInputForms) == frmMDI::ReadingCount);
 } // namespace
 

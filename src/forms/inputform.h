@@ -73,10 +73,10 @@ Q_SIGNALS:
 protected:
     // The form's own display form, opened in its workspace when first wanted and again after it
     // has unloaded. Its Back brings this form back; it unloads with this form.
-    template <class Display> Display *displayForm()
+    template <class Display, class... Arguments> Display *displayForm(const Arguments &...arguments)
     {
         if (!m_display || !m_display->isLoaded()) {
-            auto *display = new Display;
+            auto *display = new Display(arguments...);
             connect(display, &DisplayForm::backRequested, this, &InputForm::showForm);
             connect(display, &ReadingForm::aboutRequested, this, &ReadingForm::aboutRequested);
             display->open(workspace());

@@ -1,7 +1,6 @@
 #include "app/frmmdi.h"
 #include "app/singleinstance.h"
 #include "app/startup.h"
-#include "readings/numerology/frmkarmicdebtnumbermain.h"
 #include "support/programfolders.h"
 #include "support/readingfixture.h"
 #include "support/savedreading.h"
@@ -256,7 +255,7 @@ void tst_SingleInstance::runningCopyTakesOverALaterCopysRequest()
     QCOMPARE(shownReading(), reading);
     QCOMPARE(desktop.messageHeadlines(), messages);
     // The open reading gives way only to a reading that opens; a refused file leaves it alone.
-    QCOMPARE(loadedForm<frmKarmicDebtNumberMain>() != nullptr, reading.isEmpty());
+    QCOMPARE(loadedForm<InputForm>("frmKarmicDebtNumberMain") != nullptr, reading.isEmpty());
 }
 
 void tst_SingleInstance::laterCopyShowsNoWindow_data()

@@ -43,6 +43,17 @@ template <class T> T *loadedForm()
     return nullptr;
 }
 
+// The loaded form of class T with the given object name, or null.
+template <class T> T *loadedForm(const char *objectName)
+{
+    for (Form *form : loadedForms()) {
+        auto *typed = qobject_cast<T *>(form);
+        if (typed && typed->objectName() == QLatin1String(objectName))
+            return typed;
+    }
+    return nullptr;
+}
+
 // The loaded form of class T; with none, a new one opened on its own, as the program opens its
 // windows that are not in the main window's workspace.
 template <class T> T *openedForm()
