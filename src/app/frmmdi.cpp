@@ -15,8 +15,8 @@
 #include "readings/astrology/frmkarmicastrologymain.h"
 #include "readings/astrology/karfile.h"
 #include "readings/numerology/numerologyforms.h"
-#include "readings/soulmate/frmzodiacsoulmatesignmain.h"
-#include "readings/spiritual/frmzodiacspiritualsignmain.h"
+#include "readings/soulmate/soulmateforms.h"
+#include "readings/spiritual/spiritualforms.h"
 #include "startup.h"
 #include "updatereminder.h"
 
@@ -58,8 +58,8 @@ constexpr InputForm *(*const ReadingInputForms[])() = {
     []() -> InputForm * { return new frmKarmicAstrologyMain; },
     []() -> InputForm * { return new NumerologyInputForm(KarmicDebtNumber); },
     []() -> InputForm * { return new NumerologyInputForm(KarmicLessonNumber); },
-    []() -> InputForm * { return new frmZodiacSoulmateSignMain; },
-    []() -> InputForm * { return new frmZodiacSpiritualSignMain; }};
+    []() -> InputForm * { return new SignInputForm(ZodiacSoulmateSign); },
+    []() -> InputForm * { return new SignInputForm(ZodiacSpiritualSign); }};
 static_assert(std::size(ReadingInputForms) == frmMDI::ReadingCount);
 } // namespace
 

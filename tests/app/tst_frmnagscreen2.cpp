@@ -2,8 +2,7 @@
 #include "app/frmnagscreen2.h"
 #include "app/startup.h"
 #include "common/vendorpages.h"
-#include "readings/soulmate/frmzodiacsoulmatesigndisplay.h"
-#include "readings/soulmate/frmzodiacsoulmatesignmain.h"
+#include "readings/soulmate/soulmateforms.h"
 #include "support/formdriving.h"
 #include "support/scripteddesktop.h"
 
@@ -340,7 +339,7 @@ void tst_frmNagScreen2::leavingEndsTheProgram()
 {
     QFETCH(QString, how);
     ScriptedDesktop desktop;
-    openedForm<frmZodiacSoulmateSignMain>();
+    (new SignInputForm(ZodiacSoulmateSign))->open();
     frmNagScreen2 *dialog = how == "Escape" ? activeDialog() : openedForm<frmNagScreen2>();
     QVERIFY(dialog);
 
@@ -363,16 +362,16 @@ void tst_frmNagScreen2::closingMainWindowShowsDialogAndKeepsRunning()
     frmMDI *main = openedForm<frmMDI>();
     main->showForm();
     main->OpenReading(3);
-    auto *input = openedForm<frmZodiacSoulmateSignMain>();
+    auto *input = loadedForm<SignInputForm>("frmZodiacSoulmateSignMain");
     control<QLineEdit>(input, "txtName")->setText("ANN");
     input->cmdNext_Click();
-    QVERIFY(loadedForm<frmZodiacSoulmateSignDisplay>());
+    QVERIFY(loadedForm<SignDisplayForm>("frmZodiacSoulmateSignDisplay"));
 
     QCOMPARE(runEventLoopAfter([main] { main->close(); }), 1);
 
     QVERIFY(!loadedForm<frmMDI>());
-    QVERIFY(!loadedForm<frmZodiacSoulmateSignMain>());
-    QVERIFY(!loadedForm<frmZodiacSoulmateSignDisplay>());
+    QVERIFY(!loadedForm<SignInputForm>("frmZodiacSoulmateSignMain"));
+    QVERIFY(!loadedForm<SignDisplayForm>("frmZodiacSoulmateSignDisplay"));
     frmNagScreen2 *dialog = loadedForm<frmNagScreen2>();
     QVERIFY(dialog);
     QVERIFY(dialog->isVisible());

@@ -1,10 +1,8 @@
 #include "readings/astrology/frmkarmicastrologydisplay.h"
 #include "readings/astrology/frmkarmicastrologymain.h"
 #include "readings/astrology/frmkarmicastrologysave.h"
-#include "readings/soulmate/frmzodiacsoulmatesigndisplay.h"
-#include "readings/soulmate/frmzodiacsoulmatesignmain.h"
-#include "readings/spiritual/frmzodiacspiritualsigndisplay.h"
-#include "readings/spiritual/frmzodiacspiritualsignmain.h"
+#include "readings/soulmate/soulmateforms.h"
+#include "readings/spiritual/spiritualforms.h"
 #include "support/readingfixture.h"
 #include "support/scripteddesktop.h"
 #include "swesign.h"
@@ -74,9 +72,9 @@ DisplayForm *runReading(int button, const QDate &date)
     if (button == 0)
         input = openedForm<frmKarmicAstrologyMain>();
     else if (button == 3)
-        input = openedForm<frmZodiacSoulmateSignMain>();
+        input = loadedForm<SignInputForm>("frmZodiacSoulmateSignMain");
     else
-        input = openedForm<frmZodiacSpiritualSignMain>();
+        input = loadedForm<SignInputForm>("frmZodiacSpiritualSignMain");
     ReadingFixture::typeName(control<QLineEdit>(input, "txtName"), QStringLiteral("Ann Lee"));
     pickDate(input, QString::number(date.day()), months.at(date.month() - 1),
              QString::number(date.year()));
@@ -84,8 +82,8 @@ DisplayForm *runReading(int button, const QDate &date)
     if (button == 0)
         return loadedForm<frmKarmicAstrologyDisplay>();
     if (button == 3)
-        return loadedForm<frmZodiacSoulmateSignDisplay>();
-    return loadedForm<frmZodiacSpiritualSignDisplay>();
+        return loadedForm<SignDisplayForm>("frmZodiacSoulmateSignDisplay");
+    return loadedForm<SignDisplayForm>("frmZodiacSpiritualSignDisplay");
 }
 
 QString labelText(QWidget *form, const char *name)
