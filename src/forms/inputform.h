@@ -4,6 +4,8 @@
 
 #include <QPointer>
 
+#include <variant>
+
 class QAction;
 class QComboBox;
 class QKeyEvent;
@@ -23,30 +25,34 @@ struct InputFormSettings
     bool februaryFailureFocusesDay = false;
 };
 
-// The shared controls of an input form, from its generated ui: either the single name box or the
-// three name boxes of the numerology forms.
+// The first, middle and last name boxes of the numerology forms.
+struct NameBoxes
+{
+    QLineEdit *txtFirstName;
+    QLineEdit *txtMiddleName;
+    QLineEdit *txtLastName;
+};
+
+// The shared controls of an input form, from its generated ui.
 struct InputControls
 {
-    QComboBox *cboDate = nullptr;
-    QComboBox *cboMonth = nullptr;
-    QComboBox *cboYear = nullptr;
-    QLineEdit *txtName = nullptr;
-    QLineEdit *txtFirstName = nullptr;
-    QLineEdit *txtMiddleName = nullptr;
-    QLineEdit *txtLastName = nullptr;
-    QPushButton *cmdNext = nullptr;
-    QPushButton *cmdExit = nullptr;
-    QAction *nextItem = nullptr; // the File menu's item that runs Next
-    QAction *mnuExit = nullptr;
+    std::variant<QLineEdit *, NameBoxes> name; // the single name box, or the three name boxes
+    QComboBox *cboDate;
+    QComboBox *cboMonth;
+    QComboBox *cboYear;
+    QPushButton *cmdNext;
+    QPushButton *cmdExit;
+    QAction *nextItem; // the File menu's item that runs Next
+    QAction *mnuExit;
 };
 
 // The shared controls of a form with the single name box, from its generated ui.
 template <class FormUi> InputControls singleNameControls(FormUi &ui, QAction *nextItem)
 {
-    return {.cboDate = ui.cboDate,
+    return {.name = ui.txtName,
+            .cboDate = ui.cboDate,
             .cboMonth = ui.cboMonth,
             .cboYear = ui.cboYear,
-            .txtName = ui.txtName,
             .cmdNext = ui.cmdNext,
             .cmdExit = ui.cmdExit,
             .nextItem = nextItem,
@@ -96,9 +102,6 @@ protected:
 
 private:
     void txtName_KeyPress(int &KeyAscii);
-    void txtFirstName_KeyPress(int &KeyAscii);
-    void txtMiddleName_KeyPress(int &KeyAscii);
-    void txtLastName_KeyPress(int &KeyAscii);
     void fillLists();
     bool failEntry(const QString &message, QWidget *focus);
 

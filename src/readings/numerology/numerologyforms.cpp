@@ -58,12 +58,10 @@ NumerologyInputForm::NumerologyInputForm(const NumerologyReading &reading)
     ui->setupUi(this);
     setObjectName(reading.inputName);
     setWindowTitle(reading.title);
-    connectInputControls({.cboDate = ui->cboDate,
+    connectInputControls({.name = NameBoxes{ui->txtFirstName, ui->txtMiddleName, ui->txtLastName},
+                          .cboDate = ui->cboDate,
                           .cboMonth = ui->cboMonth,
                           .cboYear = ui->cboYear,
-                          .txtFirstName = ui->txtFirstName,
-                          .txtMiddleName = ui->txtMiddleName,
-                          .txtLastName = ui->txtLastName,
                           .cmdNext = ui->cmdNext,
                           .cmdExit = ui->cmdExit,
                           .nextItem = ui->mnuNext,
