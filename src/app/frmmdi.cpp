@@ -267,8 +267,11 @@ bool frmMDI::eventFilter(QObject *watched, QEvent *event)
         }
         return Form::eventFilter(watched, event);
     }
-    if (qobject_cast<QMdiSubWindow *>(watched)) {
-        if (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent)
+    if (auto *window = qobject_cast<QMdiSubWindow *>(watched)) {
+        // A new sub-window is hidden once before it is ever shown; that changes nothing.
+        const bool shownBefore = window->testAttribute(Qt::WA_WState_Created);
+        if (event->type() == QEvent::ShowToParent ||
+            (event->type() == QEvent::HideToParent && shownBefore))
             showStartPanelWhenNoFormShows();
         return Form::eventFilter(watched, event);
     }

@@ -122,8 +122,9 @@ void InputForm::txtName_KeyPress(int &KeyAscii)
 
 void InputForm::handOverTo(DisplayForm *display)
 {
-    hideForm();
+    // The display form shows before this form hides, so that some form always shows.
     display->showForm();
+    hideForm();
 }
 
 bool InputForm::failEntry(const QString &message, QWidget *focus)
