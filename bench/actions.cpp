@@ -22,6 +22,8 @@
 #include <QBuffer>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -33,21 +35,34 @@ namespace {
 Testing::ScriptedDesktop *desktop = nullptr;
 QTemporaryDir *workFolder = nullptr;
 
+// The program's main window, opened once for the whole run.
 frmMDI *mainWindow()
 {
-    return Forms::get<frmMDI>();
+    static frmMDI *const main = [] {
+        auto *window = new frmMDI;
+        window->open();
+        return window;
+    }();
+    return main;
 }
 
 void closeReadings()
 {
-    unloadReadingForms();
+    mainWindow()->closeReadings();
     settle();
 }
 
+// The form last opened in the workspace, if it is still loaded and a T.
 template <class T> T *newestForm()
 {
-    const QList<Form *> forms = FormRegistry::loadedForms();
-    return forms.isEmpty() ? nullptr : qobject_cast<T *>(forms.constLast());
+    const QList<QMdiSubWindow *> windows =
+        mainWindow()->workspace()->subWindowList(QMdiArea::CreationOrder);
+    for (auto it = windows.crbegin(); it != windows.crend(); ++it) {
+        auto *form = qobject_cast<Form *>((*it)->widget());
+        if (form && form->isLoaded())
+            return qobject_cast<T *>(form);
+    }
+    return nullptr;
 }
 
 // A date of birth outside every reading's own table, whose sign is computed.
@@ -78,7 +93,7 @@ frmKarmicAstrologyDisplay *showAstrologyReading()
 {
     openFilledReading(0)->cmdNext_Click();
     settle();
-    return Forms::loaded<frmKarmicAstrologyDisplay>();
+    return newestForm<frmKarmicAstrologyDisplay>();
 }
 
 void OpenReading(benchmark::State &state, int index)
@@ -302,7 +317,6 @@ int main(int argc, char *argv[])
     QTemporaryDir folder;
     workFolder = &folder;
 
-    installShell();
     mainWindow()->showForm();
     settle();
     warmUp();

@@ -11,7 +11,12 @@ int main(int argc, char *argv[])
     const std::unique_ptr<Lumo::SingleInstance> lock = Lumo::startProgram(app);
     if (!lock)
         return 1;
-    const int result = LumoBench::runUntilExposed(app, Lumo::Forms::loaded<Lumo::frmMDI>());
+    Lumo::frmMDI *main = nullptr;
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (auto *found = qobject_cast<Lumo::frmMDI *>(window))
+            main = found;
+    }
+    const int result = LumoBench::runUntilExposed(app, main);
     LumoBench::reportPeakRss(argc, argv);
     return result;
 }

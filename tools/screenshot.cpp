@@ -58,7 +58,11 @@ int main(int argc, char *argv[])
         return 1;
     // Let the window be laid out and painted once before it is drawn into the picture.
     QTimer::singleShot(500, &app, [&app, &pictureFile] {
-        auto *main = Lumo::Forms::loaded<Lumo::frmMDI>();
+        Lumo::frmMDI *main = nullptr;
+        for (QWidget *window : QApplication::topLevelWidgets()) {
+            if (auto *found = qobject_cast<Lumo::frmMDI *>(window))
+                main = found;
+        }
         const bool saved = main && main->grab().save(pictureFile, "PNG");
         if (!saved)
             std::fprintf(stderr, "lumo_screenshot: cannot write %s\n", qPrintable(pictureFile));

@@ -4,15 +4,11 @@
 #include "ui_frmkarmicastrologydisplay.h"
 #include "ui_frmkarmicastrologymain.h"
 #include "ui_frmkarmicastrologysave.h"
-#include "ui_frmkarmicdebtnodisplay.h"
-#include "ui_frmkarmicdebtnumbermain.h"
-#include "ui_frmkarmiclessionnodisplay.h"
-#include "ui_frmkarmiclessonnumbermain.h"
 #include "ui_frmmdi.h"
-#include "ui_frmzodiacsoulmatesigndisplay.h"
-#include "ui_frmzodiacsoulmatesignmain.h"
-#include "ui_frmzodiacspiritualsigndisplay.h"
-#include "ui_frmzodiacspiritualsignmain.h"
+#include "ui_numerologydisplay.h"
+#include "ui_numerologyinput.h"
+#include "ui_signdisplay.h"
+#include "ui_signinput.h"
 
 #include <QIcon>
 #include <QMdiArea>
@@ -79,13 +75,10 @@ QMainWindow *newInputForm(int reading)
     case 0:
         return fromUi<Ui::frmKarmicAstrologyMain>();
     case 1:
-        return fromUi<Ui::frmKarmicDebtNumberMain>();
     case 2:
-        return fromUi<Ui::frmKarmicLessonNumberMain>();
-    case 3:
-        return fromUi<Ui::frmZodiacSoulmateSignMain>();
+        return fromUi<Ui::NumerologyInputForm>();
     default:
-        return fromUi<Ui::frmZodiacSpiritualSignMain>();
+        return fromUi<Ui::SignInputForm>();
     }
 }
 
@@ -95,13 +88,10 @@ QMainWindow *newDisplayForm(int reading)
     case 0:
         return fromUi<Ui::frmKarmicAstrologyDisplay>();
     case 1:
-        return fromUi<Ui::frmKarmicDebtNoDisplay>();
     case 2:
-        return fromUi<Ui::frmKarmicLessionNoDisplay>();
-    case 3:
-        return fromUi<Ui::frmZodiacSoulmateSignDisplay>();
+        return fromUi<Ui::NumerologyDisplayForm>();
     default:
-        return fromUi<Ui::frmZodiacSpiritualSignDisplay>();
+        return fromUi<Ui::SignDisplayForm>();
     }
 }
 

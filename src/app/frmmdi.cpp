@@ -10,20 +10,18 @@
 #include "forms/fixedcolours.h"
 #include "forms/screenplacement.h"
 #include "forms/vendorlinks.h"
+#include "frmabout.h"
 #include "frmnagscreen2.h"
-#include "readings/astrology/frmkarmicastrologydisplay.h"
 #include "readings/astrology/frmkarmicastrologymain.h"
 #include "readings/astrology/karfile.h"
-#include "readings/numerology/frmkarmicdebtnodisplay.h"
-#include "readings/numerology/frmkarmicdebtnumbermain.h"
-#include "readings/numerology/frmkarmiclessionnodisplay.h"
-#include "readings/numerology/frmkarmiclessonnumbermain.h"
-#include "readings/soulmate/frmzodiacsoulmatesigndisplay.h"
-#include "readings/soulmate/frmzodiacsoulmatesignmain.h"
-#include "readings/spiritual/frmzodiacspiritualsigndisplay.h"
-#include "readings/spiritual/frmzodiacspiritualsignmain.h"
+#include "readings/numerology/numerologyforms.h"
+#include "readings/soulmate/soulmateforms.h"
+#include "readings/spiritual/spiritualforms.h"
 #include "startup.h"
+#include "updatereminder.h"
 
+#include <QButtonGroup>
+#include <QChildEvent>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMimeData>
@@ -34,7 +32,6 @@
 namespace Lumo {
 
 namespace {
-constexpr int CaptionCount = 8;
 constexpr int FirstReadingCaption = 3;
 constexpr int ExitButtonRightMargin = 8; // 120 twips
 constexpr QSize ClientArea(792, 546);    // 11880 by 8190 twips
@@ -55,39 +52,34 @@ constexpr QColor Black(0x00, 0x00, 0x00), White(0xff, 0xff, 0xff), Cyan(0x00, 0x
     Magenta(0xff, 0x00, 0xff);
 // The welcome labels' text colours on the black panel, by label index.
 constexpr QColor CaptionColours[] = {Cyan, Red, Cyan, Yellow, Cyan, Green, Red, Magenta};
-} // namespace
 
-void unloadReadingForms()
-{
-    Forms::unload<frmKarmicAstrologyDisplay>();
-    Forms::unload<frmKarmicAstrologyMain>();
-    Forms::unload<frmKarmicDebtNoDisplay>();
-    Forms::unload<frmKarmicDebtNumberMain>();
-    Forms::unload<frmKarmicLessionNoDisplay>();
-    Forms::unload<frmKarmicLessonNumberMain>();
-    Forms::unload<frmZodiacSoulmateSignDisplay>();
-    Forms::unload<frmZodiacSoulmateSignMain>();
-    Forms::unload<frmZodiacSpiritualSignDisplay>();
-    Forms::unload<frmZodiacSpiritualSignMain>();
-    // Closing a report window brings its display form back; close that one too.
-    Forms::unload<frmKarmicAstrologyDisplay>();
-    Forms::unload<frmKarmicDebtNoDisplay>();
-    Forms::unload<frmKarmicLessionNoDisplay>();
-    Forms::unload<frmZodiacSoulmateSignDisplay>();
-    Forms::unload<frmZodiacSpiritualSignDisplay>();
-}
+// A new input form of each reading, in the order of the reading buttons.
+constexpr InputForm *(*const ReadingInputForms[])() = {
+    []() -> InputForm * { return new frmKarmicAstrologyMain; },
+    []() -> InputForm * { return new NumerologyInputForm(KarmicDebtNumber); },
+    []() -> InputForm * { return new NumerologyInputForm(KarmicLessonNumber); },
+    []() -> InputForm * { return new SignInputForm(ZodiacSoulmateSign); },
+    []() -> InputForm * { return new SignInputForm(ZodiacSpiritualSign); }};
+static_assert(std::size(ReadingInputForms) == frmMDI::ReadingCount);
+} // namespace
 
 frmMDI::frmMDI() : ui(std::make_unique<Ui::frmMDI>())
 {
     ui->setupUi(this);
+    m_captions = {ui->lblCaption_0, ui->lblCaption_1, ui->lblCaption_2, ui->lblCaption_3,
+                  ui->lblCaption_4, ui->lblCaption_5, ui->lblCaption_6, ui->lblCaption_7};
+    m_readingButtons = new QButtonGroup(this);
+    QPushButton *const readingButtons[] = {ui->cmdSelectOption_0, ui->cmdSelectOption_1,
+                                           ui->cmdSelectOption_2, ui->cmdSelectOption_3,
+                                           ui->cmdSelectOption_4};
+    for (int i = 0; i < ReadingCount; ++i)
+        m_readingButtons->addButton(readingButtons[i], i);
     setWindowTitle(AppTitle);
     setColours();
     keepCaptionFitted(ui->lblQuennetBanner);
-    for (int i = 0; i < ReadingCount; ++i) {
-        keepCaptionFitted(selectOptionButton(i));
-        connect(selectOptionButton(i), &QPushButton::clicked, this,
-                [this, i] { cmdSelectOption_Click(i); });
-    }
+    for (QAbstractButton *button : m_readingButtons->buttons())
+        keepCaptionFitted(button);
+    connect(m_readingButtons, &QButtonGroup::idClicked, this, &frmMDI::OpenReading);
     for (int i = 0; i < CaptionCount; ++i) {
         ClickableLabel *label = captionLabel(i);
         connect(label, &ClickableLabel::clicked, this, [this, i] { lblCaption_Click(i); });
@@ -105,9 +97,9 @@ frmMDI::frmMDI() : ui(std::make_unique<Ui::frmMDI>())
     ui->Picture6->installEventFilter(this);
     ui->PicCoBrand->installEventFilter(this);
 
-    connect(ui->cmdMdiExit, &QPushButton::clicked, this, &frmMDI::cmdMdiExit_Click);
-    connect(ui->mnuExit, &QAction::triggered, this, &frmMDI::mnuExit_Click);
-    connect(ui->mnuAbout, &QAction::triggered, this, &frmMDI::mnuAbout_Click);
+    connect(ui->cmdMdiExit, &QPushButton::clicked, this, &frmMDI::unload);
+    connect(ui->mnuExit, &QAction::triggered, this, &frmMDI::unload);
+    connect(ui->mnuAbout, &QAction::triggered, this, [this] { showAboutBox(this); });
     connectVendorLinks({{ui->Label7, Page::FullyBranded},
                         {ui->Picture6, Page::Home},
                         {ui->lblQuennetBanner, Page::Home},
@@ -119,6 +111,9 @@ frmMDI::frmMDI() : ui(std::make_unique<Ui::frmMDI>())
 
     m_ownMenus = menuBar()->actions();
     connect(ui->mdiWorkspace, &QMdiArea::subWindowActivated, this, &frmMDI::showActiveFormMenus);
+    // Sub-windows come and go in the workspace's viewport; each one shown or hidden decides
+    // whether the start panel shows.
+    ui->mdiWorkspace->viewport()->installEventFilter(this);
     // A form that goes (unloaded, closed) takes its menus with it, and the workspace need not
     // announce a new active form: the bar would be left empty.
     menuBar()->installEventFilter(this);
@@ -155,8 +150,8 @@ void frmMDI::setSmallestSize()
 {
     int width = ui->picButtonContainer->width();
     int depth = 0;
-    for (int i = 0; i < CaptionCount; ++i) {
-        const QRect label = captionLabel(i)->geometry();
+    for (const ClickableLabel *caption : m_captions) {
+        const QRect label = caption->geometry();
         width = qMax(width, label.width());
         depth = qMax(depth, label.y() + label.height());
     }
@@ -176,14 +171,9 @@ void frmMDI::showPictures()
     }
 }
 
-QPushButton *frmMDI::selectOptionButton(int index) const
-{
-    return findChild<QPushButton *>(QStringLiteral("cmdSelectOption_%1").arg(index));
-}
-
 ClickableLabel *frmMDI::captionLabel(int index) const
 {
-    return findChild<ClickableLabel *>(QStringLiteral("lblCaption_%1").arg(index));
+    return m_captions.at(index);
 }
 
 // As in any MDI program, the active form's own menus (its QMenu objects, with its actions) stand
@@ -210,7 +200,7 @@ void frmMDI::Form_Load()
 {
     restorePlacement();
     centreContents();
-    selectOptionButton(0)->setFocus();
+    m_readingButtons->button(0)->setFocus();
 }
 
 // Where the window was when it last closed, if that still lies on a screen; otherwise the
@@ -253,16 +243,43 @@ void frmMDI::centreContents()
     };
     centreIn(ui->lblQuennetBanner, ui->Picture6->width());
     centreIn(ui->picButtonContainer, ui->Picture1->width());
-    for (int i = 0; i < CaptionCount; ++i)
-        centreIn(captionLabel(i), ui->picMain->width());
+    for (ClickableLabel *caption : m_captions)
+        centreIn(caption, ui->picMain->width());
     const int exitLeft =
         ui->PicCoBrand->width() - (ui->cmdMdiExit->width() + ExitButtonRightMargin);
     ui->cmdMdiExit->move(exitLeft, ui->cmdMdiExit->y());
     ui->Label7->resize(qMax(0, exitLeft - 2 * ui->Label7->x()), ui->Label7->height());
 }
 
+// The start panel shows exactly while no reading form shows in the workspace.
+void frmMDI::showStartPanelWhenNoFormShows()
+{
+    const QList<QMdiSubWindow *> windows = ui->mdiWorkspace->subWindowList();
+    ui->picMain->setVisible(
+        std::all_of(windows.cbegin(), windows.cend(),
+                    [](const QMdiSubWindow *window) { return window->isHidden(); }));
+}
+
 bool frmMDI::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == ui->mdiWorkspace->viewport()) {
+        if (event->type() == QEvent::ChildAdded) {
+            if (auto *window =
+                    qobject_cast<QMdiSubWindow *>(static_cast<QChildEvent *>(event)->child()))
+                window->installEventFilter(this);
+        } else if (event->type() == QEvent::ChildRemoved) {
+            showStartPanelWhenNoFormShows();
+        }
+        return Form::eventFilter(watched, event);
+    }
+    if (auto *window = qobject_cast<QMdiSubWindow *>(watched)) {
+        // A new sub-window is hidden once before it is ever shown; that changes nothing.
+        const bool shownBefore = window->testAttribute(Qt::WA_WState_Created);
+        if (event->type() == QEvent::ShowToParent ||
+            (event->type() == QEvent::HideToParent && shownBefore))
+            showStartPanelWhenNoFormShows();
+        return Form::eventFilter(watched, event);
+    }
     if (event->type() == QEvent::Resize)
         centreContents();
     else if (watched == menuBar() && event->type() == QEvent::ActionRemoved)
@@ -275,8 +292,30 @@ bool frmMDI::eventFilter(QObject *watched, QEvent *event)
 void frmMDI::Form_Unload()
 {
     storePlacement();
-    unloadReadingForms();
+    closeReadings();
     MDIForm_Unload();
+}
+
+void frmMDI::closeReadings()
+{
+    ui->mdiWorkspace->closeAllSubWindows();
+}
+
+// The new form lives in a sub-window of the workspace, hidden until it is shown.
+void frmMDI::createMdiChild(ReadingForm *form)
+{
+    connect(form, &ReadingForm::aboutRequested, this, &frmMDI::showAboutBox);
+    form->open(ui->mdiWorkspace);
+}
+
+InputForm *frmMDI::activeMdiChild() const
+{
+    for (QMdiSubWindow *window : ui->mdiWorkspace->subWindowList()) {
+        auto *form = qobject_cast<InputForm *>(window->widget());
+        if (form && form->isLoaded())
+            return form;
+    }
+    return nullptr;
 }
 
 void frmMDI::MDIForm_Unload()
@@ -286,33 +325,18 @@ void frmMDI::MDIForm_Unload()
 
 void frmMDI::showInputForm(int index)
 {
-    Form *input = nullptr;
-    switch (index) {
-    case 0:
-        input = Forms::get<frmKarmicAstrologyMain>();
-        break;
-    case 1:
-        input = Forms::get<frmKarmicDebtNumberMain>();
-        break;
-    case 2:
-        input = Forms::get<frmKarmicLessonNumberMain>();
-        break;
-    case 3:
-        input = Forms::get<frmZodiacSoulmateSignMain>();
-        break;
-    case 4:
-        input = Forms::get<frmZodiacSpiritualSignMain>();
-        break;
-    default:
+    if (index < 0 || index >= ReadingCount)
         return;
-    }
+    InputForm *input = ReadingInputForms[index]();
+    connect(input, &InputForm::updateReminderDue, this, &UpdateReminder);
+    createMdiChild(input);
     input->showForm();
     input->placeAtTopCentre();
 }
 
 void frmMDI::OpenReading(int index)
 {
-    unloadReadingForms();
+    closeReadings();
     ui->picMain->hide();
     showInputForm(index);
 }
@@ -325,7 +349,7 @@ bool frmMDI::openSavedReading(const QString &filePath)
         return false;
     }
     OpenReading(KarmicAstrology);
-    auto *input = Forms::loaded<frmKarmicAstrologyMain>();
+    auto *input = qobject_cast<frmKarmicAstrologyMain *>(activeMdiChild());
     return input && input->showSavedReading(*saved.fields);
 }
 
@@ -344,14 +368,9 @@ void frmMDI::dropEvent(QDropEvent *event)
     openSavedReading(filePath);
 }
 
-void frmMDI::cmdSelectOption_Click(int index)
-{
-    OpenReading(index);
-}
-
 void frmMDI::lblCaption_Click(int index)
 {
-    unloadReadingForms();
+    closeReadings();
     if (index < FirstReadingCaption)
         return;
     ui->picMain->hide();
@@ -370,28 +389,17 @@ void frmMDI::lblCaption_MouseMove(int index)
 
 void frmMDI::picMain_MouseMove()
 {
-    for (int i = 0; i < CaptionCount; ++i) {
-        QLabel *label = captionLabel(i);
-        QFont font = label->font();
+    for (ClickableLabel *caption : m_captions) {
+        QFont font = caption->font();
         font.setUnderline(false);
-        label->setFont(font);
+        caption->setFont(font);
     }
 }
 
-void frmMDI::cmdMdiExit_Click()
+void frmMDI::showAboutBox(QWidget *over)
 {
-    unload();
-}
-
-void frmMDI::mnuExit_Click()
-{
-    unload();
-}
-
-void frmMDI::mnuAbout_Click()
-{
-    if (Shell *shell = Shell::instance())
-        shell->showAboutBox(this);
+    frmAbout about(over);
+    about.exec();
 }
 
 } // namespace Lumo

@@ -2,9 +2,11 @@
 
 #include "forms/form.h"
 
+#include <algorithm>
+#include <array>
 #include <memory>
 
-class QPushButton;
+class QButtonGroup;
 
 namespace Ui {
 class frmMDI;
@@ -13,6 +15,8 @@ class frmMDI;
 namespace Lumo {
 
 class ClickableLabel;
+class InputForm;
+class ReadingForm;
 
 // The main window: the banner, the five reading buttons, the welcome panel over the workspace in
 // which the reading forms open, and the exit strip.
@@ -34,12 +38,15 @@ public:
     // nothing on screen. A good one opens the Karmic Astrology reading with the file's fields
     // and shows it. True when the reading was shown.
     bool openSavedReading(const QString &filePath);
-    void cmdSelectOption_Click(int index);
     void lblCaption_Click(int index);
     void lblCaption_MouseMove(int index);
     void picMain_MouseMove();
 
     ClickableLabel *captionLabel(int index) const;
+    // The reading's input form in the workspace, or null while no reading is open.
+    InputForm *activeMdiChild() const;
+    // Closes the forms of the reading open in the workspace; the start panel shows again.
+    void closeReadings();
 
 protected:
     void Form_Load() override;
@@ -51,9 +58,9 @@ protected:
 
 private:
     void MDIForm_Unload();
-    void cmdMdiExit_Click();
-    void mnuExit_Click();
-    void mnuAbout_Click();
+    void showAboutBox(QWidget *over);
+    void createMdiChild(ReadingForm *form);
+    void showStartPanelWhenNoFormShows();
 
     void showInputForm(int index);
     void setColours();
@@ -63,9 +70,13 @@ private:
     void showPictures();
     void showActiveFormMenus();
     void centreContents();
-    QPushButton *selectOptionButton(int index) const;
+
+    static constexpr int CaptionCount = 8;
 
     std::unique_ptr<Ui::frmMDI> ui;
+    // The reading buttons, each with the index of its reading as its id.
+    QButtonGroup *m_readingButtons = nullptr;
+    std::array<ClickableLabel *, CaptionCount> m_captions{};
     QList<QAction *> m_ownMenus;
 };
 
@@ -73,8 +84,5 @@ private:
 // client area when last shown normal (not maximised) and whether it was maximised.
 inline const QString WindowGeometryKey = QStringLiteral("Settings/WindowGeometry");
 inline const QString WindowMaximizedKey = QStringLiteral("Settings/WindowMaximized");
-
-// Unloads the input, display and report forms of every reading, so at most one reading is open.
-void unloadReadingForms();
 
 } // namespace Lumo

@@ -150,7 +150,9 @@ void frmNagScreen2::Check1_Click()
 void showSupportDialog()
 {
     // Form_Load shows it without taking the focus; show() again leaves the activation alone.
-    Forms::get<frmNagScreen2>()->show();
+    auto *support = new frmNagScreen2;
+    support->open();
+    support->show();
 }
 
 } // namespace Lumo

@@ -1,6 +1,5 @@
 #include "startup.h"
 
-#include "appshell.h"
 #include "common/buildconfig.h"
 #include "common/filenames.h"
 #include "forms/desktop.h"
@@ -14,6 +13,7 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QIcon>
+#include <QPointer>
 #include <QThread>
 #include <QTimer>
 #include <QUrl>
@@ -44,6 +44,8 @@ public:
         connect(&m_retry, &QTimer::timeout, this, &LaterCopyRequests::serve);
     }
 
+    void setMainWindow(frmMDI *main) { m_mainWindow = main; }
+
     void request(const QString &filePath)
     {
         if (!filePath.isEmpty())
@@ -60,12 +62,14 @@ private:
                 m_retry.start();
             return;
         }
-        frmMDI *main = Forms::loaded<frmMDI>();
+        frmMDI *main = m_mainWindow && m_mainWindow->isLoaded() ? m_mainWindow.data() : nullptr;
         if (!main) {
             // The main window has closed and the support dialog ends the program: no more files.
             m_pendingFile.clear();
-            for (Form *form : FormRegistry::loadedForms())
-                bringForward(form);
+            for (QWidget *window : QApplication::topLevelWidgets()) {
+                if (auto *form = qobject_cast<Form *>(window); form && form->isLoaded())
+                    bringForward(form);
+            }
             return;
         }
         bringForward(main);
@@ -76,6 +80,7 @@ private:
 
     QString m_pendingFile;
     QTimer m_retry;
+    QPointer<frmMDI> m_mainWindow;
 };
 
 } // namespace
@@ -121,12 +126,6 @@ QIcon programIcon()
 {
     return QIcon(new ResourceIconEngine(QStringLiteral(":/icons/lumofreetessaray-%1.png"),
                                         {16, 32, 48, 64, 128, 256}));
-}
-
-void installShell()
-{
-    static AppShell shell;
-    Shell::install(&shell);
 }
 
 namespace {
@@ -217,9 +216,10 @@ std::unique_ptr<SingleInstance> startProgram(QApplication &app, const QString &f
     QObject::connect(instance.get(), &SingleInstance::activationRequested, requests,
                      &LaterCopyRequests::request, Qt::QueuedConnection);
 
-    installShell();
     UpdateReminder();
-    frmMDI *main = Forms::get<frmMDI>();
+    auto *main = new frmMDI;
+    main->open();
+    requests->setMainWindow(main);
     main->showForm();
     if (!fileToOpen.isEmpty())
         main->openSavedReading(fileToOpen);

@@ -34,17 +34,13 @@ QString processCommandLine(const QStringList &arguments);
 // becomes the running copy. Otherwise returns the running copy's single-instance object, to be
 // held while it runs: it takes later copies' requests. exitStatus receives what the program ends
 // with when null is returned. The main window is shown and the file, if any, opened in it.
-std::unique_ptr<SingleInstance> startProgram(QApplication &app,
-                                             const QString &fileToOpen = QString(),
-                                             int *exitStatus = nullptr);
+std::unique_ptr<SingleInstance>
+startProgram(QApplication &app, const QString &fileToOpen = QString(), int *exitStatus = nullptr);
 
 // The application's name: the name of the single-copy lock and socket.
 QString programName();
 
 // The program's icon, in every size it is drawn in.
 QIcon programIcon();
-
-// Makes the main window serve the forms (workspace, start panel, About box, update reminder).
-void installShell();
 
 } // namespace Lumo

@@ -12,9 +12,9 @@ void DisplayForm::connectDisplayControls(QPushButton *back, QPushButton *exit, Q
     if (exit)
         connect(exit, &QPushButton::clicked, this, &DisplayForm::cmdExit_Click);
     if (backItem)
-        connect(backItem, &QAction::triggered, this, &DisplayForm::mnuFileBack_Click);
+        connect(backItem, &QAction::triggered, this, &DisplayForm::cmdBack_Click);
     if (exitItem)
-        connect(exitItem, &QAction::triggered, this, &DisplayForm::mnuExit_Click);
+        connect(exitItem, &QAction::triggered, this, &DisplayForm::cmdExit_Click);
 }
 
 void DisplayForm::Form_Load()
@@ -22,31 +22,15 @@ void DisplayForm::Form_Load()
     placeAtTopCentre();
 }
 
-void DisplayForm::Form_Unload()
-{
-    setStartPanelVisible(true);
-}
-
 void DisplayForm::cmdBack_Click()
 {
     unload();
-    inputForm()->showForm();
-    setStartPanelVisible(false);
+    Q_EMIT backRequested();
 }
 
 void DisplayForm::cmdExit_Click()
 {
     unload();
-}
-
-void DisplayForm::mnuFileBack_Click()
-{
-    cmdBack_Click();
-}
-
-void DisplayForm::mnuExit_Click()
-{
-    cmdExit_Click();
 }
 
 } // namespace Lumo

@@ -7,8 +7,8 @@ class QPushButton;
 
 namespace Lumo {
 
-// A display form of a reading: Back returns to the input form that opened it, Exit and the close
-// box return to the main window's start panel.
+// A display form of a reading, opened and owned by its input form: Back returns to that form,
+// Exit and the close box return to the main window's start panel.
 class DisplayForm : public ReadingForm
 {
     Q_OBJECT
@@ -17,20 +17,16 @@ public:
     void cmdBack_Click();
     void cmdExit_Click();
 
-protected:
-    // The input form that opens this display form.
-    virtual Form *inputForm() = 0;
+Q_SIGNALS:
+    // Back was chosen; the form has unloaded.
+    void backRequested();
 
+protected:
     // Connects Back and Exit and their File menu items, where the form has them. Call after
     // setupUi.
     void connectDisplayControls(QPushButton *back, QPushButton *exit = nullptr,
                                 QAction *backItem = nullptr, QAction *exitItem = nullptr);
     void Form_Load() override;
-    void Form_Unload() override;
-
-private:
-    void mnuFileBack_Click();
-    void mnuExit_Click();
 };
 
 } // namespace Lumo

@@ -11,22 +11,12 @@
 
 namespace Lumo {
 
-namespace {
-QList<QPointer<Form>> &registry()
-{
-    static QList<QPointer<Form>> forms;
-    return forms;
-}
-
-Shell *installedShell = nullptr;
-} // namespace
-
 Form::Form(Placement placement) : m_placement(placement) {}
 
-void Form::load()
+void Form::open(QMdiArea *workspace)
 {
     if (m_placement == Placement::Workspace) {
-        if (QMdiArea *workspace = Shell::instance() ? Shell::instance()->workspace() : nullptr) {
+        if (workspace) {
             m_subWindow = workspace->addSubWindow(this);
             m_subWindow->setObjectName(objectName() + QStringLiteral("_window"));
             // The main window's menu bar shows the form's menus while the form is active.
@@ -83,7 +73,6 @@ void Form::unload()
     if (m_unloading)
         return;
     m_unloading = true;
-    FormRegistry::forget(this);
     Form_Unload();
     QWidget *window = frame();
     window->hide();
@@ -135,57 +124,10 @@ bool Form::eventFilter(QObject *watched, QEvent *event)
     return QMainWindow::eventFilter(watched, event);
 }
 
-Shell *Shell::instance()
-{
-    return installedShell;
-}
-
-void Shell::install(Shell *shell)
-{
-    installedShell = shell;
-}
-
-void setStartPanelVisible(bool visible)
-{
-    if (Shell *shell = Shell::instance())
-        shell->setStartPanelVisible(visible);
-}
-
-Form *FormRegistry::find(const QMetaObject *type)
-{
-    for (const QPointer<Form> &form : std::as_const(registry())) {
-        if (form && form->metaObject() == type)
-            return form;
-    }
-    return nullptr;
-}
-
-void FormRegistry::load(Form *form)
-{
-    registry().append(form);
-    form->load();
-}
-
-void FormRegistry::forget(Form *form)
-{
-    registry().removeAll(form);
-    registry().removeAll(nullptr);
-}
-
-QList<Form *> FormRegistry::loadedForms()
-{
-    QList<Form *> forms;
-    for (const QPointer<Form> &form : std::as_const(registry())) {
-        if (form)
-            forms.append(form);
-    }
-    return forms;
-}
-
 void EndProgram()
 {
-    for (Form *form : FormRegistry::loadedForms()) {
-        if (FormRegistry::find(form->metaObject()) == form)
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (auto *form = qobject_cast<Form *>(window))
             form->unload();
     }
     QCoreApplication::exit(0);

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QList>
 #include <QMainWindow>
 #include <QPointer>
 
@@ -12,9 +11,8 @@ namespace Lumo {
 
 class FormBody;
 
-// A window of the program. Each form class has one global instance, created on first reference
-// through Forms::get<T>() (which runs its Form_Load) and destroyed by unload(); the next
-// reference creates a fresh one. Forms that live in the main window's workspace are shown in a
+// A window of the program, created by whoever opens it and loaded by open(), which runs its
+// Form_Load; unload() destroys it. Forms that live in the main window's workspace are shown in a
 // sub-window there; the others are windows of their own.
 class Form : public QMainWindow
 {
@@ -25,13 +23,18 @@ public:
 
     explicit Form(Placement placement = Placement::TopLevel);
 
+    // Places a workspace form in a hidden sub-window of the workspace, then runs Form_Load. A
+    // top-level form takes no workspace.
+    void open(QMdiArea *workspace = nullptr);
     // Makes the form visible again; Form_Load does not run.
     void showForm();
     // Hides the form; it keeps every entry.
     void hideForm();
     bool isFormVisible() const;
-    // Runs Form_Unload and destroys the window. The registry forgets the form at once.
+    // Runs Form_Unload and destroys the window (later, as Qt deletes).
     void unload();
+    // False from the moment unload() starts.
+    bool isLoaded() const { return !m_unloading; }
 
     // The sub-window in the workspace, or the form itself for a top-level form.
     QWidget *frame();
@@ -49,6 +52,9 @@ public:
     QSize designedSize() const { return m_designedSize; }
 
 protected:
+    // The workspace of a workspace form, or null.
+    QMdiArea *workspace() const;
+
     virtual void Form_Load() {}
     virtual void Form_Unload() {}
 
@@ -56,10 +62,6 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    friend class FormRegistry;
-    void load();
-    QMdiArea *workspace() const;
-
     Placement m_placement;
     QPointer<QMdiSubWindow> m_subWindow;
     QPointer<FormBody> m_body;
@@ -67,62 +69,8 @@ private:
     bool m_unloading = false;
 };
 
-// What the forms need of the main window. The application installs the one implementation.
-class Shell
-{
-public:
-    virtual ~Shell() = default;
-    // The main window's workspace, or null when it is not open.
-    virtual QMdiArea *workspace() = 0;
-    virtual void setStartPanelVisible(bool visible) = 0;
-    virtual void UpdateReminder() = 0;
-    virtual void showAboutBox(QWidget *parent) = 0;
-
-    static Shell *instance();
-    static void install(Shell *shell);
-};
-
-// Shell services that do nothing while no shell is installed.
-void setStartPanelVisible(bool visible);
-
-class FormRegistry
-{
-public:
-    static Form *find(const QMetaObject *type);
-    // Registers a new form and runs its Form_Load.
-    static void load(Form *form);
-    static void forget(Form *form);
-    static QList<Form *> loadedForms();
-};
-
-namespace Forms {
-
-// The global instance of T, created and loaded on first reference.
-template <class T> T *get()
-{
-    if (Form *existing = FormRegistry::find(&T::staticMetaObject))
-        return static_cast<T *>(existing);
-    auto *form = new T;
-    FormRegistry::load(form);
-    return form;
-}
-
-// The instance of T if it is loaded, or null; never creates one.
-template <class T> T *loaded()
-{
-    return static_cast<T *>(FormRegistry::find(&T::staticMetaObject));
-}
-
-// Unloads T if it is loaded; does nothing otherwise.
-template <class T> void unload()
-{
-    if (T *form = loaded<T>())
-        form->unload();
-}
-
-} // namespace Forms
-
-// Unloads every loaded form, then ends the program.
+// Unloads every top-level form, and with the main window the forms in its workspace, then ends
+// the program.
 void EndProgram();
 
 } // namespace Lumo

@@ -41,36 +41,30 @@ InputForm::InputForm(const InputFormSettings &settings) : m_settings(settings) {
 void InputForm::connectInputControls(const InputControls &controls)
 {
     m_controls = controls;
-    if (QLineEdit *name = controls.txtName) {
-        KeyPressFilter::install(name, [this](int &key) { txtName_KeyPress(key); });
-        EditedTextFilter::install(name, singleNameText,
+    if (QLineEdit *const *single = std::get_if<QLineEdit *>(&controls.name)) {
+        KeyPressFilter::install(*single, [this](int &key) { txtName_KeyPress(key); });
+        EditedTextFilter::install(*single, singleNameText,
                                   [this] { showInformation(this, OnlyLettersMessage); });
-    }
-    for (QLineEdit *box : {controls.txtFirstName, controls.txtMiddleName, controls.txtLastName}) {
-        if (box)
+    } else {
+        const NameBoxes &boxes = std::get<NameBoxes>(controls.name);
+        for (QLineEdit *box : {boxes.txtFirstName, boxes.txtMiddleName, boxes.txtLastName}) {
             EditedTextFilter::install(box, numerologyNameText);
+            // These boxes only turn small letters into capitals; every other key passes.
+            KeyPressFilter::install(box, [](int &key) { key = upperCasedKey(key); });
+        }
     }
-    if (controls.txtFirstName)
-        KeyPressFilter::install(controls.txtFirstName,
-                                [this](int &key) { txtFirstName_KeyPress(key); });
-    if (controls.txtMiddleName)
-        KeyPressFilter::install(controls.txtMiddleName,
-                                [this](int &key) { txtMiddleName_KeyPress(key); });
-    if (controls.txtLastName)
-        KeyPressFilter::install(controls.txtLastName,
-                                [this](int &key) { txtLastName_KeyPress(key); });
 
     connect(controls.cmdNext, &QPushButton::clicked, this, &InputForm::cmdNext_Click);
     connect(controls.cmdExit, &QPushButton::clicked, this, &InputForm::cmdExit_Click);
-    connect(controls.nextItem, &QAction::triggered, this, &InputForm::mnuNext_Click);
-    connect(controls.mnuExit, &QAction::triggered, this, &InputForm::mnuExit_Click);
+    connect(controls.nextItem, &QAction::triggered, this, &InputForm::cmdNext_Click);
+    connect(controls.mnuExit, &QAction::triggered, this, &InputForm::cmdExit_Click);
 }
 
 void InputForm::Form_Load()
 {
     placeAtTopCentre();
-    if (m_settings.remindsUpdate && Shell::instance())
-        Shell::instance()->UpdateReminder();
+    if (m_settings.remindsUpdate)
+        Q_EMIT updateReminderDue();
     fillLists();
 }
 
@@ -89,7 +83,8 @@ void InputForm::fillLists()
 
 void InputForm::Form_Unload()
 {
-    setStartPanelVisible(true);
+    if (m_display)
+        m_display->unload();
 }
 
 void InputForm::keyPressEvent(QKeyEvent *event)
@@ -112,16 +107,6 @@ void InputForm::cmdExit_Click()
     unload();
 }
 
-void InputForm::mnuExit_Click()
-{
-    cmdExit_Click();
-}
-
-void InputForm::mnuNext_Click()
-{
-    cmdNext_Click();
-}
-
 // The single name box takes letters (as capitals), space, Enter and Backspace only.
 void InputForm::txtName_KeyPress(int &KeyAscii)
 {
@@ -135,27 +120,11 @@ void InputForm::txtName_KeyPress(int &KeyAscii)
     KeyAscii = 0;
 }
 
-// The numerology name boxes only turn small letters into capitals; every other key passes.
-void InputForm::txtFirstName_KeyPress(int &KeyAscii)
+void InputForm::handOverTo(DisplayForm *display)
 {
-    KeyAscii = upperCasedKey(KeyAscii);
-}
-
-void InputForm::txtMiddleName_KeyPress(int &KeyAscii)
-{
-    KeyAscii = upperCasedKey(KeyAscii);
-}
-
-void InputForm::txtLastName_KeyPress(int &KeyAscii)
-{
-    KeyAscii = upperCasedKey(KeyAscii);
-}
-
-void InputForm::handOverTo(Form *display)
-{
-    hideForm();
+    // The display form shows before this form hides, so that some form always shows.
     display->showForm();
-    setStartPanelVisible(false);
+    hideForm();
 }
 
 bool InputForm::failEntry(const QString &message, QWidget *focus)
@@ -169,15 +138,16 @@ bool InputForm::failEntry(const QString &message, QWidget *focus)
 bool InputForm::ValidateEntry()
 {
     const InputControls &c = m_controls;
-    if (c.txtName) {
+    if (QLineEdit *const *single = std::get_if<QLineEdit *>(&c.name)) {
         // The reading takes the name trimmed: a name of only spaces would be no name at all.
-        if (c.txtName->text().trimmed().isEmpty())
-            return failEntry(QStringLiteral("Please Enter Your Name"), c.txtName);
+        if ((*single)->text().trimmed().isEmpty())
+            return failEntry(QStringLiteral("Please Enter Your Name"), *single);
     } else {
-        if (c.txtFirstName->text().isEmpty())
-            return failEntry(QStringLiteral("Please Enter Your First Name"), c.txtFirstName);
-        if (c.txtLastName->text().isEmpty())
-            return failEntry(QStringLiteral("Please Enter Your Last Name"), c.txtLastName);
+        const NameBoxes &boxes = std::get<NameBoxes>(c.name);
+        if (boxes.txtFirstName->text().isEmpty())
+            return failEntry(QStringLiteral("Please Enter Your First Name"), boxes.txtFirstName);
+        if (boxes.txtLastName->text().isEmpty())
+            return failEntry(QStringLiteral("Please Enter Your Last Name"), boxes.txtLastName);
         if (c.cboDate->currentText().isEmpty())
             return failEntry(QStringLiteral("Please Specify Your Birth Date"), c.cboDate);
         if (c.cboMonth->currentText().isEmpty())

@@ -1,6 +1,10 @@
 #pragma once
 
-#include "readingform.h"
+#include "displayform.h"
+
+#include <QPointer>
+
+#include <variant>
 
 class QAction;
 class QComboBox;
@@ -21,30 +25,34 @@ struct InputFormSettings
     bool februaryFailureFocusesDay = false;
 };
 
-// The shared controls of an input form, from its generated ui: either the single name box or the
-// three name boxes of the numerology forms.
+// The first, middle and last name boxes of the numerology forms.
+struct NameBoxes
+{
+    QLineEdit *txtFirstName;
+    QLineEdit *txtMiddleName;
+    QLineEdit *txtLastName;
+};
+
+// The shared controls of an input form, from its generated ui.
 struct InputControls
 {
-    QComboBox *cboDate = nullptr;
-    QComboBox *cboMonth = nullptr;
-    QComboBox *cboYear = nullptr;
-    QLineEdit *txtName = nullptr;
-    QLineEdit *txtFirstName = nullptr;
-    QLineEdit *txtMiddleName = nullptr;
-    QLineEdit *txtLastName = nullptr;
-    QPushButton *cmdNext = nullptr;
-    QPushButton *cmdExit = nullptr;
-    QAction *nextItem = nullptr; // the File menu's item that runs Next
-    QAction *mnuExit = nullptr;
+    std::variant<QLineEdit *, NameBoxes> name; // the single name box, or the three name boxes
+    QComboBox *cboDate;
+    QComboBox *cboMonth;
+    QComboBox *cboYear;
+    QPushButton *cmdNext;
+    QPushButton *cmdExit;
+    QAction *nextItem; // the File menu's item that runs Next
+    QAction *mnuExit;
 };
 
 // The shared controls of a form with the single name box, from its generated ui.
 template <class FormUi> InputControls singleNameControls(FormUi &ui, QAction *nextItem)
 {
-    return {.cboDate = ui.cboDate,
+    return {.name = ui.txtName,
+            .cboDate = ui.cboDate,
             .cboMonth = ui.cboMonth,
             .cboYear = ui.cboYear,
-            .txtName = ui.txtName,
             .cmdNext = ui.cmdNext,
             .cmdExit = ui.cmdExit,
             .nextItem = nextItem,
@@ -64,10 +72,27 @@ public:
     void cmdExit_Click();
     bool ValidateEntry();
 
+Q_SIGNALS:
+    // The form has loaded, for a reading that reminds the user of updates.
+    void updateReminderDue();
+
 protected:
-    // After a valid entry: the input form hides (keeping its entries), the display form shows
-    // and the start panel stays hidden.
-    void handOverTo(Form *display);
+    // The form's own display form, opened in its workspace when first wanted and again after it
+    // has unloaded. Its Back brings this form back; it unloads with this form.
+    template <class Display, class... Arguments> Display *displayForm(const Arguments &...arguments)
+    {
+        if (!m_display || !m_display->isLoaded()) {
+            auto *display = new Display(arguments...);
+            connect(display, &DisplayForm::backRequested, this, &InputForm::showForm);
+            connect(display, &ReadingForm::aboutRequested, this, &ReadingForm::aboutRequested);
+            display->open(workspace());
+            m_display = display;
+        }
+        return static_cast<Display *>(m_display.data());
+    }
+    // After a valid entry: the input form hides (keeping its entries) and its display form
+    // shows.
+    void handOverTo(DisplayForm *display);
     // Takes the shared controls and connects them. Call after setupUi.
     void connectInputControls(const InputControls &controls);
     void Form_Load() override;
@@ -77,16 +102,12 @@ protected:
 
 private:
     void txtName_KeyPress(int &KeyAscii);
-    void txtFirstName_KeyPress(int &KeyAscii);
-    void txtMiddleName_KeyPress(int &KeyAscii);
-    void txtLastName_KeyPress(int &KeyAscii);
-    void mnuNext_Click();
-    void mnuExit_Click();
     void fillLists();
     bool failEntry(const QString &message, QWidget *focus);
 
     InputFormSettings m_settings;
     InputControls m_controls;
+    QPointer<DisplayForm> m_display;
 };
 
 } // namespace Lumo

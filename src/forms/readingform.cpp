@@ -20,13 +20,7 @@ void ReadingForm::connectLinks(std::initializer_list<VendorLink> vendorLinks, QA
     }
     connectVendorLinks(vendorLinks);
     if (about)
-        connect(about, &QAction::triggered, this, &ReadingForm::mnuAbout_Click);
-}
-
-void ReadingForm::mnuAbout_Click()
-{
-    if (Shell *shell = Shell::instance())
-        shell->showAboutBox(this);
+        connect(about, &QAction::triggered, this, [this] { Q_EMIT aboutRequested(this); });
 }
 
 } // namespace Lumo

@@ -19,6 +19,10 @@ class ReadingForm : public Form
 public:
     ReadingForm();
 
+Q_SIGNALS:
+    // The Help menu's About item was chosen; the About box shows over the given form.
+    void aboutRequested(QWidget *over);
+
 protected:
     // Makes the vendor link controls open their pages and the Help menu's About item, where the
     // form has one, show the About box. Call after setupUi.
@@ -37,9 +41,6 @@ protected:
                       {makeMoneyItem, Page::FullyBranded}},
                      ui.mnuAbout);
     }
-
-private:
-    void mnuAbout_Click();
 };
 
 } // namespace Lumo

@@ -9,60 +9,74 @@
 #include <memory>
 #include <optional>
 
-class QGroupBox;
-class QLabel;
+namespace Ui {
+class SignInputForm;
+class SignDisplayForm;
+} // namespace Ui
 
 namespace Lumo {
 
-class SizeCachingLabel;
-
-// The forms of the zodiac sign readings (soulmate, spiritual). FormUi is a form's generated ui
-// class, which users of the forms need not see: the members are defined in signforms_impl.h, and
-// each reading instantiates its forms there.
-
-// The input form: a name, a date of birth in the reading's years, and a sign looked up in the
-// reading's table and shown on the display form Display. The form keeps the last sign its table
-// found for as long as it is loaded: a lookup that finds nothing shows that sign again.
-template <class FormUi, class Display> class SignInputForm : public InputForm
+// What tells the zodiac sign readings (soulmate, spiritual) apart: the names and captions of
+// their forms, their years, and their tables of signs and descriptions.
+struct SignReading
 {
-public:
-    // Looks the date of birth up in the reading's tables; nothing when they have no sign for it.
-    using FindSign = std::optional<QString> (*)(const QDate &date);
-
-    // nextItem is the File menu's item that runs Next.
-    SignInputForm(int firstYear, int lastYear, FindSign findSign, QAction *FormUi::*nextItem);
-    ~SignInputForm() override;
-
-    // The sign is written into the display form first, then the form is shown.
-    void cmdNext_Click() override;
-
-private:
-    std::unique_ptr<FormUi> ui;
-    FindSign m_findSign;
-    QString m_lastSign;
+    struct Names
+    {
+        QString input, display;
+        QString findItem;                 // the File menu's item that runs Next
+        QString frame, knownAs, placedIn; // on the display form
+        QString sign;
+    };
+    struct Captions
+    {
+        QString title, intro, find;
+        QString frame, knownAs, placedIn;
+    };
+    Names names;
+    Captions captions;
+    int firstYear = 0;
+    int lastYear = 0;
+    // The sign on a date of birth; nothing when the reading's tables have none for it.
+    std::optional<QString> (*findSign)(const QDate &date) = nullptr;
+    // The description of a sign; a null text for a sign without one.
+    QString (*describe)(const QString &sign) = nullptr;
 };
 
 // The display form: the sign in red in its frame, and its description.
-template <class FormUi> class SignDisplayForm : public DisplayForm
+class SignDisplayForm : public DisplayForm
 {
-public:
-    // The description of a sign; a null text for a sign without one.
-    using Describe = QString (*)(const QString &sign);
+    Q_OBJECT
 
-    SignDisplayForm(Describe describe, QGroupBox *FormUi::*signFrame,
-                    SizeCachingLabel *FormUi::*signLabel);
+public:
+    explicit SignDisplayForm(const SignReading &reading);
     ~SignDisplayForm() override;
 
     // Shows a sign with its description; a sign without one keeps the description shown.
     void showSign(const QString &sign);
 
 private:
-    std::unique_ptr<FormUi> ui;
-    Describe m_describe;
-    // Kept apart from ui, so that showSign also compiles where the input form instantiates it
-    // without this form's generated ui class.
-    SizeCachingLabel *m_signLabel = nullptr;
-    QLabel *m_descriptionLabel = nullptr;
+    std::unique_ptr<Ui::SignDisplayForm> ui;
+    const SignReading &m_reading;
+};
+
+// The input form: a name, a date of birth in the reading's years, and the sign found for it,
+// shown on the form's display form. The form keeps the last sign its table found for as long as
+// it is loaded: a lookup that finds nothing shows that sign again.
+class SignInputForm : public InputForm
+{
+    Q_OBJECT
+
+public:
+    explicit SignInputForm(const SignReading &reading);
+    ~SignInputForm() override;
+
+    // The sign is written into the display form first, then the form is shown.
+    void cmdNext_Click() override;
+
+private:
+    std::unique_ptr<Ui::SignInputForm> ui;
+    const SignReading &m_reading;
+    QString m_lastSign;
 };
 
 } // namespace Lumo

@@ -3,6 +3,7 @@
 // set, it prints the Karmic Astrology reading on screen as "reading: NAME: SIGN" once the start
 // is done and its event loop runs, and quits. With LUMO_PROBE_REPORT_NAMES set, it keeps running
 // and prints the name in the Karmic Astrology input form as "name: NAME" each time it changes.
+#include "app/frmmdi.h"
 #include "app/startup.h"
 #include "common/filenames.h"
 #include "readings/astrology/frmkarmicastrologydisplay.h"
@@ -12,6 +13,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QTimer>
 
 #include <cstdio>
@@ -30,16 +32,28 @@ public:
     }
 };
 
+// The loaded form of class T in the program's windows, or null.
+template <class T> T *loadedForm()
+{
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        for (T *form : window->findChildren<T *>()) {
+            if (form->isLoaded())
+                return form;
+        }
+    }
+    return nullptr;
+}
+
 // "NAME: SIGN" while the reading's display form is visible, else the name the input form holds;
 // empty when no Karmic Astrology form is loaded.
 QString shownReading()
 {
     using namespace Lumo;
-    auto *input = Forms::loaded<frmKarmicAstrologyMain>();
+    auto *input = loadedForm<frmKarmicAstrologyMain>();
     if (!input)
         return QString();
     const QString name = input->findChild<QLineEdit *>(QStringLiteral("txtName"))->text();
-    auto *display = Forms::loaded<frmKarmicAstrologyDisplay>();
+    auto *display = loadedForm<frmKarmicAstrologyDisplay>();
     if (!display || !display->isFormVisible())
         return name;
     return name + QStringLiteral(": ") +
@@ -69,7 +83,18 @@ public:
 private:
     void report()
     {
-        auto *input = Lumo::Forms::loaded<Lumo::frmKarmicAstrologyMain>();
+        // Looked for once: the look runs before every event. The window is asked only while it
+        // is shown, neither while it is built nor once it has unloaded.
+        if (!m_main) {
+            for (QWidget *window : QApplication::topLevelWidgets()) {
+                if (auto *main = qobject_cast<Lumo::frmMDI *>(window))
+                    m_main = main;
+            }
+        }
+        const bool mainShown = m_main && m_main->isVisible() && m_main->isLoaded();
+        auto *input = mainShown
+                          ? qobject_cast<Lumo::frmKarmicAstrologyMain *>(m_main->activeMdiChild())
+                          : nullptr;
         auto *edit = input ? input->findChild<QLineEdit *>(QStringLiteral("txtName")) : nullptr;
         if (!edit || edit->text().isEmpty() || edit->text() == m_reported)
             return;
@@ -80,6 +105,7 @@ private:
 
     QString m_reported;
     QTimer m_timer;
+    QPointer<Lumo::frmMDI> m_main;
 };
 } // namespace
 

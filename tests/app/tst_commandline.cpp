@@ -189,7 +189,7 @@ void tst_CommandLine::namedFileIsOpenedAfterStart()
     const std::unique_ptr<SingleInstance> running = startProgram(*qApp, file);
     QVERIFY(running);
 
-    QVERIFY(Forms::loaded<frmMDI>()->isVisible());
+    QVERIFY(loadedForm<frmMDI>()->isVisible());
     QCOMPARE(shownReading(), reading);
     QCOMPARE(desktop.messageHeadlines(), messages);
 }

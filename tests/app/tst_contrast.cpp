@@ -119,7 +119,7 @@ void tst_Contrast::captionsStandOut_data()
                         return about;
                     }});
     windows.append({"frmNagScreen2", []() -> QWidget * {
-                        auto *support = Forms::get<frmNagScreen2>();
+                        auto *support = openedForm<frmNagScreen2>();
                         support->showForm();
                         return support;
                     }});

@@ -1,6 +1,6 @@
 #include "common/buildconfig.h"
 #include "forms/clickablelabel.h"
-#include "forms/formsfixture.h"
+#include "support/readingfixture.h"
 #include "support/scripteddesktop.h"
 
 #include <QAction>
@@ -505,7 +505,7 @@ void tst_frmMDI::exitClosesTheReadingForms()
     QVERIFY(input.isNull());
     QVERIFY(main.isNull());
     // All that is left is the support dialog, which ends the program when it is left.
-    const QList<Form *> left = FormRegistry::loadedForms();
+    const QList<Form *> left = loadedForms();
     QCOMPARE(left.size(), 1);
     QCOMPARE(left.first()->objectName(), QString("frmNagScreen2"));
     QVERIFY(left.first()->isVisible());

@@ -3,8 +3,7 @@
 #include "app/startup.h"
 #include "common/buildconfig.h"
 #include "common/vendorpages.h"
-#include "readings/soulmate/frmzodiacsoulmatesigndisplay.h"
-#include "readings/soulmate/frmzodiacsoulmatesignmain.h"
+#include "readings/soulmate/soulmateforms.h"
 #include "support/formdriving.h"
 #include "support/scripteddesktop.h"
 
@@ -39,7 +38,7 @@ int runEventLoopAfter(const std::function<void()> &step)
 
 frmNagScreen2 *activeDialog()
 {
-    frmNagScreen2 *dialog = Forms::get<frmNagScreen2>();
+    frmNagScreen2 *dialog = openedForm<frmNagScreen2>();
     dialog->activateWindow();
     if (!QTest::qWaitForWindowActive(dialog))
         return nullptr;
@@ -89,7 +88,7 @@ void tst_frmNagScreen2::cleanup()
 
 void tst_frmNagScreen2::showsItsControls()
 {
-    frmNagScreen2 *dialog = Forms::get<frmNagScreen2>();
+    frmNagScreen2 *dialog = openedForm<frmNagScreen2>();
 
     QVERIFY(dialog->isVisible());
     QCOMPARE(dialog->windowTitle(), QStringLiteral("Lumo Tessaray v" LUMO_PROGRAM_VERSION));
@@ -124,7 +123,7 @@ void tst_frmNagScreen2::picksEverySupportMessage()
              4);
     QSet<QString> shown;
     for (int load = 0; load < 80 && shown.size() < 4; ++load) {
-        shown.insert(control<QLabel>(Forms::get<frmNagScreen2>(), "Label2")->text());
+        shown.insert(control<QLabel>(openedForm<frmNagScreen2>(), "Label2")->text());
         closeAllForms();
     }
     QCOMPARE(shown.size(), 4);
@@ -184,7 +183,7 @@ void tst_frmNagScreen2::submit()
     QFETCH(QString, query);
 
     ScriptedDesktop desktop;
-    frmNagScreen2 *dialog = Forms::get<frmNagScreen2>();
+    frmNagScreen2 *dialog = openedForm<frmNagScreen2>();
     control<QLineEdit>(dialog, "txtName")->setText(typed[0]);
     control<QLineEdit>(dialog, "txtEmail")->setText(typed[1]);
     control<QPlainTextEdit>(dialog, "txtMessage")->setPlainText(typed[2]);
@@ -215,7 +214,7 @@ void tst_frmNagScreen2::submit()
 void tst_frmNagScreen2::staysOpenForFurtherReferrals()
 {
     ScriptedDesktop desktop;
-    frmNagScreen2 *dialog = Forms::get<frmNagScreen2>();
+    frmNagScreen2 *dialog = openedForm<frmNagScreen2>();
     control<QLineEdit>(dialog, "txtName")->setText("Ann");
     control<QLineEdit>(dialog, "txtEmail")->setText("ann@example.com");
     control<QPlainTextEdit>(dialog, "txtMessage")->setPlainText("Hello");
@@ -226,7 +225,7 @@ void tst_frmNagScreen2::staysOpenForFurtherReferrals()
     control<QLineEdit>(dialog, "txtFriendEmail")->setText("cy@example.net");
     control<QPushButton>(dialog, "cmdSubmit")->click();
 
-    QCOMPARE(Forms::loaded<frmNagScreen2>(), dialog);
+    QCOMPARE(loadedForm<frmNagScreen2>(), dialog);
     QCOMPARE(desktop.openedUrls.size(), 2);
     QVERIFY(desktop.openedUrls[1].toString(QUrl::FullyEncoded).contains("taf5=cy%40example.net"));
 }
@@ -317,7 +316,7 @@ void tst_frmNagScreen2::placeholders()
 void tst_frmNagScreen2::links()
 {
     ScriptedDesktop desktop;
-    frmNagScreen2 *dialog = Forms::get<frmNagScreen2>();
+    frmNagScreen2 *dialog = openedForm<frmNagScreen2>();
 
     QTest::mouseClick(control<QCheckBox>(dialog, "Check1"), Qt::LeftButton);
     QVERIFY(!control<QCheckBox>(dialog, "Check1")->isChecked());
@@ -341,9 +340,8 @@ void tst_frmNagScreen2::leavingEndsTheProgram()
 {
     QFETCH(QString, how);
     ScriptedDesktop desktop;
-    installShell();
-    Forms::get<frmZodiacSoulmateSignMain>();
-    frmNagScreen2 *dialog = how == "Escape" ? activeDialog() : Forms::get<frmNagScreen2>();
+    (new SignInputForm(ZodiacSoulmateSign))->open();
+    frmNagScreen2 *dialog = how == "Escape" ? activeDialog() : openedForm<frmNagScreen2>();
     QVERIFY(dialog);
 
     const int result = runEventLoopAfter([dialog, how] {
@@ -356,33 +354,32 @@ void tst_frmNagScreen2::leavingEndsTheProgram()
     });
 
     QCOMPARE(result, 0);
-    QVERIFY(FormRegistry::loadedForms().isEmpty());
+    QVERIFY(loadedForms().isEmpty());
 }
 
 void tst_frmNagScreen2::closingMainWindowShowsDialogAndKeepsRunning()
 {
     ScriptedDesktop desktop;
-    installShell();
-    frmMDI *main = Forms::get<frmMDI>();
+    frmMDI *main = openedForm<frmMDI>();
     main->showForm();
     main->OpenReading(3);
-    auto *input = Forms::get<frmZodiacSoulmateSignMain>();
+    auto *input = loadedForm<SignInputForm>("frmZodiacSoulmateSignMain");
     control<QLineEdit>(input, "txtName")->setText("ANN");
     input->cmdNext_Click();
-    QVERIFY(Forms::loaded<frmZodiacSoulmateSignDisplay>());
+    QVERIFY(loadedForm<SignDisplayForm>("frmZodiacSoulmateSignDisplay"));
 
     QCOMPARE(runEventLoopAfter([main] { main->close(); }), 1);
 
-    QVERIFY(!Forms::loaded<frmMDI>());
-    QVERIFY(!Forms::loaded<frmZodiacSoulmateSignMain>());
-    QVERIFY(!Forms::loaded<frmZodiacSoulmateSignDisplay>());
-    frmNagScreen2 *dialog = Forms::loaded<frmNagScreen2>();
+    QVERIFY(!loadedForm<frmMDI>());
+    QVERIFY(!loadedForm<SignInputForm>("frmZodiacSoulmateSignMain"));
+    QVERIFY(!loadedForm<SignDisplayForm>("frmZodiacSoulmateSignDisplay"));
+    frmNagScreen2 *dialog = loadedForm<frmNagScreen2>();
     QVERIFY(dialog);
     QVERIFY(dialog->isVisible());
-    QCOMPARE(FormRegistry::loadedForms(), QList<Form *>{dialog});
+    QCOMPARE(loadedForms(), QList<Form *>{dialog});
 
     QCOMPARE(runEventLoopAfter([dialog] { control<QPushButton>(dialog, "cmdClose")->click(); }), 0);
-    QVERIFY(FormRegistry::loadedForms().isEmpty());
+    QVERIFY(loadedForms().isEmpty());
 }
 
 QTEST_MAIN(tst_frmNagScreen2)

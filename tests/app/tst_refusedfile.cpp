@@ -53,20 +53,20 @@ enum class Route { Drop, RunningCopy, OpenButton, FileMenu };
 QString screenState()
 {
     QStringList state{shownReading()};
-    if (auto *input = Forms::loaded<frmKarmicAstrologyMain>()) {
+    if (auto *input = loadedForm<frmKarmicAstrologyMain>()) {
         for (const char *list : {"cboDate", "cboMonth", "cboYear"})
             state.append(control<QComboBox>(input, list)->currentText());
     }
-    for (Form *form : FormRegistry::loadedForms())
+    for (Form *form : loadedForms())
         state.append(form->objectName() + (form->isVisible() ? "+" : "-"));
     return state.join(QLatin1Char('|'));
 }
 
 void drop(const QString &file)
 {
-    QWidget *target = Forms::loaded<frmKarmicAstrologyDisplay>()
-                          ? Forms::loaded<frmKarmicAstrologyDisplay>()->centralWidget()
-                          : Forms::loaded<frmMDI>()->startPanel();
+    QWidget *target = loadedForm<frmKarmicAstrologyDisplay>()
+                          ? loadedForm<frmKarmicAstrologyDisplay>()->centralWidget()
+                          : loadedForm<frmMDI>()->startPanel();
     QMimeData data;
     data.setUrls({QUrl::fromLocalFile(file)});
     const QPoint position = target->rect().center();
@@ -151,13 +151,13 @@ void tst_RefusedFile::refusedFileLeavesTheScreenAlone()
     ScriptedDesktop desktop;
     const std::unique_ptr<SingleInstance> running = startProgram(*qApp);
     QVERIFY(running);
-    frmMDI *main = Forms::loaded<frmMDI>();
+    frmMDI *main = loadedForm<frmMDI>();
     QVERIFY(main->openSavedReading(path("ann.kar")));
     QCOMPARE(shownReading(), "ANN: Virgo");
-    auto *input = Forms::loaded<frmKarmicAstrologyMain>();
+    auto *input = loadedForm<frmKarmicAstrologyMain>();
     if (route == Route::OpenButton || route == Route::FileMenu) {
         // Open belongs to the input form, which comes back with the reading's entries.
-        Forms::loaded<frmKarmicAstrologyDisplay>()->cmdBack_Click();
+        loadedForm<frmKarmicAstrologyDisplay>()->cmdBack_Click();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     const QString before = screenState();

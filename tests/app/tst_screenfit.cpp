@@ -72,8 +72,7 @@ void tst_ScreenFit::initTestCase()
 
 frmMDI *tst_ScreenFit::openMainWindow(bool maximised)
 {
-    installShell();
-    frmMDI *main = Forms::get<frmMDI>();
+    frmMDI *main = openedForm<frmMDI>();
     if (maximised)
         main->showMaximized();
     else
@@ -222,7 +221,7 @@ void tst_ScreenFit::formsAreUsableWithoutScrollingTheWorkspace()
 
     main->OpenReading(reading);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    Form *form = FormRegistry::loadedForms().constLast();
+    Form *form = latestReadingForm(main->workspace());
     if (display) {
         auto *input = qobject_cast<InputForm *>(form);
         for (QLineEdit *box :
@@ -234,15 +233,14 @@ void tst_ScreenFit::formsAreUsableWithoutScrollingTheWorkspace()
         pickDate(input, "5", "May", "1960");
         input->cmdNext_Click();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        form = FormRegistry::loadedForms().constLast();
+        form = latestReadingForm(main->workspace());
     }
     QVERIFY(form->isFormVisible());
-    QTest::qWait(20);
-    QCoreApplication::processEvents();
 
+    // The workspace lays its scroll bars out once the form's placement has reached it.
     QMdiArea *workspace = main->workspace();
-    QCOMPARE(workspace->verticalScrollBar()->maximum(), 0);
-    QCOMPARE(workspace->horizontalScrollBar()->maximum(), 0);
+    QTRY_COMPARE(workspace->verticalScrollBar()->maximum(), 0);
+    QTRY_COMPARE(workspace->horizontalScrollBar()->maximum(), 0);
     const QRect visible = workspace->viewport()->rect();
     const QRect window(form->frame()->mapTo(workspace->viewport(), QPoint(0, 0)),
                        form->frame()->size());
@@ -288,11 +286,11 @@ void tst_ScreenFit::reportWindowFitsTheScreen()
     frmMDI *main = openMainWindow();
     main->OpenReading(0);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    auto *input = qobject_cast<InputForm *>(FormRegistry::loadedForms().constLast());
+    auto *input = qobject_cast<InputForm *>(latestReadingForm(main->workspace()));
     control<QLineEdit>(input, "txtName")->setText(QStringLiteral("ANN"));
     input->cmdNext_Click();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    auto *display = Forms::loaded<frmKarmicAstrologyDisplay>();
+    auto *display = loadedForm<frmKarmicAstrologyDisplay>();
     QVERIFY(display);
 
     auto *report = new frmKarmicAstrologySave(display->reading(), display);

@@ -2,7 +2,6 @@
 #include "app/singleinstance.h"
 #include "app/startup.h"
 #include "app/updatereminder.h"
-#include "readings/numerology/frmkarmicdebtnumbermain.h"
 #include "support/programfolders.h"
 #include "support/readingfixture.h"
 #include "support/savedreading.h"
@@ -243,7 +242,7 @@ void tst_SingleInstance::runningCopyTakesOverALaterCopysRequest()
     ScriptedDesktop desktop;
     const std::unique_ptr<SingleInstance> running = startProgram(*qApp);
     QVERIFY(running);
-    frmMDI *main = Forms::loaded<frmMDI>();
+    frmMDI *main = loadedForm<frmMDI>();
     main->OpenReading(1);
     // Another window has the focus: the request must bring the main window forward.
     QWidget other;
@@ -260,7 +259,7 @@ void tst_SingleInstance::runningCopyTakesOverALaterCopysRequest()
     QCOMPARE(shownReading(), reading);
     QCOMPARE(desktop.messageHeadlines(), messages);
     // The open reading gives way only to a reading that opens; a refused file leaves it alone.
-    QCOMPARE(Forms::loaded<frmKarmicDebtNumberMain>() != nullptr, reading.isEmpty());
+    QCOMPARE(loadedForm<InputForm>("frmKarmicDebtNumberMain") != nullptr, reading.isEmpty());
 }
 
 void tst_SingleInstance::laterCopyShowsNoWindow_data()
@@ -289,7 +288,7 @@ void tst_SingleInstance::laterCopyShowsNoWindow()
         QCOMPARE(message.icon, QMessageBox::Information);
         QCOMPARE(message.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
     }
-    QVERIFY(FormRegistry::loadedForms().isEmpty());
+    QVERIFY(loadedForms().isEmpty());
     for (const QWidget *window : QApplication::topLevelWidgets())
         QVERIFY2(!window->isVisible(), qPrintable(window->objectName()));
     QCOMPARE(runningCopy.state(), QProcess::Running);
@@ -322,7 +321,7 @@ void tst_SingleInstance::aFileWaitsWhileAModalWindowIsOpen()
     ScriptedDesktop desktop;
     const std::unique_ptr<SingleInstance> running = startProgram(*qApp);
     QVERIFY(running);
-    QDialog modal(Forms::loaded<frmMDI>());
+    QDialog modal(loadedForm<frmMDI>());
     modal.setWindowModality(Qt::ApplicationModal);
     modal.show();
 

@@ -26,7 +26,7 @@ private:
 void tst_Soak::runReading(frmMDI *main, int index)
 {
     main->OpenReading(index);
-    auto *input = qobject_cast<InputForm *>(FormRegistry::loadedForms().constLast());
+    auto *input = qobject_cast<InputForm *>(latestReadingForm(main->workspace()));
     QVERIFY(input);
     for (QLineEdit *box :
          {control<QLineEdit>(input, "txtName"), control<QLineEdit>(input, "txtFirstName"),
@@ -36,7 +36,7 @@ void tst_Soak::runReading(frmMDI *main, int index)
     }
     pickDate(input, QStringLiteral("5"), QStringLiteral("May"), QStringLiteral("1960"));
     input->cmdNext_Click();
-    auto *display = qobject_cast<DisplayForm *>(FormRegistry::loadedForms().constLast());
+    auto *display = qobject_cast<DisplayForm *>(latestReadingForm(main->workspace()));
     QVERIFY(display);
     display->cmdBack_Click();
     QVERIFY(input->isFormVisible());
@@ -65,7 +65,7 @@ void tst_Soak::manyReadingsLeaveNoWidgetsBehind()
     }
 
     QCOMPARE(QApplication::allWidgets().size(), widgetsBefore);
-    QCOMPARE(FormRegistry::loadedForms().size(), 1);
+    QCOMPARE(loadedForms().size(), 1);
     QVERIFY(desktop.messages.isEmpty());
     QVERIFY(main->startPanel()->isVisible());
 }

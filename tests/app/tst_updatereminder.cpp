@@ -3,6 +3,7 @@
 #include "app/updatereminder.h"
 #include "common/shift.h"
 #include "common/vendorpages.h"
+#include "support/formdriving.h"
 #include "support/scripteddesktop.h"
 
 #include <QFile>
@@ -11,6 +12,8 @@
 #include <QTest>
 
 using namespace Lumo;
+using Lumo::Testing::loadedForms;
+using Lumo::Testing::openedForm;
 using Lumo::Testing::ScriptedDesktop;
 
 namespace {
@@ -35,7 +38,7 @@ void storeText(const QString &plainText)
 void closeAllForms()
 {
     // Closing the main window brings up the support dialog; closing that one ends the rest.
-    while (!FormRegistry::loadedForms().isEmpty())
+    while (!loadedForms().isEmpty())
         EndProgram();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
@@ -230,8 +233,7 @@ void tst_UpdateReminder::inputForms()
     ScriptedDesktop desktop;
     desktop.todayDate = Today;
     storeText(QStringLiteral("12/16/2025")); // 30 days ago
-    installShell();
-    frmMDI *main = Forms::get<frmMDI>();
+    frmMDI *main = openedForm<frmMDI>();
     main->showForm();
 
     main->OpenReading(reading);

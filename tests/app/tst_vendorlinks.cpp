@@ -3,8 +3,8 @@
 #include "common/vendorpages.h"
 #include "forms/clickablelabel.h"
 #include "forms/fixedcolours.h"
-#include "forms/formsfixture.h"
 #include "forms/vendorlinks.h"
+#include "support/readingfixture.h"
 #include "support/scripteddesktop.h"
 
 #include <QAction>

@@ -1,10 +1,8 @@
 #include "readings/astrology/frmkarmicastrologydisplay.h"
 #include "readings/astrology/frmkarmicastrologymain.h"
 #include "readings/astrology/frmkarmicastrologysave.h"
-#include "readings/soulmate/frmzodiacsoulmatesigndisplay.h"
-#include "readings/soulmate/frmzodiacsoulmatesignmain.h"
-#include "readings/spiritual/frmzodiacspiritualsigndisplay.h"
-#include "readings/spiritual/frmzodiacspiritualsignmain.h"
+#include "readings/soulmate/soulmateforms.h"
+#include "readings/spiritual/spiritualforms.h"
 #include "support/readingfixture.h"
 #include "support/scripteddesktop.h"
 #include "swesign.h"
@@ -72,20 +70,20 @@ DisplayForm *runReading(int button, const QDate &date)
     ReadingFixture::mainWindow()->OpenReading(button);
     InputForm *input = nullptr;
     if (button == 0)
-        input = Forms::get<frmKarmicAstrologyMain>();
+        input = openedForm<frmKarmicAstrologyMain>();
     else if (button == 3)
-        input = Forms::get<frmZodiacSoulmateSignMain>();
+        input = loadedForm<SignInputForm>("frmZodiacSoulmateSignMain");
     else
-        input = Forms::get<frmZodiacSpiritualSignMain>();
+        input = loadedForm<SignInputForm>("frmZodiacSpiritualSignMain");
     ReadingFixture::typeName(control<QLineEdit>(input, "txtName"), QStringLiteral("Ann Lee"));
     pickDate(input, QString::number(date.day()), months.at(date.month() - 1),
              QString::number(date.year()));
     QTest::mouseClick(control<QPushButton>(input, "cmdNext"), Qt::LeftButton);
     if (button == 0)
-        return Forms::loaded<frmKarmicAstrologyDisplay>();
+        return loadedForm<frmKarmicAstrologyDisplay>();
     if (button == 3)
-        return Forms::loaded<frmZodiacSoulmateSignDisplay>();
-    return Forms::loaded<frmZodiacSpiritualSignDisplay>();
+        return loadedForm<SignDisplayForm>("frmZodiacSoulmateSignDisplay");
+    return loadedForm<SignDisplayForm>("frmZodiacSpiritualSignDisplay");
 }
 
 QString labelText(QWidget *form, const char *name)

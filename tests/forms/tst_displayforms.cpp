@@ -1,4 +1,4 @@
-#include "forms/formsfixture.h"
+#include "support/readingfixture.h"
 #include "support/scripteddesktop.h"
 
 #include <QAction>

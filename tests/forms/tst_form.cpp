@@ -1,5 +1,8 @@
 #include "forms/form.h"
 
+#include <QApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPointer>
 #include <QTest>
 
@@ -11,22 +14,19 @@ struct FormEvents
 {
     int loads = 0;
     int unloads = 0;
-    int created = 0;
 };
 
-// A top-level form that counts what happens to it; each instance knows its serial number.
-template <class Tag> class CountingForm : public Form
+// A form that counts what happens to it.
+class ProbeForm : public Form
 {
 public:
-    CountingForm() : serial(++events().created) {}
+    explicit ProbeForm(Placement placement = Placement::TopLevel) : Form(placement) {}
 
     static FormEvents &events()
     {
         static FormEvents counts;
         return counts;
     }
-
-    const int serial;
 
 protected:
     void Form_Load() override { ++events().loads; }
@@ -35,29 +35,6 @@ protected:
 
 } // namespace
 
-class ProbeForm : public CountingForm<ProbeForm>
-{
-    Q_OBJECT
-};
-
-class OtherForm : public CountingForm<OtherForm>
-{
-    Q_OBJECT
-};
-
-// Unloads OtherForm while it unloads itself, as the main window does with the reading forms.
-class ClosingForm : public CountingForm<ClosingForm>
-{
-    Q_OBJECT
-
-protected:
-    void Form_Unload() override
-    {
-        CountingForm::Form_Unload();
-        Forms::unload<OtherForm>();
-    }
-};
-
 class tst_Form : public QObject
 {
     Q_OBJECT
@@ -65,9 +42,8 @@ class tst_Form : public QObject
 private Q_SLOTS:
     void init();
     void cleanup();
-    void getCreatesAndLoadsOnce();
-    void unloadDestroysAndNextGetLoadsAFreshForm();
-    void unloadingAFormNotLoadedDoesNothing();
+    void openLoadsOnce();
+    void workspaceFormOpensInAHiddenSubWindow();
     void secondUnloadOfTheSameFormDoesNothing();
     void closeBoxUnloads();
     void endProgramUnloadsEveryForm();
@@ -82,66 +58,58 @@ private:
 void tst_Form::init()
 {
     ProbeForm::events() = {};
-    OtherForm::events() = {};
-    ClosingForm::events() = {};
 }
 
 void tst_Form::cleanup()
 {
-    for (Form *form : FormRegistry::loadedForms())
-        form->unload();
+    EndProgram();
     flushDeletes();
+    QVERIFY(QApplication::topLevelWidgets().isEmpty());
 }
 
-void tst_Form::getCreatesAndLoadsOnce()
+void tst_Form::openLoadsOnce()
 {
-    QVERIFY(!Forms::loaded<ProbeForm>());
-    QCOMPARE(ProbeForm::events().created, 0);
-
-    ProbeForm *first = Forms::get<ProbeForm>();
-    ProbeForm *second = Forms::get<ProbeForm>();
-
-    QCOMPARE(second, first);
-    QCOMPARE(Forms::loaded<ProbeForm>(), first);
-    QCOMPARE(ProbeForm::events().created, 1);
+    QPointer<ProbeForm> form = new ProbeForm;
+    QCOMPARE(ProbeForm::events().loads, 0);
+    form->open();
     QCOMPARE(ProbeForm::events().loads, 1);
-    QCOMPARE(ProbeForm::events().unloads, 0);
-    // Another class has its own instance.
-    QVERIFY(static_cast<Form *>(Forms::get<OtherForm>()) != first);
-}
+    QVERIFY(form->isLoaded());
+    QVERIFY(!form->isFormVisible());
 
-void tst_Form::unloadDestroysAndNextGetLoadsAFreshForm()
-{
-    QPointer<ProbeForm> first = Forms::get<ProbeForm>();
-    first->unload();
-
+    form->unload();
     QCOMPARE(ProbeForm::events().unloads, 1);
-    QVERIFY(!Forms::loaded<ProbeForm>());
-    QVERIFY(!FormRegistry::loadedForms().contains(first.data()));
+    QVERIFY(!form->isLoaded());
     flushDeletes();
-    QVERIFY(first.isNull());
-
-    ProbeForm *fresh = Forms::get<ProbeForm>();
-    QCOMPARE(fresh->serial, 2);
-    QCOMPARE(ProbeForm::events().loads, 2);
-    QCOMPARE(ProbeForm::events().unloads, 1);
+    QVERIFY(form.isNull());
 }
 
-void tst_Form::unloadingAFormNotLoadedDoesNothing()
+void tst_Form::workspaceFormOpensInAHiddenSubWindow()
 {
-    Forms::unload<ProbeForm>();
-    QCOMPARE(ProbeForm::events().created, 0);
-    QCOMPARE(ProbeForm::events().unloads, 0);
+    QMdiArea workspace;
+    workspace.resize(600, 400);
+    workspace.show();
+    QPointer<ProbeForm> form = new ProbeForm(Form::Placement::Workspace);
+    form->setCentralWidget(new QWidget);
+    form->open(&workspace);
 
-    Forms::get<ProbeForm>()->unload();
-    Forms::unload<ProbeForm>();
+    QCOMPARE(workspace.subWindowList().size(), 1);
+    QCOMPARE(workspace.subWindowList().constFirst()->widget(), form.data());
+    QVERIFY(!form->isFormVisible());
+    form->showForm();
+    QVERIFY(form->isFormVisible());
+
+    // Closing every sub-window unloads the form and takes its sub-window away.
+    workspace.closeAllSubWindows();
     QCOMPARE(ProbeForm::events().unloads, 1);
-    QCOMPARE(ProbeForm::events().created, 1);
+    flushDeletes();
+    QVERIFY(form.isNull());
+    QVERIFY(workspace.subWindowList().isEmpty());
 }
 
 void tst_Form::secondUnloadOfTheSameFormDoesNothing()
 {
-    ProbeForm *form = Forms::get<ProbeForm>();
+    auto *form = new ProbeForm;
+    form->open();
     form->unload();
     form->unload(); // still alive until the deferred delete runs
     QCOMPARE(ProbeForm::events().unloads, 1);
@@ -149,32 +117,32 @@ void tst_Form::secondUnloadOfTheSameFormDoesNothing()
 
 void tst_Form::closeBoxUnloads()
 {
-    QPointer<ProbeForm> form = Forms::get<ProbeForm>();
+    QPointer<ProbeForm> form = new ProbeForm;
+    form->open();
     form->showForm();
     QVERIFY(QTest::qWaitForWindowExposed(form));
 
     QVERIFY(form->close());
 
     QCOMPARE(ProbeForm::events().unloads, 1);
-    QVERIFY(!Forms::loaded<ProbeForm>());
     flushDeletes();
     QVERIFY(form.isNull());
 }
 
 void tst_Form::endProgramUnloadsEveryForm()
 {
-    QPointer<Form> closing = Forms::get<ClosingForm>();
-    QPointer<Form> other = Forms::get<OtherForm>();
-    QPointer<Form> probe = Forms::get<ProbeForm>();
+    QList<QPointer<ProbeForm>> forms;
+    for (int i = 0; i < 3; ++i) {
+        forms.append(new ProbeForm);
+        forms.constLast()->open();
+    }
 
     EndProgram();
 
-    QVERIFY(FormRegistry::loadedForms().isEmpty());
-    QCOMPARE(ClosingForm::events().unloads, 1);
-    QCOMPARE(OtherForm::events().unloads, 1);
-    QCOMPARE(ProbeForm::events().unloads, 1);
+    QCOMPARE(ProbeForm::events().unloads, 3);
     flushDeletes();
-    QVERIFY(closing.isNull() && other.isNull() && probe.isNull());
+    for (const QPointer<ProbeForm> &form : std::as_const(forms))
+        QVERIFY(form.isNull());
 }
 
 QTEST_MAIN(tst_Form)

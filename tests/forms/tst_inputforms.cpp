@@ -1,5 +1,5 @@
 #include "forms/formbody.h"
-#include "forms/formsfixture.h"
+#include "support/readingfixture.h"
 #include "support/scripteddesktop.h"
 #include "support/textentry.h"
 

@@ -1,10 +1,8 @@
-#include "readings/soulmate/frmzodiacsoulmatesigndisplay.h"
-#include "readings/soulmate/frmzodiacsoulmatesignmain.h"
 #include "readings/soulmate/modzodiacsoulmatesign.h"
+#include "readings/soulmate/soulmateforms.h"
 #include "readings/soulmate/soulmatetexts.h"
-#include "readings/spiritual/frmzodiacspiritualsigndisplay.h"
-#include "readings/spiritual/frmzodiacspiritualsignmain.h"
 #include "readings/spiritual/modzodiacspiritualsign.h"
+#include "readings/spiritual/spiritualforms.h"
 #include "readings/spiritual/spiritualtexts.h"
 #include "support/readingfixture.h"
 #include "support/scripteddesktop.h"
@@ -34,15 +32,15 @@ const ZodiacReading &zodiac(const QString &name)
 {
     static const ZodiacReading soulmate{
         3,
-        [] { return Forms::get<frmZodiacSoulmateSignMain>(); },
-        [] { return Forms::loaded<frmZodiacSoulmateSignDisplay>(); },
+        [] { return loadedForm<SignInputForm>("frmZodiacSoulmateSignMain"); },
+        [] { return loadedForm<SignDisplayForm>("frmZodiacSoulmateSignDisplay"); },
         QStringLiteral("lblSoulmateSign"),
         soulmateDescription,
     };
     static const ZodiacReading spiritual{
         4,
-        [] { return Forms::get<frmZodiacSpiritualSignMain>(); },
-        [] { return Forms::loaded<frmZodiacSpiritualSignDisplay>(); },
+        [] { return loadedForm<SignInputForm>("frmZodiacSpiritualSignMain"); },
+        [] { return loadedForm<SignDisplayForm>("frmZodiacSpiritualSignDisplay"); },
         QStringLiteral("lblSpritualSign"),
         spiritualDescription,
     };

@@ -41,7 +41,7 @@ inline void forEveryWindow(
         return report;
     });
     add("frmNagScreen2", []() -> QWidget * {
-        auto *support = Forms::get<frmNagScreen2>();
+        auto *support = openedForm<frmNagScreen2>();
         support->showForm();
         return support;
     });

@@ -4,7 +4,10 @@
 #include "forms/inputform.h"
 #include "support/windows.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 
 namespace Lumo::Testing {
 
@@ -12,6 +15,66 @@ namespace Lumo::Testing {
 template <class T = QWidget> T *control(const QObject *window, const char *name)
 {
     return window ? window->findChild<T *>(QLatin1String(name)) : nullptr;
+}
+
+// Every loaded form: the windows of their own and the forms in their workspaces.
+inline QList<Form *> loadedForms()
+{
+    QList<Form *> forms;
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        QList<Form *> found = window->findChildren<Form *>();
+        if (auto *form = qobject_cast<Form *>(window))
+            found.prepend(form);
+        for (Form *form : std::as_const(found)) {
+            if (form->isLoaded())
+                forms.append(form);
+        }
+    }
+    return forms;
+}
+
+// The loaded form of class T, or null.
+template <class T> T *loadedForm()
+{
+    for (Form *form : loadedForms()) {
+        if (auto *typed = qobject_cast<T *>(form))
+            return typed;
+    }
+    return nullptr;
+}
+
+// The loaded form of class T with the given object name, or null.
+template <class T> T *loadedForm(const char *objectName)
+{
+    for (Form *form : loadedForms()) {
+        auto *typed = qobject_cast<T *>(form);
+        if (typed && typed->objectName() == QLatin1String(objectName))
+            return typed;
+    }
+    return nullptr;
+}
+
+// The loaded form of class T; with none, a new one opened on its own, as the program opens its
+// windows that are not in the main window's workspace.
+template <class T> T *openedForm()
+{
+    if (T *form = loadedForm<T>())
+        return form;
+    auto *form = new T;
+    form->open();
+    return form;
+}
+
+// The reading form last opened in the workspace and still loaded, or null.
+inline Form *latestReadingForm(QMdiArea *workspace)
+{
+    const QList<QMdiSubWindow *> windows = workspace->subWindowList(QMdiArea::CreationOrder);
+    for (auto it = windows.crbegin(); it != windows.crend(); ++it) {
+        auto *form = qobject_cast<Form *>((*it)->widget());
+        if (form && form->isLoaded())
+            return form;
+    }
+    return nullptr;
 }
 
 // Picks a date by the list texts, as a user would; an empty text leaves the list with nothing
@@ -31,8 +94,8 @@ inline void pickDate(InputForm *form, const QString &day, const QString &month, 
 // checks that no window is left behind.
 inline void closeAllForms()
 {
-    while (!FormRegistry::loadedForms().isEmpty()) {
-        for (Form *form : FormRegistry::loadedForms())
+    while (!loadedForms().isEmpty()) {
+        for (Form *form : loadedForms())
             form->unload();
     }
     verifyNoWindowLeft();

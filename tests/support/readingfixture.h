@@ -2,12 +2,14 @@
 
 #include "app/frmmdi.h"
 #include "app/startup.h"
+#include "forms/displayform.h"
 #include "forms/inputform.h"
 #include "support/formdriving.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTest>
@@ -16,22 +18,26 @@
 
 namespace Lumo::Testing {
 
+// Every test starts with the main window at its designed size in the middle of the screen, where
+// it opens when its saved place lies off every screen.
+inline void forgetMainWindowPlacement()
+{
+    QSettings().remove(WindowGeometryKey);
+    QSettings().setValue(WindowMaximizedKey, false);
+}
+
 // Opens the real main window and drives a reading through its input form.
 struct ReadingFixture
 {
     ReadingFixture()
     {
         QStandardPaths::setTestModeEnabled(true);
-        // Every test starts with the main window at its designed size in the middle of the screen,
-        // where it opens when its saved place lies off every screen.
-        QSettings().remove(WindowGeometryKey);
-        QSettings().setValue(WindowMaximizedKey, false);
-        installShell();
-        Forms::get<frmMDI>()->showForm();
+        forgetMainWindowPlacement();
+        openedForm<frmMDI>()->showForm();
     }
     ~ReadingFixture() { closeAllForms(); }
 
-    static frmMDI *mainWindow() { return Forms::get<frmMDI>(); }
+    static frmMDI *mainWindow() { return openedForm<frmMDI>(); }
 
     // Something that opens a reading's input form (by the main window's button index) or, with
     // the name "ANN LEE" and the first date of its lists, its display form, and gives it.
@@ -39,7 +45,7 @@ struct ReadingFixture
     {
         return [reading, display]() -> QWidget * {
             mainWindow()->OpenReading(reading);
-            auto *input = qobject_cast<InputForm *>(FormRegistry::loadedForms().constLast());
+            auto *input = mainWindow()->activeMdiChild();
             if (!display)
                 return input;
             for (QLineEdit *box :
@@ -49,7 +55,7 @@ struct ReadingFixture
                     box->setText(QStringLiteral("ANN LEE"));
             }
             input->cmdNext_Click();
-            return FormRegistry::loadedForms().constLast();
+            return latestReadingForm(mainWindow()->workspace());
         };
     }
 
@@ -59,5 +65,98 @@ struct ReadingFixture
         QTest::keyClicks(box, name);
     }
 };
+
+// Drives the real main window and the reading forms inside it, as a user would.
+namespace FormsFixture {
+
+inline void flushDeletes()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// Shows the main window (once) and waits until it can take focus and mouse events.
+inline frmMDI *mainWindow()
+{
+    if (!loadedForm<frmMDI>())
+        forgetMainWindowPlacement();
+    frmMDI *main = openedForm<frmMDI>();
+    if (!main->isVisible()) {
+        main->showForm();
+        main->activateWindow();
+        if (!QTest::qWaitForWindowActive(main))
+            qWarning("main window did not become active");
+    }
+    return main;
+}
+
+inline bool startPanelVisible()
+{
+    return mainWindow()->startPanel()->isVisible();
+}
+
+// Loaded forms other than the main window.
+inline QList<Form *> readingForms()
+{
+    QList<Form *> forms = loadedForms();
+    forms.removeAll(loadedForm<frmMDI>());
+    return forms;
+}
+
+// Closes the reading forms and checks that no window but the main window is left.
+inline void closeReadingForms()
+{
+    mainWindow()->closeReadings();
+    flushDeletes();
+    verifyNoWindowLeft({loadedForm<frmMDI>()});
+}
+
+// Readings in the order of the main window's buttons.
+enum Reading { Astrology, KarmicDebt, KarmicLesson, Soulmate, Spiritual };
+
+inline bool hasNameBoxes(int reading)
+{
+    return reading == KarmicDebt || reading == KarmicLesson;
+}
+
+inline InputForm *openInputForm(int reading)
+{
+    mainWindow()->OpenReading(reading);
+    flushDeletes();
+    return loadedForm<InputForm>();
+}
+
+// Fills the name: the single name box gets the first name.
+inline void enterName(InputForm *form, const QString &first, const QString &last)
+{
+    if (control<QLineEdit>(form, "txtName")) {
+        control<QLineEdit>(form, "txtName")->setText(first);
+        return;
+    }
+    control<QLineEdit>(form, "txtFirstName")->setText(first);
+    control<QLineEdit>(form, "txtLastName")->setText(last);
+}
+
+inline QPushButton *button(QWidget *form, const QString &name)
+{
+    return form->findChild<QPushButton *>(name);
+}
+
+inline void clickNext(InputForm *form)
+{
+    QTest::mouseClick(button(form, QStringLiteral("cmdNext")), Qt::LeftButton);
+    flushDeletes();
+}
+
+// Opens a reading with a valid entry and goes on to its display form.
+inline DisplayForm *openDisplayForm(int reading)
+{
+    InputForm *input = openInputForm(reading);
+    enterName(input, QStringLiteral("ANN"), QStringLiteral("LEE"));
+    pickDate(input, QStringLiteral("5"), QStringLiteral("May"), QStringLiteral("1960"));
+    clickNext(input);
+    return loadedForm<DisplayForm>();
+}
+
+} // namespace FormsFixture
 
 } // namespace Lumo::Testing

@@ -26,10 +26,10 @@ inline bool writeFile(const QString &path, const QByteArray &bytes)
 // visible, "NAME" while only the input form is loaded, empty when neither is.
 inline QString shownReading()
 {
-    auto *input = Forms::loaded<frmKarmicAstrologyMain>();
+    auto *input = loadedForm<frmKarmicAstrologyMain>();
     if (!input)
         return QString();
-    auto *display = Forms::loaded<frmKarmicAstrologyDisplay>();
+    auto *display = loadedForm<frmKarmicAstrologyDisplay>();
     if (!display || !display->isFormVisible())
         return control<QLineEdit>(input, "txtName")->text();
     return control<QLineEdit>(input, "txtName")->text() + QStringLiteral(": ") +

@@ -3,7 +3,6 @@
 
 #include "forms/fixedcolours.h"
 #include "forms/textboxes.h"
-#include "frmkarmicastrologymain.h"
 #include "frmkarmicastrologysave.h"
 #include "nodetexts.h"
 
@@ -27,7 +26,7 @@ frmKarmicAstrologyDisplay::frmKarmicAstrologyDisplay()
     preventCopying(ui->txtNorthDesc);
     preventCopying(ui->txtSouthDesc);
     connect(ui->cmdPrint, &QPushButton::clicked, this, &frmKarmicAstrologyDisplay::cmdprint_Click);
-    connect(ui->mnuPrint, &QAction::triggered, this, &frmKarmicAstrologyDisplay::mnuPrint_Click);
+    connect(ui->mnuPrint, &QAction::triggered, this, &frmKarmicAstrologyDisplay::cmdprint_Click);
 }
 
 frmKarmicAstrologyDisplay::~frmKarmicAstrologyDisplay() = default;
@@ -45,11 +44,6 @@ void frmKarmicAstrologyDisplay::showReading(const NodeReadingData &reading)
     ui->lblSouthSign->setText(reading.southSign);
 }
 
-Form *frmKarmicAstrologyDisplay::inputForm()
-{
-    return Forms::get<frmKarmicAstrologyMain>();
-}
-
 // The form stays up behind the modal report. The report is a child of the form, so should the form
 // be unloaded while the report is open, the report goes with it; the guard notices that.
 void frmKarmicAstrologyDisplay::cmdprint_Click()
@@ -57,11 +51,6 @@ void frmKarmicAstrologyDisplay::cmdprint_Click()
     QPointer<frmKarmicAstrologySave> report = new frmKarmicAstrologySave(m_reading, this);
     report->exec();
     delete report.data();
-}
-
-void frmKarmicAstrologyDisplay::mnuPrint_Click()
-{
-    cmdprint_Click();
 }
 
 } // namespace Lumo

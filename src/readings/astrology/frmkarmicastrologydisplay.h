@@ -27,12 +27,7 @@ public:
     // Shows the report of the reading modally over the form.
     void cmdprint_Click();
 
-protected:
-    Form *inputForm() override;
-
 private:
-    void mnuPrint_Click();
-
     std::unique_ptr<Ui::frmKarmicAstrologyDisplay> ui;
     NodeReadingData m_reading;
 };

@@ -29,7 +29,7 @@ frmKarmicAstrologyMain::frmKarmicAstrologyMain()
     connectMenuLinks(*ui, ui->mkmoney);
     connect(ui->cmdOpen, &QPushButton::clicked, this, &frmKarmicAstrologyMain::cmdOpen_Click);
     connect(ui->mnuOpenPreviouslySavedKarmic, &QAction::triggered, this,
-            &frmKarmicAstrologyMain::mnuOpenPreviouslySavedKarmic_Click);
+            &frmKarmicAstrologyMain::cmdOpen_Click);
 }
 
 frmKarmicAstrologyMain::~frmKarmicAstrologyMain() = default;
@@ -42,7 +42,7 @@ void frmKarmicAstrologyMain::cmdNext_Click()
     const NodeReadingData reading =
         karmicAstrologyReading(ui->txtName->text().trimmed(), ui->cboDate->currentText().toInt(),
                                ui->cboMonth->currentText(), ui->cboYear->currentText().toInt());
-    auto *display = Forms::get<frmKarmicAstrologyDisplay>();
+    auto *display = displayForm<frmKarmicAstrologyDisplay>();
     display->showReading(reading);
     handOverTo(display);
 }
@@ -86,11 +86,6 @@ bool frmKarmicAstrologyMain::showSavedReading(const KarFields &fields)
     ui->cboYear->setCurrentIndex(year);
     cmdNext_Click();
     return true;
-}
-
-void frmKarmicAstrologyMain::mnuOpenPreviouslySavedKarmic_Click()
-{
-    cmdOpen_Click();
 }
 
 } // namespace Lumo

@@ -32,8 +32,6 @@ public:
     bool showSavedReading(const KarFields &fields);
 
 private:
-    void mnuOpenPreviouslySavedKarmic_Click();
-
     std::unique_ptr<Ui::frmKarmicAstrologyMain> ui;
 };
 

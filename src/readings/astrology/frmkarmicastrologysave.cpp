@@ -8,7 +8,6 @@
 #include "forms/screenplacement.h"
 #include "forms/textboxes.h"
 #include "forms/vendorlinks.h"
-#include "frmkarmicastrologydisplay.h"
 #include "karfile.h"
 #include "nodereading.h"
 #include "reportsegments.h"
@@ -122,8 +121,6 @@ void frmKarmicAstrologySave::done(int result)
 void frmKarmicAstrologySave::Form_Unload()
 {
     DisableLinkClicks(ui->RTB);
-    if (auto *display = Forms::loaded<frmKarmicAstrologyDisplay>())
-        display->showForm();
 }
 
 // The reading's name as a file name: characters that cannot stand in a file name become spaces.

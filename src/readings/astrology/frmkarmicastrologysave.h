@@ -27,7 +27,7 @@ public:
     void cmdSave_Click();
     void cmdprint_Click();
 
-    // Every way of closing the window ends here: link clicks off, the display form back up.
+    // Every way of closing the window ends here: link clicks off.
     void done(int result) override;
 
 protected:

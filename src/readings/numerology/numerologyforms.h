@@ -7,48 +7,59 @@
 
 #include <memory>
 
-class QPlainTextEdit;
+namespace Ui {
+class NumerologyInputForm;
+class NumerologyDisplayForm;
+} // namespace Ui
 
 namespace Lumo {
 
-// The forms of the two numerology readings. FormUi is a form's generated ui class, which users of
-// the forms need not see: the members are defined in numerologyforms_impl.h, and each reading
-// instantiates its forms there.
-
-// The Karmic Debt Number and Karmic Lesson Number input forms: first, middle and last name, the
-// same years and messages, and a reading text made from the full name and the day of birth,
-// shown on the display form Display.
-template <class FormUi, class Display> class NumerologyInputForm : public InputForm
+// What tells the two numerology readings apart: the names and captions of their forms, and how
+// the reading text is made from the full name and the day of birth.
+struct NumerologyReading
 {
-public:
-    using Reading = QString (*)(const QString &fullName, int birthDay);
-
-    explicit NumerologyInputForm(Reading reading);
-    ~NumerologyInputForm() override;
-
-    // The display form is shown first, then the reading is written into it.
-    void cmdNext_Click() override;
-
-private:
-    std::unique_ptr<FormUi> ui;
-    Reading m_reading;
+    QString inputName;
+    QString displayName;
+    QString title;
+    QString readingName; // what a screen reader calls the reading text
+    QString (*readingText)(const QString &fullName, int birthDay);
 };
 
-// The display forms of the two numerology readings: the reading text, Back and Print.
-template <class FormUi> class NumerologyDisplayForm : public DisplayForm
+extern const NumerologyReading KarmicDebtNumber;
+extern const NumerologyReading KarmicLessonNumber;
+
+// The display form of a numerology reading: the reading text, Back and Print.
+class NumerologyDisplayForm : public DisplayForm
 {
+    Q_OBJECT
+
 public:
-    NumerologyDisplayForm();
+    explicit NumerologyDisplayForm(const NumerologyReading &reading);
     ~NumerologyDisplayForm() override;
 
     void showReading(const QString &text);
     void cmdprint_Click();
 
 private:
-    std::unique_ptr<FormUi> ui;
-    // Kept apart from ui, so that showReading also compiles where the input form instantiates it
-    // without this form's generated ui class.
-    QPlainTextEdit *m_readingText = nullptr;
+    std::unique_ptr<Ui::NumerologyDisplayForm> ui;
+};
+
+// The input form of a numerology reading: first, middle and last name and a date of birth; Next
+// shows the reading on the form's display form.
+class NumerologyInputForm : public InputForm
+{
+    Q_OBJECT
+
+public:
+    explicit NumerologyInputForm(const NumerologyReading &reading);
+    ~NumerologyInputForm() override;
+
+    // The display form is shown first, then the reading is written into it.
+    void cmdNext_Click() override;
+
+private:
+    std::unique_ptr<Ui::NumerologyInputForm> ui;
+    const NumerologyReading &m_reading;
 };
 
 } // namespace Lumo

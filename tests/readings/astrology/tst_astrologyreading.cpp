@@ -34,11 +34,11 @@ frmKarmicAstrologyDisplay *tst_AstrologyReading::runReading(const QString &name,
                                                             const QString &year)
 {
     ReadingFixture::mainWindow()->OpenReading(0);
-    auto *input = Forms::get<frmKarmicAstrologyMain>();
+    auto *input = openedForm<frmKarmicAstrologyMain>();
     ReadingFixture::typeName(control<QLineEdit>(input, "txtName"), name);
     pickDate(input, day, month, year);
     QTest::mouseClick(control<QPushButton>(input, "cmdNext"), Qt::LeftButton);
-    return Forms::loaded<frmKarmicAstrologyDisplay>();
+    return loadedForm<frmKarmicAstrologyDisplay>();
 }
 
 void tst_AstrologyReading::showsBothNodes_data()
@@ -101,7 +101,7 @@ void tst_AstrologyReading::showsBothNodes()
     QCOMPARE(control<QPlainTextEdit>(display, "txtNorthDesc")->textCursor().position(), 0);
 
     QVERIFY(display->isFormVisible());
-    QVERIFY(!Forms::loaded<frmKarmicAstrologyMain>()->isFormVisible());
+    QVERIFY(!loadedForm<frmKarmicAstrologyMain>()->isFormVisible());
     QVERIFY(ReadingFixture::mainWindow()->startPanel()->isHidden());
 
     const NodeReadingData &reading = display->reading();
@@ -121,15 +121,15 @@ void tst_AstrologyReading::backThenNewDateShowsOnlyTheNewReading()
     QVERIFY(first);
     QTest::mouseClick(control<QPushButton>(first, "cmdBack"), Qt::LeftButton);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(!Forms::loaded<frmKarmicAstrologyDisplay>());
+    QVERIFY(!loadedForm<frmKarmicAstrologyDisplay>());
 
-    auto *input = Forms::loaded<frmKarmicAstrologyMain>();
+    auto *input = loadedForm<frmKarmicAstrologyMain>();
     QVERIFY(input && input->isFormVisible());
     QCOMPARE(control<QLineEdit>(input, "txtName")->text(), QStringLiteral("ANN"));
     pickDate(input, "1", "January", "1962");
     QTest::mouseClick(control<QPushButton>(input, "cmdNext"), Qt::LeftButton);
 
-    auto *second = Forms::loaded<frmKarmicAstrologyDisplay>();
+    auto *second = loadedForm<frmKarmicAstrologyDisplay>();
     QVERIFY(second);
     QCOMPARE(control<QLabel>(second, "lblNorthSign")->text(), QStringLiteral("Leo"));
     QCOMPARE(control<QLabel>(second, "lblSouthSign")->text(), QStringLiteral("Aquarius"));
@@ -148,7 +148,7 @@ void tst_AstrologyReading::refusedEntryLeavesTheShownReadingAlone()
     ReadingFixture fixture;
     ScriptedDesktop desktop;
     frmKarmicAstrologyDisplay *display = runReading(QStringLiteral("ANN"), "5", "May", "1960");
-    auto *input = Forms::loaded<frmKarmicAstrologyMain>();
+    auto *input = loadedForm<frmKarmicAstrologyMain>();
 
     control<QLineEdit>(input, "txtName")->clear();
     input->cmdNext_Click();
@@ -158,7 +158,7 @@ void tst_AstrologyReading::refusedEntryLeavesTheShownReadingAlone()
 
     QCOMPARE(desktop.messageTexts(),
              QStringList({"Please Enter Your Name", "Please Enter Correct Date Of Birth !"}));
-    QCOMPARE(Forms::loaded<frmKarmicAstrologyDisplay>(), display);
+    QCOMPARE(loadedForm<frmKarmicAstrologyDisplay>(), display);
     QCOMPARE(display->reading().name, QStringLiteral("ANN"));
     QCOMPARE(display->reading().northSign, QStringLiteral("Virgo"));
     QCOMPARE(control<QLabel>(display, "lblNorthSign")->text(), QStringLiteral("Virgo"));

@@ -1,12 +1,12 @@
 #include "common/vendorpages.h"
 #include "forms/clickablelabel.h"
-#include "forms/formsfixture.h"
 #include "readings/astrology/frmkarmicastrologydisplay.h"
 #include "readings/astrology/frmkarmicastrologymain.h"
 #include "readings/astrology/frmkarmicastrologysave.h"
 #include "readings/astrology/karfile.h"
 #include "readings/astrology/nodereading.h"
 #include "readings/astrology/nodetexts.h"
+#include "support/readingfixture.h"
 #include "support/scripteddesktop.h"
 
 #include <QAction>
@@ -265,7 +265,7 @@ frmKarmicAstrologyDisplay *tst_ReportWindow::showReading(const QString &name, co
     control<QLineEdit>(input, "txtName")->setText(name);
     pickDate(input, day, month, year);
     clickNext(input);
-    return Forms::loaded<frmKarmicAstrologyDisplay>();
+    return loadedForm<frmKarmicAstrologyDisplay>();
 }
 
 // The window as the display form's Print composes it, without running it modally.
@@ -493,7 +493,7 @@ void tst_ReportWindow::closingReportBringsDisplayBack()
     QVERIFY(shown.isNull()); // closed and destroyed
     QVERIFY(linksOnWhileShown);
     QVERIFY(displayVisibleWhileShown);
-    QCOMPARE(Forms::loaded<frmKarmicAstrologyDisplay>(), display);
+    QCOMPARE(loadedForm<frmKarmicAstrologyDisplay>(), display);
     QVERIFY(display->isFormVisible());
     pressOnAddress(openReport(display)); // links work again in the next report
     QCOMPARE(m_desktop->openedUrls.size(), 2);
@@ -525,7 +525,7 @@ void tst_ReportWindow::reportNeedsNoReadingForm()
     m_desktop->fileNames.enqueue(path("ann.kar"));
     QTest::mouseClick(control<QPushButton>(&report, "cmdSave"), Qt::LeftButton);
 
-    QVERIFY(!Forms::loaded<frmKarmicAstrologyDisplay>());
+    QVERIFY(!loadedForm<frmKarmicAstrologyDisplay>());
     const QString text = control<QTextEdit>(&report, "RTB")->toPlainText();
     QVERIFY(text.contains(QStringLiteral("Name :- ANN\n")));
     QVERIFY(text.contains(QStringLiteral("Your North Node Is Placed In :- Virgo")));
@@ -550,7 +550,7 @@ void tst_ReportWindow::saveThenOpenGivesTheReadingBack()
     display->cmdBack_Click();
     flushDeletes();
 
-    auto *input = Forms::loaded<frmKarmicAstrologyMain>();
+    auto *input = loadedForm<frmKarmicAstrologyMain>();
     control<QLineEdit>(input, "txtName")->setText(QStringLiteral("BOB"));
     pickDate(input, "1", "June", "1949");
     m_desktop->fileNames.enqueue(path("mary.kar"));
@@ -559,7 +559,7 @@ void tst_ReportWindow::saveThenOpenGivesTheReadingBack()
 
     QCOMPARE(control<QLineEdit>(input, "txtName")->text(), "MARY ANN");
     QCOMPARE(listTexts(input), date);
-    auto *reopened = Forms::loaded<frmKarmicAstrologyDisplay>();
+    auto *reopened = loadedForm<frmKarmicAstrologyDisplay>();
     QVERIFY(reopened && reopened->isFormVisible());
     QCOMPARE(reopened->reading().name, "MARY ANN");
     QCOMPARE(control<QLabel>(reopened, "lblNorthSign")->text(), northSign);
@@ -634,13 +634,13 @@ void tst_ReportWindow::cancelledDialogsAreSilent()
     display->cmdBack_Click();
     flushDeletes();
 
-    auto *input = Forms::loaded<frmKarmicAstrologyMain>();
+    auto *input = loadedForm<frmKarmicAstrologyMain>();
     QTest::mouseClick(button(input, QStringLiteral("cmdOpen")), Qt::LeftButton);
     flushDeletes();
     QCOMPARE(control<QLineEdit>(input, "txtName")->text(), "ANN");
     QCOMPARE(listTexts(input), QStringList({"5", "May", "1960"}));
     QVERIFY(input->isFormVisible());
-    QVERIFY(!Forms::loaded<frmKarmicAstrologyDisplay>());
+    QVERIFY(!loadedForm<frmKarmicAstrologyDisplay>());
     QVERIFY(m_desktop->messages.isEmpty());
 
     QCOMPARE(m_desktop->fileRequests.size(), 2);
@@ -658,7 +658,7 @@ void tst_ReportWindow::dialogsStartInTheLastFolder()
     QTest::mouseClick(control<QPushButton>(openReport(display), "cmdSave"), Qt::LeftButton);
     display->cmdBack_Click();
     flushDeletes();
-    QTest::mouseClick(button(Forms::loaded<frmKarmicAstrologyMain>(), "cmdOpen"), Qt::LeftButton);
+    QTest::mouseClick(button(loadedForm<frmKarmicAstrologyMain>(), "cmdOpen"), Qt::LeftButton);
 
     QCOMPARE(m_desktop->fileRequests.size(), 2);
     const FileDialogRequest &save = m_desktop->fileRequests[0];
@@ -796,7 +796,7 @@ void tst_ReportWindow::open()
              message.isEmpty() ? QStringList() : QStringList{message});
     if (message == "Please Check The File.")
         QCOMPARE(m_desktop->messages.first().icon, QMessageBox::Critical);
-    auto *display = Forms::loaded<frmKarmicAstrologyDisplay>();
+    auto *display = loadedForm<frmKarmicAstrologyDisplay>();
     QCOMPARE(display ? control<QLabel>(display, "lblNorthSign")->text() : QString(), northSign);
 }
 

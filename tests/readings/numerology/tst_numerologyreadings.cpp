@@ -1,8 +1,4 @@
 #include "common/names.h"
-#include "readings/numerology/frmkarmicdebtnodisplay.h"
-#include "readings/numerology/frmkarmicdebtnumbermain.h"
-#include "readings/numerology/frmkarmiclessionnodisplay.h"
-#include "readings/numerology/frmkarmiclessonnumbermain.h"
 #include "readings/numerology/karmicdebt.h"
 #include "readings/numerology/karmiclessons.h"
 #include "support/readingfixture.h"
@@ -80,7 +76,7 @@ void tst_NumerologyReadings::debtReading()
     ReadingFixture fixture;
     ScriptedDesktop desktop;
     fixture.mainWindow()->OpenReading(1);
-    auto *input = Forms::get<frmKarmicDebtNumberMain>();
+    auto *input = loadedForm<InputForm>("frmKarmicDebtNumberMain");
     ReadingFixture::typeName(control<QLineEdit>(input, "txtFirstName"), first);
     ReadingFixture::typeName(control<QLineEdit>(input, "txtMiddleName"), middle);
     ReadingFixture::typeName(control<QLineEdit>(input, "txtLastName"), last);
@@ -88,7 +84,7 @@ void tst_NumerologyReadings::debtReading()
 
     QTest::mouseClick(control<QPushButton>(input, "cmdNext"), Qt::LeftButton);
 
-    auto *display = Forms::loaded<frmKarmicDebtNoDisplay>();
+    auto *display = loadedForm<DisplayForm>("frmKarmicDebtNoDisplay");
     QVERIFY(display && display->isFormVisible());
     QVERIFY(!input->isFormVisible());
     QCOMPARE(control<QPlainTextEdit>(display, "txtDisplay")->toPlainText(),
@@ -104,13 +100,13 @@ void tst_NumerologyReadings::lessonReading()
     ReadingFixture fixture;
     ScriptedDesktop desktop;
     fixture.mainWindow()->OpenReading(2);
-    auto *input = Forms::get<frmKarmicLessonNumberMain>();
+    auto *input = loadedForm<InputForm>("frmKarmicLessonNumberMain");
     ReadingFixture::typeName(control<QLineEdit>(input, "txtFirstName"), "john");
     ReadingFixture::typeName(control<QLineEdit>(input, "txtLastName"), "smith");
 
     QTest::mouseClick(control<QPushButton>(input, "cmdNext"), Qt::LeftButton);
 
-    auto *display = Forms::loaded<frmKarmicLessionNoDisplay>();
+    auto *display = loadedForm<DisplayForm>("frmKarmicLessionNoDisplay");
     QVERIFY(display);
     const QString text = control<QPlainTextEdit>(display, "txtDisplay")->toPlainText();
     QCOMPARE(text, shown(karmicLessonReading(QStringLiteral("JOHNSMITH"))));
@@ -127,15 +123,15 @@ QString tst_NumerologyReadings::readingOf(int reading,
     ReadingFixture fixture;
     ScriptedDesktop desktop;
     fixture.mainWindow()->OpenReading(reading);
-    auto *input = reading == 1 ? static_cast<InputForm *>(Forms::get<frmKarmicDebtNumberMain>())
-                               : Forms::get<frmKarmicLessonNumberMain>();
+    auto *input = reading == 1 ? loadedForm<InputForm>("frmKarmicDebtNumberMain")
+                               : loadedForm<InputForm>("frmKarmicLessonNumberMain");
     enter(control<QLineEdit>(input, "txtFirstName"), first);
     enter(control<QLineEdit>(input, "txtLastName"), last);
     QTest::mouseClick(input->findChild<QPushButton *>("cmdNext"), Qt::LeftButton);
     QString text;
-    if (auto *debt = Forms::loaded<frmKarmicDebtNoDisplay>())
+    if (auto *debt = loadedForm<DisplayForm>("frmKarmicDebtNoDisplay"))
         text = control<QPlainTextEdit>(debt, "txtDisplay")->toPlainText();
-    if (auto *lesson = Forms::loaded<frmKarmicLessionNoDisplay>())
+    if (auto *lesson = loadedForm<DisplayForm>("frmKarmicLessionNoDisplay"))
         text = control<QPlainTextEdit>(lesson, "txtDisplay")->toPlainText();
     return text;
 }
@@ -188,25 +184,27 @@ void tst_NumerologyReadings::backAndNextShowTheSameReadingAfresh()
     ReadingFixture fixture;
     ScriptedDesktop desktop;
     fixture.mainWindow()->OpenReading(1);
-    auto *input = Forms::get<frmKarmicDebtNumberMain>();
+    auto *input = loadedForm<InputForm>("frmKarmicDebtNumberMain");
     ReadingFixture::typeName(control<QLineEdit>(input, "txtFirstName"), "ROY");
     ReadingFixture::typeName(control<QLineEdit>(input, "txtLastName"), "LEE");
     pickDate(input, "2", "May", "1950");
     QTest::mouseClick(control<QPushButton>(input, "cmdNext"), Qt::LeftButton);
     const QString firstText =
-        control<QPlainTextEdit>(Forms::loaded<frmKarmicDebtNoDisplay>(), "txtDisplay")
+        control<QPlainTextEdit>(loadedForm<DisplayForm>("frmKarmicDebtNoDisplay"), "txtDisplay")
             ->toPlainText();
 
-    QTest::mouseClick(control<QPushButton>(Forms::loaded<frmKarmicDebtNoDisplay>(), "cmdback"),
-                      Qt::LeftButton);
+    QTest::mouseClick(
+        control<QPushButton>(loadedForm<DisplayForm>("frmKarmicDebtNoDisplay"), "cmdback"),
+        Qt::LeftButton);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(input->isFormVisible());
     QCOMPARE(control<QLineEdit>(input, "txtFirstName")->text(), QStringLiteral("ROY"));
     QTest::mouseClick(control<QPushButton>(input, "cmdNext"), Qt::LeftButton);
 
-    QCOMPARE(control<QPlainTextEdit>(Forms::loaded<frmKarmicDebtNoDisplay>(), "txtDisplay")
-                 ->toPlainText(),
-             firstText);
+    QCOMPARE(
+        control<QPlainTextEdit>(loadedForm<DisplayForm>("frmKarmicDebtNoDisplay"), "txtDisplay")
+            ->toPlainText(),
+        firstText);
     QVERIFY(firstText.startsWith(QStringLiteral("Karmic Debt Number: 19")));
 }
 
@@ -221,13 +219,14 @@ void tst_NumerologyReadings::printsTheReadingToPdf()
         printer.setOutputFileName(pdf);
     };
     fixture.mainWindow()->OpenReading(2);
-    auto *input = Forms::get<frmKarmicLessonNumberMain>();
+    auto *input = loadedForm<InputForm>("frmKarmicLessonNumberMain");
     ReadingFixture::typeName(control<QLineEdit>(input, "txtFirstName"), "ANN");
     ReadingFixture::typeName(control<QLineEdit>(input, "txtLastName"), "LEE");
     QTest::mouseClick(control<QPushButton>(input, "cmdNext"), Qt::LeftButton);
 
-    QTest::mouseClick(control<QPushButton>(Forms::loaded<frmKarmicLessionNoDisplay>(), "cmdprint"),
-                      Qt::LeftButton);
+    QTest::mouseClick(
+        control<QPushButton>(loadedForm<DisplayForm>("frmKarmicLessionNoDisplay"), "cmdprint"),
+        Qt::LeftButton);
 
     QCOMPARE(desktop.printDialogs, 1);
     QFile file(pdf);
@@ -250,17 +249,18 @@ void tst_NumerologyReadings::cancelledPrintPrintsNothing()
     ReadingFixture fixture;
     ScriptedDesktop desktop;
     fixture.mainWindow()->OpenReading(1);
-    auto *input = Forms::get<frmKarmicDebtNumberMain>();
+    auto *input = loadedForm<InputForm>("frmKarmicDebtNumberMain");
     ReadingFixture::typeName(control<QLineEdit>(input, "txtFirstName"), "ANN");
     ReadingFixture::typeName(control<QLineEdit>(input, "txtLastName"), "LEE");
     QTest::mouseClick(control<QPushButton>(input, "cmdNext"), Qt::LeftButton);
 
-    QTest::mouseClick(control<QPushButton>(Forms::loaded<frmKarmicDebtNoDisplay>(), "cmdprint"),
-                      Qt::LeftButton);
+    QTest::mouseClick(
+        control<QPushButton>(loadedForm<DisplayForm>("frmKarmicDebtNoDisplay"), "cmdprint"),
+        Qt::LeftButton);
 
     QCOMPARE(desktop.printDialogs, 1);
     QVERIFY(desktop.messages.isEmpty());
-    QVERIFY(Forms::loaded<frmKarmicDebtNoDisplay>()->isFormVisible());
+    QVERIFY(loadedForm<DisplayForm>("frmKarmicDebtNoDisplay")->isFormVisible());
 }
 
 QTEST_MAIN(tst_NumerologyReadings)
