@@ -44,6 +44,7 @@ private Q_SLOTS:
 private:
     QProcessEnvironment displayEnvironment() const;
     QProcessEnvironment programEnvironment() const;
+    QString onDisplay(const QString &tool, const QStringList &arguments);
     QString xdotool(const QStringList &arguments);
     QString xprop(const QStringList &arguments);
     QString startProgram();
@@ -135,29 +136,27 @@ QProcessEnvironment tst_FirstStart::programEnvironment() const
     return environment;
 }
 
-// Runs xdotool on the test's display and gives what it printed.
-QString tst_FirstStart::xdotool(const QStringList &arguments)
+// Runs an X tool (xdotool, xprop) on the test's display and gives what it printed.
+QString tst_FirstStart::onDisplay(const QString &tool, const QStringList &arguments)
 {
-    QProcess tool;
-    tool.setProcessEnvironment(programEnvironment());
-    tool.start(QStringLiteral("xdotool"), arguments);
-    if (!tool.waitForFinished(Timeout)) {
-        stop(tool);
+    QProcess process;
+    process.setProcessEnvironment(displayEnvironment());
+    process.start(tool, arguments);
+    if (!process.waitForFinished(Timeout)) {
+        stop(process);
         return QString();
     }
-    return QString::fromLatin1(tool.readAllStandardOutput()).trimmed();
+    return QString::fromLatin1(process.readAllStandardOutput()).trimmed();
+}
+
+QString tst_FirstStart::xdotool(const QStringList &arguments)
+{
+    return onDisplay(QStringLiteral("xdotool"), arguments);
 }
 
 QString tst_FirstStart::xprop(const QStringList &arguments)
 {
-    QProcess tool;
-    tool.setProcessEnvironment(displayEnvironment());
-    tool.start(QStringLiteral("xprop"), arguments);
-    if (!tool.waitForFinished(Timeout)) {
-        stop(tool);
-        return QString();
-    }
-    return QString::fromLatin1(tool.readAllStandardOutput());
+    return onDisplay(QStringLiteral("xprop"), arguments);
 }
 
 // Starts the program and gives its main window's id once it shows.
