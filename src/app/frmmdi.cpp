@@ -262,17 +262,27 @@ void frmMDI::showStartPanelWhenNoFormShows()
 
 bool frmMDI::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == ui->mdiWorkspace->viewport()) {
+    QWidget *viewport = ui->mdiWorkspace->viewport();
+    if (watched == viewport) {
+        // A sub-window is announced while it is still being constructed, so it is not yet
+        // known as one; the filter looks again when its events come.
         if (event->type() == QEvent::ChildAdded) {
-            if (auto *window =
-                    qobject_cast<QMdiSubWindow *>(static_cast<QChildEvent *>(event)->child()))
-                window->installEventFilter(this);
-        } else if (event->type() == QEvent::ChildRemoved) {
-            showStartPanelWhenNoFormShows();
+            QObject *child = static_cast<QChildEvent *>(event)->child();
+            if (child->isWidgetType())
+                child->installEventFilter(this);
+        }
+        // A sub-window deleted while it showed is still in the workspace's own list until the
+        // workspace has seen it go; laying out the main window before that trips the workspace.
+        else if (event->type() == QEvent::ChildRemoved) {
+            QMetaObject::invokeMethod(this, &frmMDI::showStartPanelWhenNoFormShows,
+                                      Qt::QueuedConnection);
         }
         return Form::eventFilter(watched, event);
     }
-    if (auto *window = qobject_cast<QMdiSubWindow *>(watched)) {
+    if (watched->parent() == viewport) {
+        auto *window = qobject_cast<QMdiSubWindow *>(watched);
+        if (!window)
+            return Form::eventFilter(watched, event);
         // A new sub-window is hidden once before it is ever shown; that changes nothing.
         const bool shownBefore = window->testAttribute(Qt::WA_WState_Created);
         if (event->type() == QEvent::ShowToParent ||
