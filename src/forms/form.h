@@ -48,8 +48,6 @@ public:
     // without scrolling the workspace: its top part gives up height and scrolls, its buttons
     // stay in view. With room enough it has its designed size.
     void fitToWorkspace();
-    // The size of the form's sub-window as designed, which it has wherever there is room.
-    QSize designedSize() const { return m_designedSize; }
 
 protected:
     // The workspace of a workspace form, or null.
@@ -65,6 +63,7 @@ private:
     Placement m_placement;
     QPointer<QMdiSubWindow> m_subWindow;
     QPointer<FormBody> m_body;
+    // The size of the sub-window as designed, which it has wherever there is room.
     QSize m_designedSize;
     bool m_unloading = false;
 };
