@@ -92,15 +92,13 @@ void tst_CommandLine::answersWithoutStarting_data()
                                          "open\\.\\n");
     const QString version = QStringLiteral("LumoFreeTessaray 1\\.20\\n");
     // clang-format off
-    QTest::newRow("--help") << QStringList{"--help"} << 0 << usage << "" << false;
-    QTest::newRow("--help, no display") << QStringList{"--help"} << 0 << usage << "" << true;
-    QTest::newRow("-h, with a file") << QStringList{"-h", "ann.kar"} << 0 << usage << "" << false;
-    QTest::newRow("--version") << QStringList{"--version"} << 0 << version << "" << false;
-    QTest::newRow("-v, no display") << QStringList{"-v"} << 0 << version << "" << true;
-    QTest::newRow("unknown option") << QStringList{"--open", "ann.kar"} << 1 << ""
-                                    << "LumoFreeTessaray: Unknown option 'open'.\n" << false;
-    QTest::newRow("unknown short option") << QStringList{"-x"} << 1 << ""
-                                          << "LumoFreeTessaray: Unknown option 'x'.\n" << false;
+    QTest::newRow("--help")               << QStringList{"--help"}            << 0 << usage   << ""                                           << false;
+    QTest::newRow("--help, no display")   << QStringList{"--help"}            << 0 << usage   << ""                                           << true;
+    QTest::newRow("-h, with a file")      << QStringList{"-h", "ann.kar"}     << 0 << usage   << ""                                           << false;
+    QTest::newRow("--version")            << QStringList{"--version"}         << 0 << version << ""                                           << false;
+    QTest::newRow("-v, no display")       << QStringList{"-v"}                << 0 << version << ""                                           << true;
+    QTest::newRow("unknown option")       << QStringList{"--open", "ann.kar"} << 1 << ""      << "LumoFreeTessaray: Unknown option 'open'.\n" << false;
+    QTest::newRow("unknown short option") << QStringList{"-x"}                << 1 << ""      << "LumoFreeTessaray: Unknown option 'x'.\n"    << false;
     // clang-format on
 }
 
@@ -143,14 +141,14 @@ void tst_CommandLine::fileArgument_data()
     QTest::addColumn<QString>("file");
 
     const QString current = QDir::currentPath();
-    QTest::newRow("no file") << QStringList{} << "";
-    QTest::newRow("empty text") << QStringList{""} << "";
-    QTest::newRow("absolute path") << QStringList{"/home/ann/ann.kar"} << "/home/ann/ann.kar";
-    QTest::newRow("relative path")
-        << QStringList{"readings/ann.kar"} << current + "/readings/ann.kar";
-    QTest::newRow("file address") << QStringList{"file:///home/ann/my%20ann.kar"}
-                                  << "/home/ann/my ann.kar";
-    QTest::newRow("after --") << QStringList{"--", "-ann.kar"} << current + "/-ann.kar";
+    // clang-format off
+    QTest::newRow("no file")       << QStringList{}                                << "";
+    QTest::newRow("empty text")    << QStringList{""}                              << "";
+    QTest::newRow("absolute path") << QStringList{"/home/ann/ann.kar"}             << "/home/ann/ann.kar";
+    QTest::newRow("relative path") << QStringList{"readings/ann.kar"}              << current + "/readings/ann.kar";
+    QTest::newRow("file address")  << QStringList{"file:///home/ann/my%20ann.kar"} << "/home/ann/my ann.kar";
+    QTest::newRow("after --")      << QStringList{"--", "-ann.kar"}                << current + "/-ann.kar";
+    // clang-format on
 }
 
 void tst_CommandLine::fileArgument()
@@ -167,12 +165,11 @@ void tst_CommandLine::namedFileIsOpenedAfterStart_data()
     QTest::addColumn<QString>("reading");
     QTest::addColumn<QStringList>("messages");
 
-    QTest::newRow("saved reading") << "ann.kar"
-                                   << "ANN: Virgo" << QStringList{};
-    QTest::newRow("refused file") << "ann.txt"
-                                  << "" << QStringList{"Please Check The File."};
-    QTest::newRow("missing file") << "none.kar"
-                                  << "" << QStringList{"Please Check The File."};
+    // clang-format off
+    QTest::newRow("saved reading") << "ann.kar"  << "ANN: Virgo" << QStringList{};
+    QTest::newRow("refused file")  << "ann.txt"  << ""           << QStringList{"Please Check The File."};
+    QTest::newRow("missing file")  << "none.kar" << ""           << QStringList{"Please Check The File."};
+    // clang-format on
 }
 
 void tst_CommandLine::namedFileIsOpenedAfterStart()
@@ -201,13 +198,12 @@ void tst_CommandLine::unusualFileAtStart_data()
     QTest::addColumn<QString>("refused");     // the file named by the refusal, or empty
 
     const QString dir = m_dir.path();
-    QTest::newRow("FIFO") << QByteArray("fifo.kar") << "" << dir + "/fifo.kar";
-    QTest::newRow("link to a device") << QByteArray("ptmx.kar") << "" << dir + "/ptmx.kar";
-    QTest::newRow("name not UTF-8") << NotUtf8Name << "ANN: Virgo"
-                                    << "";
-    QTest::newRow("file address of a name not UTF-8")
-        << QByteArray("file://" + QFile::encodeName(dir) + "/bad%FF%FE.kar") << "ANN: Virgo"
-        << "";
+    // clang-format off
+    QTest::newRow("FIFO")                             << QByteArray("fifo.kar") << ""           << dir + "/fifo.kar";
+    QTest::newRow("link to a device")                 << QByteArray("ptmx.kar") << ""           << dir + "/ptmx.kar";
+    QTest::newRow("name not UTF-8")                   << NotUtf8Name            << "ANN: Virgo" << "";
+    QTest::newRow("file address of a name not UTF-8") << QByteArray("file://" + QFile::encodeName(dir) + "/bad%FF%FE.kar") << "ANN: Virgo" << "";
+    // clang-format on
 }
 
 // The program is started on a real file system object named on its command line: its start ends

@@ -75,20 +75,14 @@ void tst_FileDrop::droppedFileOpensAsSavedReading_data()
     QTest::addColumn<QString>("reading");
     QTest::addColumn<QStringList>("messages");
 
-    QTest::newRow("on the start panel")
-        << QStringList{"ann.kar"} << false << true << "ANN: Virgo" << QStringList{};
-    QTest::newRow("on an open reading")
-        << QStringList{"ann.kar"} << true << true << "ANN: Virgo" << QStringList{};
-    QTest::newRow("web address, then the file")
-        << QStringList{"https://example.org/ann.kar", "ann.kar"} << false << true << "ANN: Virgo"
-        << QStringList{};
-    QTest::newRow("refused file") << QStringList{"ann.txt"} << false << true << ""
-                                  << QStringList{"Please Check The File."};
-    QTest::newRow("file address, name not UTF-8")
-        << QStringList{"file://" + m_dir.path() + "/bad%FF%FE.kar"} << false << true << "ANN: Virgo"
-        << QStringList{};
-    QTest::newRow("web address only")
-        << QStringList{"https://example.org/ann.kar"} << true << false << "" << QStringList{};
+    // clang-format off
+    QTest::newRow("on the start panel")           << QStringList{"ann.kar"}                                   << false << true  << "ANN: Virgo" << QStringList{};
+    QTest::newRow("on an open reading")           << QStringList{"ann.kar"}                                   << true  << true  << "ANN: Virgo" << QStringList{};
+    QTest::newRow("web address, then the file")   << QStringList{"https://example.org/ann.kar", "ann.kar"}    << false << true  << "ANN: Virgo" << QStringList{};
+    QTest::newRow("refused file")                 << QStringList{"ann.txt"}                                   << false << true  << ""           << QStringList{"Please Check The File."};
+    QTest::newRow("file address, name not UTF-8") << QStringList{"file://" + m_dir.path() + "/bad%FF%FE.kar"} << false << true  << "ANN: Virgo" << QStringList{};
+    QTest::newRow("web address only")             << QStringList{"https://example.org/ann.kar"}               << true  << false << ""           << QStringList{};
+    // clang-format on
 }
 
 void tst_FileDrop::droppedFileOpensAsSavedReading()

@@ -137,31 +137,23 @@ void tst_frmMDI::controlsAndMenus_data()
     for (int i = 0; i < 8; ++i)
         QTest::addRow("lblCaption_%d", i) << QString("lblCaption_%1").arg(i) << captions.at(i);
 
-    QTest::newRow("cmdMdiExit") << "cmdMdiExit"
-                                << "&Exit";
-    QTest::newRow("Label7") << "Label7"
-                            << "Home Business Opportunity. Start your own Internet business and "
-                               "make money online. Get this software fully branded for your "
-                               "website. Click here for more details.";
+    // clang-format off
+    QTest::newRow("cmdMdiExit") << "cmdMdiExit" << "&Exit";
+    QTest::newRow("Label7")     << "Label7"     << "Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.";
+    // clang-format on
     for (const char *name : {"Picture6", "lblQuennetBanner", "Picture1", "picButtonContainer",
                              "picMain", "PicCoBrand", "mdiWorkspace"})
         QTest::newRow(name) << name << QString();
-    QTest::newRow("mnuFile") << "mnuFile"
-                             << "&File";
-    QTest::newRow("mnuExit") << "mnuExit"
-                             << "E&xit";
-    QTest::newRow("mnuHelp") << "mnuHelp"
-                             << "&Help";
-    QTest::newRow("mnuOnline") << "mnuOnline"
-                               << "&Online Help";
-    QTest::newRow("mnuVisit") << "mnuVisit"
-                              << "&Visit Us Online";
-    QTest::newRow("mnuUpdate") << "mnuUpdate"
-                               << "Check for Software &Update";
-    QTest::newRow("mnuAbout") << "mnuAbout"
-                              << "&About Software";
-    QTest::newRow("mkmoney") << "mkmoney"
-                             << "Make Money &Online";
+    // clang-format off
+    QTest::newRow("mnuFile")   << "mnuFile"   << "&File";
+    QTest::newRow("mnuExit")   << "mnuExit"   << "E&xit";
+    QTest::newRow("mnuHelp")   << "mnuHelp"   << "&Help";
+    QTest::newRow("mnuOnline") << "mnuOnline" << "&Online Help";
+    QTest::newRow("mnuVisit")  << "mnuVisit"  << "&Visit Us Online";
+    QTest::newRow("mnuUpdate") << "mnuUpdate" << "Check for Software &Update";
+    QTest::newRow("mnuAbout")  << "mnuAbout"  << "&About Software";
+    QTest::newRow("mkmoney")   << "mkmoney"   << "Make Money &Online";
+    // clang-format on
 }
 
 void tst_frmMDI::controlsAndMenus()
@@ -204,24 +196,17 @@ void tst_frmMDI::activeFormMenusStandInTheMenuBar_data()
     QTest::addColumn<bool>("formMenus");
     QTest::addColumn<QString>("fileMenu");
     QTest::addColumn<QString>("item");
-    QTest::newRow("astrology input") << int(Astrology) << false << true << "mnuFile"
-                                     << "mnuNext";
-    QTest::newRow("debt input") << int(KarmicDebt) << false << true << "nuFile"
-                                << "mnuNext";
-    QTest::newRow("lesson input") << int(KarmicLesson) << false << true << "nuFile"
-                                  << "mnuNext";
-    QTest::newRow("soulmate input") << int(Soulmate) << false << true << "mnuFile"
-                                    << "mnuFindSoulmateSign";
-    QTest::newRow("spiritual input") << int(Spiritual) << false << true << "mnuFile"
-                                     << "mnuFindMySpritualSgn";
-    QTest::newRow("astrology display") << int(Astrology) << true << true << "mnuFile"
-                                       << "mnuPrint";
-    QTest::newRow("spiritual display") << int(Spiritual) << true << true << "mnuFile"
-                                       << "mnuFileBack";
-    QTest::newRow("debt display, no menus") << int(KarmicDebt) << true << false << "mnuFile"
-                                            << "mnuExit";
-    QTest::newRow("lesson display, no menus") << int(KarmicLesson) << true << false << "mnuFile"
-                                              << "mnuExit";
+    // clang-format off
+    QTest::newRow("astrology input")          << int(Astrology)    << false << true  << "mnuFile" << "mnuNext";
+    QTest::newRow("debt input")               << int(KarmicDebt)   << false << true  << "nuFile"  << "mnuNext";
+    QTest::newRow("lesson input")             << int(KarmicLesson) << false << true  << "nuFile"  << "mnuNext";
+    QTest::newRow("soulmate input")           << int(Soulmate)     << false << true  << "mnuFile" << "mnuFindSoulmateSign";
+    QTest::newRow("spiritual input")          << int(Spiritual)    << false << true  << "mnuFile" << "mnuFindMySpritualSgn";
+    QTest::newRow("astrology display")        << int(Astrology)    << true  << true  << "mnuFile" << "mnuPrint";
+    QTest::newRow("spiritual display")        << int(Spiritual)    << true  << true  << "mnuFile" << "mnuFileBack";
+    QTest::newRow("debt display, no menus")   << int(KarmicDebt)   << true  << false << "mnuFile" << "mnuExit";
+    QTest::newRow("lesson display, no menus") << int(KarmicLesson) << true  << false << "mnuFile" << "mnuExit";
+    // clang-format on
 }
 
 void tst_frmMDI::activeFormMenusStandInTheMenuBar()
@@ -369,12 +354,12 @@ void tst_frmMDI::openReadingLeavesOnlyTheNewInputForm_data()
     QTest::addColumn<int>("first");
     QTest::addColumn<bool>("firstShowsItsReading");
     QTest::addColumn<int>("second");
-    QTest::newRow("astrology, then lesson") << int(Astrology) << false << int(KarmicLesson);
-    QTest::newRow("debt reading shown, then soulmate") << int(KarmicDebt) << true << int(Soulmate);
-    QTest::newRow("astrology reading shown, then debt")
-        << int(Astrology) << true << int(KarmicDebt);
-    QTest::newRow("spiritual reading shown, then spiritual again")
-        << int(Spiritual) << true << int(Spiritual);
+    // clang-format off
+    QTest::newRow("astrology, then lesson")                        << int(Astrology)  << false << int(KarmicLesson);
+    QTest::newRow("debt reading shown, then soulmate")             << int(KarmicDebt) << true  << int(Soulmate);
+    QTest::newRow("astrology reading shown, then debt")            << int(Astrology)  << true  << int(KarmicDebt);
+    QTest::newRow("spiritual reading shown, then spiritual again") << int(Spiritual)  << true  << int(Spiritual);
+    // clang-format on
 }
 
 void tst_frmMDI::openReadingLeavesOnlyTheNewInputForm()
@@ -438,9 +423,11 @@ void tst_frmMDI::buttonAndLabelOpenTheSameFormAtTheSamePlace()
 void tst_frmMDI::introductionLabelsOnlyCloseReadingForms_data()
 {
     QTest::addColumn<int>("index");
+    // clang-format off
     QTest::newRow("lblCaption_0") << 0;
     QTest::newRow("lblCaption_1") << 1;
     QTest::newRow("lblCaption_2") << 2;
+    // clang-format on
 }
 
 void tst_frmMDI::introductionLabelsOnlyCloseReadingForms()
@@ -488,9 +475,11 @@ void tst_frmMDI::readingLabelsUnderlineWhileThePointerIsOverThem()
 void tst_frmMDI::exitClosesTheReadingForms_data()
 {
     QTest::addColumn<QString>("way");
-    QTest::newRow("close box") << "close box";
+    // clang-format off
+    QTest::newRow("close box")  << "close box";
     QTest::newRow("cmdMdiExit") << "cmdMdiExit";
-    QTest::newRow("mnuExit") << "mnuExit";
+    QTest::newRow("mnuExit")    << "mnuExit";
+    // clang-format on
 }
 
 void tst_frmMDI::exitClosesTheReadingForms()

@@ -145,35 +145,21 @@ void tst_frmNagScreen2::submit_data()
     };
 
     // A field left empty, or holding only spaces, counts as not filled in.
-    QTest::newRow("untouched") << QStringList{"", "", "", "", ""}
-                               << "Please Enter Proper Email Address" << QString();
-    QTest::newRow("hints typed") << placeholders << "Please Enter Proper Email Address"
-                                 << QString();
-    QTest::newRow("both e-mails empty") << QStringList{"Ann", "", "Hello", "Bob", " "}
-                                        << "Please Enter Proper Email Address" << QString();
-    QTest::newRow("same e-mail twice")
-        << with(4, " ann@example.com") << "Please Enter Distinct Email Addresses" << QString();
-    QTest::newRow("name only spaces") << with(0, "   ") << "Please Enter Your Name" << QString();
-    QTest::newRow("message only spaces")
-        << with(2, " \n ") << "Please Enter Your Message" << QString();
-    QTest::newRow("@ without .") << with(1, "ann@example") << "Please Enter Proper Email Address"
-                                 << QString();
-    QTest::newRow("name still Your Name")
-        << with(0, "Your Name") << "Please Enter Your Name" << QString();
-    QTest::newRow("message empty") << with(2, "") << "Please Enter Your Message" << QString();
-    QTest::newRow("message still Your Message")
-        << with(2, "Your Message") << "Please Enter Your Message" << QString();
-    QTest::newRow("friend's name still Friend's Name")
-        << with(3, "Friend's Name") << "Please Enter Your Friend's Name" << QString();
-    QTest::newRow("valid, trimmed")
-        << QStringList{" Ann ", "ann@example.com ", "Hello", "Bob", " bob@example.org"} << QString()
-        << "taf1=Ann&taf2=ann%40example.com&taf3=Hello&taf4=Bob&taf5=bob%40example.org";
-    QTest::newRow("special characters and two lines")
-        << QStringList{"Tom & Jerry", "tom+jerry@example.com", "Hi #1,\nsee a=b", "Bob",
-                       "bob@example.org"}
-        << QString()
-        << "taf1=Tom%20%26%20Jerry&taf2=tom%2Bjerry%40example.com&taf3=Hi%20%231%2C%0Asee%20a%3Db"
-           "&taf4=Bob&taf5=bob%40example.org";
+    // clang-format off
+    QTest::newRow("untouched")                         << QStringList{"", "", "", "", ""}             << "Please Enter Proper Email Address"     << QString();
+    QTest::newRow("hints typed")                       << placeholders                                << "Please Enter Proper Email Address"     << QString();
+    QTest::newRow("both e-mails empty")                << QStringList{"Ann", "", "Hello", "Bob", " "} << "Please Enter Proper Email Address"     << QString();
+    QTest::newRow("same e-mail twice")                 << with(4, " ann@example.com")                 << "Please Enter Distinct Email Addresses" << QString();
+    QTest::newRow("name only spaces")                  << with(0, "   ")                              << "Please Enter Your Name"                << QString();
+    QTest::newRow("message only spaces")               << with(2, " \n ")                             << "Please Enter Your Message"             << QString();
+    QTest::newRow("@ without .")                       << with(1, "ann@example")                      << "Please Enter Proper Email Address"     << QString();
+    QTest::newRow("name still Your Name")              << with(0, "Your Name")                        << "Please Enter Your Name"                << QString();
+    QTest::newRow("message empty")                     << with(2, "")                                 << "Please Enter Your Message"             << QString();
+    QTest::newRow("message still Your Message")        << with(2, "Your Message")                     << "Please Enter Your Message"             << QString();
+    QTest::newRow("friend's name still Friend's Name") << with(3, "Friend's Name")                    << "Please Enter Your Friend's Name"       << QString();
+    QTest::newRow("valid, trimmed")                    << QStringList{" Ann ", "ann@example.com ", "Hello", "Bob", " bob@example.org"} << QString()                               << "taf1=Ann&taf2=ann%40example.com&taf3=Hello&taf4=Bob&taf5=bob%40example.org";
+    QTest::newRow("special characters and two lines")  << QStringList{"Tom & Jerry", "tom+jerry@example.com", "Hi #1,\nsee a=b", "Bob", "bob@example.org"} << QString()                               << "taf1=Tom%20%26%20Jerry&taf2=tom%2Bjerry%40example.com&taf3=Hi%20%231%2C%0Asee%20a%3Db&taf4=Bob&taf5=bob%40example.org";
+    // clang-format on
 }
 
 void tst_frmNagScreen2::submit()
@@ -235,10 +221,12 @@ void tst_frmNagScreen2::spaceInEmail_data()
     QTest::addColumn<QString>("fieldName");
     QTest::addColumn<bool>("refused");
 
-    QTest::newRow("txtEmail") << "txtEmail" << true;
-    QTest::newRow("txtFriendEmail") << "txtFriendEmail" << true;
-    QTest::newRow("txtName takes spaces") << "txtName" << false;
-    QTest::newRow("txtFriendName takes spaces") << "txtFriendName" << false;
+    // clang-format off
+    QTest::newRow("txtEmail")                   << "txtEmail"       << true;
+    QTest::newRow("txtFriendEmail")             << "txtFriendEmail" << true;
+    QTest::newRow("txtName takes spaces")       << "txtName"        << false;
+    QTest::newRow("txtFriendName takes spaces") << "txtFriendName"  << false;
+    // clang-format on
 }
 
 void tst_frmNagScreen2::spaceInEmail()
@@ -275,16 +263,13 @@ void tst_frmNagScreen2::placeholders_data()
     QTest::addColumn<QString>("fieldName");
     QTest::addColumn<QString>("placeholder");
 
-    QTest::newRow("txtName") << "txtName"
-                             << "Your Name";
-    QTest::newRow("txtEmail") << "txtEmail"
-                              << "Your Email Address";
-    QTest::newRow("txtMessage") << "txtMessage"
-                                << "Your Message";
-    QTest::newRow("txtFriendName") << "txtFriendName"
-                                   << "Friend's Name";
-    QTest::newRow("txtFriendEmail") << "txtFriendEmail"
-                                    << "Friend's Email Address";
+    // clang-format off
+    QTest::newRow("txtName")        << "txtName"        << "Your Name";
+    QTest::newRow("txtEmail")       << "txtEmail"       << "Your Email Address";
+    QTest::newRow("txtMessage")     << "txtMessage"     << "Your Message";
+    QTest::newRow("txtFriendName")  << "txtFriendName"  << "Friend's Name";
+    QTest::newRow("txtFriendEmail") << "txtFriendEmail" << "Friend's Email Address";
+    // clang-format on
 }
 
 // Each field starts empty with its hint, which stays until something is typed, also while the
@@ -331,9 +316,11 @@ void tst_frmNagScreen2::links()
 void tst_frmNagScreen2::leavingEndsTheProgram_data()
 {
     QTest::addColumn<QString>("how");
-    QTest::newRow("cmdClose") << "cmdClose";
+    // clang-format off
+    QTest::newRow("cmdClose")  << "cmdClose";
     QTest::newRow("close box") << "close box";
-    QTest::newRow("Escape") << "Escape";
+    QTest::newRow("Escape")    << "Escape";
+    // clang-format on
 }
 
 void tst_frmNagScreen2::leavingEndsTheProgram()

@@ -35,10 +35,12 @@ void tst_ResourceIconEngine::pixmapSizes_data()
     QTest::addColumn<int>("asked");
     QTest::addColumn<int>("given");
 
-    QTest::newRow("a file's size") << 48 << 48;
-    QTest::newRow("between sizes: the larger file, scaled down") << 40 << 40;
-    QTest::newRow("below the smallest") << 10 << 10;
-    QTest::newRow("above the largest: never scaled up") << 400 << 256;
+    // clang-format off
+    QTest::newRow("a file's size")                               << 48  << 48;
+    QTest::newRow("between sizes: the larger file, scaled down") << 40  << 40;
+    QTest::newRow("below the smallest")                          << 10  << 10;
+    QTest::newRow("above the largest: never scaled up")          << 400 << 256;
+    // clang-format on
 }
 
 void tst_ResourceIconEngine::pixmapSizes()

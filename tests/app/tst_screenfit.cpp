@@ -152,11 +152,13 @@ void tst_ScreenFit::placementIsRemembered_data()
     QTest::addColumn<QSize>("growth");  // over the smallest size
     QTest::addColumn<bool>("onScreen");
     QTest::addColumn<bool>("maximised");
-    QTest::newRow("on the screen") << QPoint(20, 40) << QSize(10, 6) << true << false;
-    QTest::newRow("maximised") << QPoint(20, 40) << QSize(10, 6) << true << true;
-    QTest::newRow("off the right edge") << QPoint(4000, 40) << QSize(10, 6) << false << false;
-    QTest::newRow("above the screen") << QPoint(20, -300) << QSize(10, 6) << false << false;
-    QTest::newRow("larger than the screen") << QPoint(0, 0) << QSize(4000, 3000) << false << false;
+    // clang-format off
+    QTest::newRow("on the screen")          << QPoint(20, 40)   << QSize(10, 6)      << true  << false;
+    QTest::newRow("maximised")              << QPoint(20, 40)   << QSize(10, 6)      << true  << true;
+    QTest::newRow("off the right edge")     << QPoint(4000, 40) << QSize(10, 6)      << false << false;
+    QTest::newRow("above the screen")       << QPoint(20, -300) << QSize(10, 6)      << false << false;
+    QTest::newRow("larger than the screen") << QPoint(0, 0)     << QSize(4000, 3000) << false << false;
+    // clang-format on
 }
 
 void tst_ScreenFit::placementIsRemembered()

@@ -221,15 +221,13 @@ void tst_SingleInstance::runningCopyTakesOverALaterCopysRequest_data()
     QTest::addColumn<QStringList>("messages");
 
     // The later copy starts in the folder that holds the files.
-    QTest::newRow("saved reading") << QStringList{"ann.kar"} << ""
-                                   << "ANN: Virgo" << QStringList{};
-    QTest::newRow("no file") << QStringList{} << "message: Application is already running"
-                             << "" << QStringList{};
+    // clang-format off
+    QTest::newRow("saved reading")         << QStringList{"ann.kar"}      << ""                                        << "ANN: Virgo" << QStringList{};
+    QTest::newRow("no file")               << QStringList{}               << "message: Application is already running" << ""           << QStringList{};
     // The later copy says it: the running copy refuses the file before it opens anything.
-    QTest::newRow("refused file") << QStringList{"ann.txt"} << "message: Please Check The File."
-                                  << "" << QStringList{};
-    QTest::newRow("line feed in the name") << QStringList{"x.kar\ny.kar"} << ""
-                                           << "BOB: Virgo" << QStringList{};
+    QTest::newRow("refused file")          << QStringList{"ann.txt"}      << "message: Please Check The File."         << ""           << QStringList{};
+    QTest::newRow("line feed in the name") << QStringList{"x.kar\ny.kar"} << ""                                        << "BOB: Virgo" << QStringList{};
+    // clang-format on
 }
 
 void tst_SingleInstance::runningCopyTakesOverALaterCopysRequest()
@@ -267,8 +265,10 @@ void tst_SingleInstance::laterCopyShowsNoWindow_data()
     QTest::addColumn<QString>("fileName");
     QTest::addColumn<QStringList>("messages");
 
-    QTest::newRow("no file") << "" << QStringList{"Application is already running"};
+    // clang-format off
+    QTest::newRow("no file")       << ""        << QStringList{"Application is already running"};
     QTest::newRow("saved reading") << "ann.kar" << QStringList{};
+    // clang-format on
 }
 
 void tst_SingleInstance::laterCopyShowsNoWindow()

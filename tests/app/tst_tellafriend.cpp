@@ -50,30 +50,25 @@ void tst_TellAFriend::checks_data()
     const Referral placeholders{Placeholder::Name, Placeholder::Email, Placeholder::Message,
                                 Placeholder::FriendName, Placeholder::FriendEmail};
 
-    QTest::newRow("valid") << Valid << QString();
-    QTest::newRow("both e-mails empty") << Referral{"Ann", "", "Hi", "Bob", ""} << distinct;
-    QTest::newRow("same e-mail twice")
-        << with(&Referral::friendEmail, "ann@example.com") << distinct;
-    QTest::newRow("same e-mail once spaced")
-        << with(&Referral::friendEmail, "  ann@example.com ") << distinct;
-    QTest::newRow("all placeholders") << placeholders << proper;
-    QTest::newRow("own e-mail has no @") << with(&Referral::email, "ann.example.com") << proper;
-    QTest::newRow("friend's e-mail has no @")
-        << with(&Referral::friendEmail, "bob.example.org") << proper;
-    QTest::newRow("@ but no .") << with(&Referral::email, "ann@example") << proper;
-    QTest::newRow("friend's @ but no .") << with(&Referral::friendEmail, "bob@example") << proper;
-    QTest::newRow("name still placeholder") << with(&Referral::name, Placeholder::Name) << name;
-    QTest::newRow("name spaces only") << with(&Referral::name, "   ") << name;
-    QTest::newRow("name and message missing: name first")
-        << with(&Referral::message, "", with(&Referral::name, "")) << name;
-    QTest::newRow("message empty") << with(&Referral::message, "") << message;
-    QTest::newRow("message still placeholder")
-        << with(&Referral::message, " Your Message ") << message;
-    QTest::newRow("friend's name empty") << with(&Referral::friendName, "") << friendName;
-    QTest::newRow("friend's name still placeholder")
-        << with(&Referral::friendName, Placeholder::FriendName) << friendName;
-    QTest::newRow("e-mails checked before the name")
-        << with(&Referral::email, "ann", with(&Referral::name, "")) << proper;
+    // clang-format off
+    QTest::newRow("valid")                                << Valid                                                    << QString();
+    QTest::newRow("both e-mails empty")                   << Referral{"Ann", "", "Hi", "Bob", ""}                     << distinct;
+    QTest::newRow("same e-mail twice")                    << with(&Referral::friendEmail, "ann@example.com")          << distinct;
+    QTest::newRow("same e-mail once spaced")              << with(&Referral::friendEmail, "  ann@example.com ")       << distinct;
+    QTest::newRow("all placeholders")                     << placeholders                                             << proper;
+    QTest::newRow("own e-mail has no @")                  << with(&Referral::email, "ann.example.com")                << proper;
+    QTest::newRow("friend's e-mail has no @")             << with(&Referral::friendEmail, "bob.example.org")          << proper;
+    QTest::newRow("@ but no .")                           << with(&Referral::email, "ann@example")                    << proper;
+    QTest::newRow("friend's @ but no .")                  << with(&Referral::friendEmail, "bob@example")              << proper;
+    QTest::newRow("name still placeholder")               << with(&Referral::name, Placeholder::Name)                 << name;
+    QTest::newRow("name spaces only")                     << with(&Referral::name, "   ")                             << name;
+    QTest::newRow("name and message missing: name first") << with(&Referral::message, "", with(&Referral::name, ""))  << name;
+    QTest::newRow("message empty")                        << with(&Referral::message, "")                             << message;
+    QTest::newRow("message still placeholder")            << with(&Referral::message, " Your Message ")               << message;
+    QTest::newRow("friend's name empty")                  << with(&Referral::friendName, "")                          << friendName;
+    QTest::newRow("friend's name still placeholder")      << with(&Referral::friendName, Placeholder::FriendName)     << friendName;
+    QTest::newRow("e-mails checked before the name")      << with(&Referral::email, "ann", with(&Referral::name, "")) << proper;
+    // clang-format on
 }
 
 void tst_TellAFriend::checks()
@@ -88,15 +83,10 @@ void tst_TellAFriend::address_data()
     QTest::addColumn<Referral>("referral");
     QTest::addColumn<QString>("query");
 
-    QTest::newRow("plain") << Valid
-                           << "taf1=Ann&taf2=ann%40example.com&taf3=Try%20this%20program"
-                              "&taf4=Bob&taf5=bob%40example.org";
-    QTest::newRow("special characters")
-        << Referral{"Tom & Jerry", "tom+jerry@example.com", "Line one #1\r\na=b, 50% off",
-                    "Bob=Ann", "b\xc3\xb8@example.org"}
-        << "taf1=Tom%20%26%20Jerry&taf2=tom%2Bjerry%40example.com"
-           "&taf3=Line%20one%20%231%0D%0Aa%3Db%2C%2050%25%20off"
-           "&taf4=Bob%3DAnn&taf5=b%C3%B8%40example.org";
+    // clang-format off
+    QTest::newRow("plain")              << Valid << "taf1=Ann&taf2=ann%40example.com&taf3=Try%20this%20program&taf4=Bob&taf5=bob%40example.org";
+    QTest::newRow("special characters") << Referral{"Tom & Jerry", "tom+jerry@example.com", "Line one #1\r\na=b, 50% off", "Bob=Ann", "b\xc3\xb8@example.org"} << "taf1=Tom%20%26%20Jerry&taf2=tom%2Bjerry%40example.com&taf3=Line%20one%20%231%0D%0Aa%3Db%2C%2050%25%20off&taf4=Bob%3DAnn&taf5=b%C3%B8%40example.org";
+    // clang-format on
 }
 
 void tst_TellAFriend::address()

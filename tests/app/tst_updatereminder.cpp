@@ -92,20 +92,20 @@ void tst_UpdateReminder::reminder_data()
 
     const auto No = QMessageBox::No;
     const auto Yes = QMessageBox::Yes;
-    QTest::newRow("first run") << QString() << false << No << false << true << false;
-    QTest::newRow("14 days ago") << "1/1/2026" << true << No << false << false << false;
-    QTest::newRow("14 days ahead") << "1/29/2026" << true << No << false << false << false;
-    QTest::newRow("15 days ago, No") << "12/31/2025" << true << No << true << true << false;
-    QTest::newRow("15 days ago, Yes") << "12/31/2025" << true << Yes << true << true << true;
-    QTest::newRow("20 days ahead, No") << "2/4/2026" << true << No << true << true << false;
-    QTest::newRow("shifted ISO date 15 days ago")
-        << "2025-12-31" << true << No << true << true << false;
-    QTest::newRow("ISO text 14 days ago") << "2026-01-01" << false << No << false << false << false;
-    QTest::newRow("ISO text 15 days ago, Yes")
-        << "2025-12-31" << false << Yes << true << true << true;
-    QTest::newRow("not a date") << "tomorrow" << true << Yes << false << true << false;
-    QTest::newRow("impossible date") << "2/30/2026" << true << Yes << false << true << false;
-    QTest::newRow("impossible ISO text") << "2026-02-30" << false << Yes << false << true << false;
+    // clang-format off
+    QTest::newRow("first run")                    << QString()    << false << No  << false << true  << false;
+    QTest::newRow("14 days ago")                  << "1/1/2026"   << true  << No  << false << false << false;
+    QTest::newRow("14 days ahead")                << "1/29/2026"  << true  << No  << false << false << false;
+    QTest::newRow("15 days ago, No")              << "12/31/2025" << true  << No  << true  << true  << false;
+    QTest::newRow("15 days ago, Yes")             << "12/31/2025" << true  << Yes << true  << true  << true;
+    QTest::newRow("20 days ahead, No")            << "2/4/2026"   << true  << No  << true  << true  << false;
+    QTest::newRow("shifted ISO date 15 days ago") << "2025-12-31" << true  << No  << true  << true  << false;
+    QTest::newRow("ISO text 14 days ago")         << "2026-01-01" << false << No  << false << false << false;
+    QTest::newRow("ISO text 15 days ago, Yes")    << "2025-12-31" << false << Yes << true  << true  << true;
+    QTest::newRow("not a date")                   << "tomorrow"   << true  << Yes << false << true  << false;
+    QTest::newRow("impossible date")              << "2/30/2026"  << true  << Yes << false << true  << false;
+    QTest::newRow("impossible ISO text")          << "2026-02-30" << false << Yes << false << true  << false;
+    // clang-format on
 }
 
 void tst_UpdateReminder::reminder()
@@ -169,20 +169,15 @@ void tst_UpdateReminder::dateText_data()
     QTest::addColumn<QString>("localeName");
     QTest::addColumn<QString>("text");
 
-    QTest::newRow("en_US, year widened") << "en_US"
-                                         << "1/15/2026";
-    QTest::newRow("de_DE, year widened") << "de_DE"
-                                         << "15.01.2026";
-    QTest::newRow("ko_KR, year widened") << "ko_KR"
-                                         << "2026. 1. 15.";
-    QTest::newRow("ru_RU") << "ru_RU"
-                           << "15.01.2026";
-    QTest::newRow("C") << "C"
-                       << "15 Jan 2026";
-    QTest::newRow("ar_EG, Arabic digits: ISO") << "ar_EG"
-                                               << "2026-01-15";
-    QTest::newRow("fa_IR, Persian digits: ISO") << "fa_IR"
-                                                << "2026-01-15";
+    // clang-format off
+    QTest::newRow("en_US, year widened")        << "en_US" << "1/15/2026";
+    QTest::newRow("de_DE, year widened")        << "de_DE" << "15.01.2026";
+    QTest::newRow("ko_KR, year widened")        << "ko_KR" << "2026. 1. 15.";
+    QTest::newRow("ru_RU")                      << "ru_RU" << "15.01.2026";
+    QTest::newRow("C")                          << "C"     << "15 Jan 2026";
+    QTest::newRow("ar_EG, Arabic digits: ISO")  << "ar_EG" << "2026-01-15";
+    QTest::newRow("fa_IR, Persian digits: ISO") << "fa_IR" << "2026-01-15";
+    // clang-format on
 }
 
 void tst_UpdateReminder::dateText()
@@ -218,11 +213,13 @@ void tst_UpdateReminder::inputForms_data()
     QTest::addColumn<int>("reading");
     QTest::addColumn<bool>("asks");
 
-    QTest::newRow("Karmic Astrology") << 0 << true;
-    QTest::newRow("Karmic Debt Number") << 1 << true;
-    QTest::newRow("Karmic Lesson Number") << 2 << true;
-    QTest::newRow("Zodiac Soulmate Sign") << 3 << false;
+    // clang-format off
+    QTest::newRow("Karmic Astrology")      << 0 << true;
+    QTest::newRow("Karmic Debt Number")    << 1 << true;
+    QTest::newRow("Karmic Lesson Number")  << 2 << true;
+    QTest::newRow("Zodiac Soulmate Sign")  << 3 << false;
     QTest::newRow("Zodiac Spiritual Sign") << 4 << false;
+    // clang-format on
 }
 
 void tst_UpdateReminder::inputForms()

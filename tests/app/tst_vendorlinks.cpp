@@ -188,15 +188,11 @@ void tst_VendorLinks::pageWithoutABrowserShowsItsAddress_data()
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("pageKey");
 
-    QTest::newRow("main window menu") << "main window"
-                                      << "mnuUpdate"
-                                      << "download-web-page";
-    QTest::newRow("main window banner") << "main window"
-                                        << "lblQuennetBanner"
-                                        << "home-page";
-    QTest::newRow("reading label") << "soulmate display"
-                                   << "lblCobrand"
-                                   << "co-brand";
+    // clang-format off
+    QTest::newRow("main window menu")   << "main window"      << "mnuUpdate"        << "download-web-page";
+    QTest::newRow("main window banner") << "main window"      << "lblQuennetBanner" << "home-page";
+    QTest::newRow("reading label")      << "soulmate display" << "lblCobrand"       << "co-brand";
+    // clang-format on
 }
 
 void tst_VendorLinks::pageWithoutABrowserShowsItsAddress()
@@ -261,10 +257,10 @@ void tst_VendorLinks::aboutBoxLinks_data()
 {
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("pageKey");
-    QTest::newRow("lblCoBrand") << "lblCoBrand"
-                                << "fully-branded";
-    QTest::newRow("lblHomePage") << "lblHomePage"
-                                 << "home-page";
+    // clang-format off
+    QTest::newRow("lblCoBrand")  << "lblCoBrand"  << "fully-branded";
+    QTest::newRow("lblHomePage") << "lblHomePage" << "home-page";
+    // clang-format on
 }
 
 void tst_VendorLinks::aboutBoxLinks()
