@@ -26,25 +26,15 @@ void tst_FileNames::bytesSurviveTheRoundTrip_data()
 
     const QString replacement(QChar::ReplacementCharacter);
     const auto kept = [](uchar byte) { return QString(QChar(char16_t(0xDC00 + byte))); };
-    QTest::newRow("ASCII") << QByteArray("/home/ann/ann.kar") << "/home/ann/ann.kar"
-                           << "/home/ann/ann.kar";
-    QTest::newRow("UTF-8 letters and a sign outside the BMP")
-        << QByteArray("\xc3\xa4\xe2\x82\xac\xf0\x9f\x98\x80.kar") << QString::fromUtf8("ä€😀.kar")
-        << QString::fromUtf8("ä€😀.kar");
-    QTest::newRow("Latin-1 bytes")
-        << QByteArray("bad\xff\xfe.kar") << "bad" + kept(0xff) + kept(0xfe) + ".kar"
-        << "bad" + replacement + replacement + ".kar";
-    QTest::newRow("cut sequence at the end")
-        << QByteArray("ann\xe2\x82") << "ann" + kept(0xe2) + kept(0x82)
-        << "ann" + replacement + replacement;
-    QTest::newRow("overlong slash")
-        << QByteArray("\xc0\xaf") << kept(0xc0) + kept(0xaf) << replacement + replacement;
-    QTest::newRow("encoded surrogate")
-        << QByteArray("\xed\xa0\x80") << kept(0xed) + kept(0xa0) + kept(0x80)
-        << replacement + replacement + replacement;
-    QTest::newRow("above U+10FFFF")
-        << QByteArray("\xf4\x90\x80\x80") << kept(0xf4) + kept(0x90) + kept(0x80) + kept(0x80)
-        << QString(4, QChar::ReplacementCharacter);
+    // clang-format off
+    QTest::newRow("ASCII")                                    << QByteArray("/home/ann/ann.kar")                        << "/home/ann/ann.kar" << "/home/ann/ann.kar";
+    QTest::newRow("UTF-8 letters and a sign outside the BMP") << QByteArray("\xc3\xa4\xe2\x82\xac\xf0\x9f\x98\x80.kar") << QString::fromUtf8("ä€😀.kar") << QString::fromUtf8("ä€😀.kar");
+    QTest::newRow("Latin-1 bytes")                            << QByteArray("bad\xff\xfe.kar")                          << "bad" + kept(0xff) + kept(0xfe) + ".kar" << "bad" + replacement + replacement + ".kar";
+    QTest::newRow("cut sequence at the end")                  << QByteArray("ann\xe2\x82")                              << "ann" + kept(0xe2) + kept(0x82) << "ann" + replacement + replacement;
+    QTest::newRow("overlong slash")                           << QByteArray("\xc0\xaf")                                 << kept(0xc0) + kept(0xaf) << replacement + replacement;
+    QTest::newRow("encoded surrogate")                        << QByteArray("\xed\xa0\x80")                             << kept(0xed) + kept(0xa0) + kept(0x80) << replacement + replacement + replacement;
+    QTest::newRow("above U+10FFFF")                           << QByteArray("\xf4\x90\x80\x80")                         << kept(0xf4) + kept(0x90) + kept(0x80) + kept(0x80) << QString(4, QChar::ReplacementCharacter);
+    // clang-format on
 }
 
 void tst_FileNames::bytesSurviveTheRoundTrip()
@@ -69,10 +59,12 @@ void tst_FileNames::fileAddressKeepsItsBytes_data()
     QTest::addColumn<QString>("address");
     QTest::addColumn<QByteArray>("bytes"); // of the local file; empty for none
 
-    QTest::newRow("space") << "file:///home/ann/my%20ann.kar" << QByteArray("/home/ann/my ann.kar");
-    QTest::newRow("UTF-8") << "file:///home/%C3%A4nn.kar" << QByteArray("/home/\xc3\xa4nn.kar");
-    QTest::newRow("not UTF-8") << "file:///tmp/bad%FF%FE.kar" << QByteArray("/tmp/bad\xff\xfe.kar");
-    QTest::newRow("web address") << "https://example.org/ann.kar" << QByteArray();
+    // clang-format off
+    QTest::newRow("space")       << "file:///home/ann/my%20ann.kar" << QByteArray("/home/ann/my ann.kar");
+    QTest::newRow("UTF-8")       << "file:///home/%C3%A4nn.kar"     << QByteArray("/home/\xc3\xa4nn.kar");
+    QTest::newRow("not UTF-8")   << "file:///tmp/bad%FF%FE.kar"     << QByteArray("/tmp/bad\xff\xfe.kar");
+    QTest::newRow("web address") << "https://example.org/ann.kar"   << QByteArray();
+    // clang-format on
 }
 
 void tst_FileNames::fileAddressKeepsItsBytes()

@@ -19,12 +19,13 @@ void tst_Shift::encode_data()
 {
     QTest::addColumn<QString>("plain");
     QTest::addColumn<QByteArray>("encoded");
-    QTest::newRow("abc") << "abc" << QByteArray("\xB6\xB7\xB8");
-    QTest::newRow("empty") << "" << QByteArray();
-    QTest::newRow("name") << "ANN" << QByteArray("\x96\xA3\xA3");
-    QTest::newRow("year") << "1960" << QByteArray("\x86\x8E\x8B\x85");
-    QTest::newRow("170 kept, 171 dropped")
-        << QString(QChar(170)) + QChar(171) + QChar(0x20AC) << QByteArray("\xFF");
+    // clang-format off
+    QTest::newRow("abc")                   << "abc"  << QByteArray("\xB6\xB7\xB8");
+    QTest::newRow("empty")                 << ""     << QByteArray();
+    QTest::newRow("name")                  << "ANN"  << QByteArray("\x96\xA3\xA3");
+    QTest::newRow("year")                  << "1960" << QByteArray("\x86\x8E\x8B\x85");
+    QTest::newRow("170 kept, 171 dropped") << QString(QChar(170)) + QChar(171) + QChar(0x20AC) << QByteArray("\xFF");
+    // clang-format on
 }
 
 void tst_Shift::encode()

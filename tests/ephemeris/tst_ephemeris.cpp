@@ -115,9 +115,11 @@ void tst_Ephemeris::ephemerisAgreesWithTables_data()
     QTest::addColumn<QDate>("first");
     QTest::addColumn<QDate>("last");
     QTest::addColumn<double>("leastPercent");
-    QTest::newRow("node") << "node" << QDate(1940, 1, 1) << QDate(2009, 12, 31) << 99.7;
-    QTest::newRow("juno") << "juno" << QDate(1930, 1, 1) << QDate(2012, 12, 31) << 99.3;
+    // clang-format off
+    QTest::newRow("node")    << "node"    << QDate(1940, 1, 1) << QDate(2009, 12, 31) << 99.7;
+    QTest::newRow("juno")    << "juno"    << QDate(1930, 1, 1) << QDate(2012, 12, 31) << 99.3;
     QTest::newRow("neptune") << "neptune" << QDate(1900, 1, 1) << QDate(2024, 12, 31) << 99.99;
+    // clang-format on
 }
 
 // Day by day over a table's own range, the ephemeris at 00:00 UT, read with the node's rule for
@@ -189,11 +191,13 @@ void tst_Ephemeris::nothingJumpsAtTableEdges_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QDate>("tableDay");
     QTest::addColumn<QDate>("computedDay");
-    QTest::newRow("node start") << "node" << QDate(1940, 1, 1) << QDate(1939, 12, 31);
-    QTest::newRow("node end") << "node" << QDate(2009, 12, 31) << QDate(2010, 1, 1);
-    QTest::newRow("juno start") << "juno" << QDate(1930, 1, 1) << QDate(1929, 12, 31);
-    QTest::newRow("juno end") << "juno" << QDate(2012, 12, 31) << QDate(2013, 1, 1);
+    // clang-format off
+    QTest::newRow("node start")  << "node"    << QDate(1940, 1, 1)   << QDate(1939, 12, 31);
+    QTest::newRow("node end")    << "node"    << QDate(2009, 12, 31) << QDate(2010, 1, 1);
+    QTest::newRow("juno start")  << "juno"    << QDate(1930, 1, 1)   << QDate(1929, 12, 31);
+    QTest::newRow("juno end")    << "juno"    << QDate(2012, 12, 31) << QDate(2013, 1, 1);
     QTest::newRow("neptune end") << "neptune" << QDate(2024, 12, 31) << QDate(2025, 1, 1);
+    // clang-format on
 }
 
 void tst_Ephemeris::nothingJumpsAtTableEdges()

@@ -64,9 +64,11 @@ void tst_ClickableLabel::clickNeedsPressAndReleaseInside_data()
     QTest::addColumn<Qt::MouseButton>("button");
     QTest::addColumn<QPoint>("releaseAt");
     QTest::addColumn<int>("clicks");
-    QTest::newRow("left, released inside") << Qt::LeftButton << QPoint(10, 10) << 1;
-    QTest::newRow("left, released outside") << Qt::LeftButton << QPoint(10, 60) << 0;
+    // clang-format off
+    QTest::newRow("left, released inside")  << Qt::LeftButton  << QPoint(10, 10) << 1;
+    QTest::newRow("left, released outside") << Qt::LeftButton  << QPoint(10, 60) << 0;
     QTest::newRow("right, released inside") << Qt::RightButton << QPoint(10, 10) << 0;
+    // clang-format on
 }
 
 void tst_ClickableLabel::clickNeedsPressAndReleaseInside()
@@ -102,10 +104,12 @@ void tst_ClickableLabel::webLinkIsReachedAndClickedByKeys_data()
 {
     QTest::addColumn<int>("key");
     QTest::addColumn<int>("clicks");
-    QTest::newRow("Return") << int(Qt::Key_Return) << 1;
-    QTest::newRow("Enter") << int(Qt::Key_Enter) << 1;
-    QTest::newRow("Space") << int(Qt::Key_Space) << 1;
-    QTest::newRow("a letter") << int(Qt::Key_A) << 0;
+    // clang-format off
+    QTest::newRow("Return")   << int(Qt::Key_Return) << 1;
+    QTest::newRow("Enter")    << int(Qt::Key_Enter)  << 1;
+    QTest::newRow("Space")    << int(Qt::Key_Space)  << 1;
+    QTest::newRow("a letter") << int(Qt::Key_A)      << 0;
+    // clang-format on
 }
 
 // The link comes first among the panel's children but is reached after the box.
@@ -132,13 +136,12 @@ void tst_ClickableLabel::accessibleAsPressableLink_data()
     QTest::addColumn<bool>("webLink");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QAccessible::Role>("role");
-    QTest::newRow("web link") << "Visit the forum" << true << "Visit the forum"
-                              << QAccessible::Link;
-    QTest::newRow("rich text link")
-        << "<u>Visit</u> the forum" << true << "Visit the forum" << QAccessible::Link;
-    QTest::newRow("picture link") << "" << true << "forum" << QAccessible::Link;
-    QTest::newRow("caption") << "Karmic Astrology" << false << "Karmic Astrology"
-                             << QAccessible::Button;
+    // clang-format off
+    QTest::newRow("web link")       << "Visit the forum"        << true  << "Visit the forum"  << QAccessible::Link;
+    QTest::newRow("rich text link") << "<u>Visit</u> the forum" << true  << "Visit the forum"  << QAccessible::Link;
+    QTest::newRow("picture link")   << ""                       << true  << "forum"            << QAccessible::Link;
+    QTest::newRow("caption")        << "Karmic Astrology"       << false << "Karmic Astrology" << QAccessible::Button;
+    // clang-format on
 }
 
 void tst_ClickableLabel::accessibleAsPressableLink()

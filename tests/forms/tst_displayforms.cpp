@@ -97,17 +97,13 @@ void tst_DisplayForms::nextShowsTheDisplayForm_data()
     QTest::addColumn<QString>("formName");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QStringList>("textBoxes");
-    QTest::newRow("astrology") << int(Astrology) << "frmKarmicAstrologyDisplay"
-                               << "Lumo Karmic Astrology"
-                               << QStringList{"txtNorthDesc", "txtSouthDesc"};
-    QTest::newRow("debt") << int(KarmicDebt) << "frmKarmicDebtNoDisplay"
-                          << "Lumo Karmic Debt Number" << QStringList{"txtDisplay"};
-    QTest::newRow("lesson") << int(KarmicLesson) << "frmKarmicLessionNoDisplay"
-                            << "Lumo Karmic Lesson Number" << QStringList{"txtDisplay"};
-    QTest::newRow("soulmate") << int(Soulmate) << "frmZodiacSoulmateSignDisplay"
-                              << "Lumo Zodiac Soulmate Sign" << QStringList();
-    QTest::newRow("spiritual") << int(Spiritual) << "frmZodiacSpiritualSignDisplay"
-                               << "Lumo Zodiac Spiritual Sign" << QStringList();
+    // clang-format off
+    QTest::newRow("astrology") << int(Astrology)    << "frmKarmicAstrologyDisplay"     << "Lumo Karmic Astrology"      << QStringList{"txtNorthDesc", "txtSouthDesc"};
+    QTest::newRow("debt")      << int(KarmicDebt)   << "frmKarmicDebtNoDisplay"        << "Lumo Karmic Debt Number"    << QStringList{"txtDisplay"};
+    QTest::newRow("lesson")    << int(KarmicLesson) << "frmKarmicLessionNoDisplay"     << "Lumo Karmic Lesson Number"  << QStringList{"txtDisplay"};
+    QTest::newRow("soulmate")  << int(Soulmate)     << "frmZodiacSoulmateSignDisplay"  << "Lumo Zodiac Soulmate Sign"  << QStringList();
+    QTest::newRow("spiritual") << int(Spiritual)    << "frmZodiacSpiritualSignDisplay" << "Lumo Zodiac Spiritual Sign" << QStringList();
+    // clang-format on
 }
 
 void tst_DisplayForms::nextShowsTheDisplayForm()
@@ -146,14 +142,16 @@ void tst_DisplayForms::backReturnsToTheInputForm_data()
 {
     QTest::addColumn<int>("reading");
     QTest::addColumn<QString>("way");
-    QTest::addRow("astrology cmdBack") << int(Astrology) << "cmdBack";
-    QTest::addRow("astrology mnuFileBack") << int(Astrology) << "mnuFileBack";
-    QTest::addRow("debt cmdback") << int(KarmicDebt) << "cmdback";
-    QTest::addRow("lesson cmdback") << int(KarmicLesson) << "cmdback";
-    QTest::addRow("soulmate cmdBack") << int(Soulmate) << "cmdBack";
-    QTest::addRow("soulmate mnuFileBack") << int(Soulmate) << "mnuFileBack";
-    QTest::addRow("spiritual cmdBack") << int(Spiritual) << "cmdBack";
-    QTest::addRow("spiritual mnuFileBack") << int(Spiritual) << "mnuFileBack";
+    // clang-format off
+    QTest::addRow("astrology cmdBack")     << int(Astrology)    << "cmdBack";
+    QTest::addRow("astrology mnuFileBack") << int(Astrology)    << "mnuFileBack";
+    QTest::addRow("debt cmdback")          << int(KarmicDebt)   << "cmdback";
+    QTest::addRow("lesson cmdback")        << int(KarmicLesson) << "cmdback";
+    QTest::addRow("soulmate cmdBack")      << int(Soulmate)     << "cmdBack";
+    QTest::addRow("soulmate mnuFileBack")  << int(Soulmate)     << "mnuFileBack";
+    QTest::addRow("spiritual cmdBack")     << int(Spiritual)    << "cmdBack";
+    QTest::addRow("spiritual mnuFileBack") << int(Spiritual)    << "mnuFileBack";
+    // clang-format on
 }
 
 void tst_DisplayForms::backReturnsToTheInputForm()

@@ -109,26 +109,13 @@ void tst_InputForms::freshFormShowsItsListsAndCaptions_data()
     QTest::addColumn<int>("firstYear");
     QTest::addColumn<int>("lastYear");
 
-    QTest::newRow("Karmic Astrology") << int(Astrology) << "frmKarmicAstrologyMain"
-                                      << "Lumo Karmic Astrology"
-                                      << "Get My &Karmic Astrology Interpretation"
-                                      << "&Exit" << 1900 << 2100;
-    QTest::newRow("Karmic Debt Number") << int(KarmicDebt) << "frmKarmicDebtNumberMain"
-                                        << "Lumo Karmic Debt Number"
-                                        << "&Next"
-                                        << "E&xit" << 1900 << 2050;
-    QTest::newRow("Karmic Lesson Number") << int(KarmicLesson) << "frmKarmicLessonNumberMain"
-                                          << "Lumo Karmic Lesson Number"
-                                          << "&Next"
-                                          << "E&xit" << 1900 << 2050;
-    QTest::newRow("Zodiac Soulmate Sign") << int(Soulmate) << "frmZodiacSoulmateSignMain"
-                                          << "Lumo Zodiac Soulmate Sign"
-                                          << "Find My Zodiac &Soulmate Sign"
-                                          << "&Exit" << 1900 << 2100;
-    QTest::newRow("Zodiac Spiritual Sign") << int(Spiritual) << "frmZodiacSpiritualSignMain"
-                                           << "Lumo Zodiac Spiritual Sign"
-                                           << "Find My Zodiac &Spiritual Sign"
-                                           << "&Exit" << 1900 << 2100;
+    // clang-format off
+    QTest::newRow("Karmic Astrology")      << int(Astrology)    << "frmKarmicAstrologyMain"     << "Lumo Karmic Astrology"      << "Get My &Karmic Astrology Interpretation" << "&Exit" << 1900 << 2100;
+    QTest::newRow("Karmic Debt Number")    << int(KarmicDebt)   << "frmKarmicDebtNumberMain"    << "Lumo Karmic Debt Number"    << "&Next" << "E&xit" << 1900 << 2050;
+    QTest::newRow("Karmic Lesson Number")  << int(KarmicLesson) << "frmKarmicLessonNumberMain"  << "Lumo Karmic Lesson Number"  << "&Next" << "E&xit" << 1900 << 2050;
+    QTest::newRow("Zodiac Soulmate Sign")  << int(Soulmate)     << "frmZodiacSoulmateSignMain"  << "Lumo Zodiac Soulmate Sign"  << "Find My Zodiac &Soulmate Sign" << "&Exit" << 1900 << 2100;
+    QTest::newRow("Zodiac Spiritual Sign") << int(Spiritual)    << "frmZodiacSpiritualSignMain" << "Lumo Zodiac Spiritual Sign" << "Find My Zodiac &Spiritual Sign" << "&Exit" << 1900 << 2100;
+    // clang-format on
 }
 
 void tst_InputForms::freshFormShowsItsListsAndCaptions()
@@ -206,163 +193,34 @@ void tst_InputForms::validateEntry_data()
                                                    << "January" << year << "Please Enter Your Name"
                                                    << "txtName";
     }
-    QTest::newRow("lesson: first name of spaces") << int(KarmicLesson) << "   "
-                                                  << "LEE"
-                                                  << "1"
-                                                  << "January"
-                                                  << "1900"
-                                                  << ""
-                                                  << "";
+    // clang-format off
+    QTest::newRow("lesson: first name of spaces")            << int(KarmicLesson) << "   " << "LEE" << "1"  << "January"   << "1900" << "" << "";
 
-    QTest::newRow("debt: no first and no last name") << int(KarmicDebt) << ""
-                                                     << ""
-                                                     << "1"
-                                                     << "January"
-                                                     << "1900"
-                                                     << "Please Enter Your First Name"
-                                                     << "txtFirstName";
-    QTest::newRow("lesson: no last name") << int(KarmicLesson) << "ANN"
-                                          << ""
-                                          << "1"
-                                          << "January"
-                                          << "1900"
-                                          << "Please Enter Your Last Name"
-                                          << "txtLastName";
-    QTest::newRow("debt: no day and no month") << int(KarmicDebt) << "ANN"
-                                               << "LEE"
-                                               << ""
-                                               << ""
-                                               << "1900"
-                                               << "Please Specify Your Birth Date"
-                                               << "cboDate";
-    QTest::newRow("lesson: no month") << int(KarmicLesson) << "ANN"
-                                      << "LEE"
-                                      << "1"
-                                      << ""
-                                      << "1900"
-                                      << "Please Specify Your Birth Month"
-                                      << "cboMonth";
-    QTest::newRow("debt: no year") << int(KarmicDebt) << "ANN"
-                                   << "LEE"
-                                   << "1"
-                                   << "January"
-                                   << ""
-                                   << "Please Specify Your Birth Year"
-                                   << "cboYear";
-    QTest::newRow("debt: first name of spaces is not empty") << int(KarmicDebt) << "  "
-                                                             << "LEE"
-                                                             << "1"
-                                                             << "January"
-                                                             << "1900"
-                                                             << ""
-                                                             << "";
-    QTest::newRow("debt: 29 February 1900") << int(KarmicDebt) << "ANN"
-                                            << "LEE"
-                                            << "29"
-                                            << "February"
-                                            << "1900" << febOrMonth << stays;
-    QTest::newRow("lesson: 29 February 2000") << int(KarmicLesson) << "ANN"
-                                              << "LEE"
-                                              << "29"
-                                              << "February"
-                                              << "2000"
-                                              << ""
-                                              << "";
-    QTest::newRow("lesson: 31 September 2050") << int(KarmicLesson) << "ANN"
-                                               << "LEE"
-                                               << "31"
-                                               << "September"
-                                               << "2050" << thirtyFirstOrMonth << stays;
-    QTest::newRow("debt: 31 December 2050") << int(KarmicDebt) << "ANN"
-                                            << "LEE"
-                                            << "31"
-                                            << "December"
-                                            << "2050"
-                                            << ""
-                                            << "";
+    QTest::newRow("debt: no first and no last name")         << int(KarmicDebt)   << ""    << ""    << "1"  << "January"   << "1900" << "Please Enter Your First Name" << "txtFirstName";
+    QTest::newRow("lesson: no last name")                    << int(KarmicLesson) << "ANN" << ""    << "1"  << "January"   << "1900" << "Please Enter Your Last Name" << "txtLastName";
+    QTest::newRow("debt: no day and no month")               << int(KarmicDebt)   << "ANN" << "LEE" << ""   << ""          << "1900" << "Please Specify Your Birth Date" << "cboDate";
+    QTest::newRow("lesson: no month")                        << int(KarmicLesson) << "ANN" << "LEE" << "1"  << ""          << "1900" << "Please Specify Your Birth Month" << "cboMonth";
+    QTest::newRow("debt: no year")                           << int(KarmicDebt)   << "ANN" << "LEE" << "1"  << "January"   << ""     << "Please Specify Your Birth Year" << "cboYear";
+    QTest::newRow("debt: first name of spaces is not empty") << int(KarmicDebt)   << "  "  << "LEE" << "1"  << "January"   << "1900" << "" << "";
+    QTest::newRow("debt: 29 February 1900")                  << int(KarmicDebt)   << "ANN" << "LEE" << "29" << "February"  << "1900" << febOrMonth << stays;
+    QTest::newRow("lesson: 29 February 2000")                << int(KarmicLesson) << "ANN" << "LEE" << "29" << "February"  << "2000" << "" << "";
+    QTest::newRow("lesson: 31 September 2050")               << int(KarmicLesson) << "ANN" << "LEE" << "31" << "September" << "2050" << thirtyFirstOrMonth << stays;
+    QTest::newRow("debt: 31 December 2050")                  << int(KarmicDebt)   << "ANN" << "LEE" << "31" << "December"  << "2050" << "" << "";
 
-    QTest::newRow("astrology: no name") << int(Astrology) << ""
-                                        << ""
-                                        << "1"
-                                        << "January"
-                                        << "1940"
-                                        << "Please Enter Your Name"
-                                        << "txtName";
-    QTest::newRow("astrology: no name and 29 February 1941") << int(Astrology) << ""
-                                                             << ""
-                                                             << "29"
-                                                             << "February"
-                                                             << "1941"
-                                                             << "Please Enter Your Name"
-                                                             << "txtName";
-    QTest::newRow("astrology: 29 February 1941") << int(Astrology) << "ANN"
-                                                 << ""
-                                                 << "29"
-                                                 << "February"
-                                                 << "1941"
-                                                 << "Please Enter Correct Date Of Birth !"
-                                                 << "cboDate";
-    QTest::newRow("astrology: 31 June 1960") << int(Astrology) << "ANN"
-                                             << ""
-                                             << "31"
-                                             << "June"
-                                             << "1960"
-                                             << "Please Enter Correct Date of Birth !" << stays;
-    QTest::newRow("astrology: 29 February 1940") << int(Astrology) << "ANN"
-                                                 << ""
-                                                 << "29"
-                                                 << "February"
-                                                 << "1940"
-                                                 << ""
-                                                 << "";
-    QTest::newRow("soulmate: no name") << int(Soulmate) << ""
-                                       << ""
-                                       << "1"
-                                       << "January"
-                                       << "1930"
-                                       << "Please Enter Your Name"
-                                       << "txtName";
-    QTest::newRow("soulmate: 30 February 2000") << int(Soulmate) << "ANN"
-                                                << ""
-                                                << "30"
-                                                << "February"
-                                                << "2000" << febOrMonth << stays;
-    QTest::newRow("soulmate: 31 April 1930") << int(Soulmate) << "ANN"
-                                             << ""
-                                             << "31"
-                                             << "April"
-                                             << "1930" << thirtyFirstOrMonth << stays;
-    QTest::newRow("soulmate: 31 March 2012") << int(Soulmate) << "ANN"
-                                             << ""
-                                             << "31"
-                                             << "March"
-                                             << "2012"
-                                             << ""
-                                             << "";
-    QTest::newRow("spiritual: no name") << int(Spiritual) << ""
-                                        << ""
-                                        << "1"
-                                        << "January"
-                                        << "1900"
-                                        << "Please Enter Your Name"
-                                        << "txtName";
-    QTest::newRow("spiritual: 29 February 1900") << int(Spiritual) << "ANN"
-                                                 << ""
-                                                 << "29"
-                                                 << "February"
-                                                 << "1900" << febOrMonth << stays;
-    QTest::newRow("spiritual: 29 February 2024") << int(Spiritual) << "ANN"
-                                                 << ""
-                                                 << "29"
-                                                 << "February"
-                                                 << "2024"
-                                                 << ""
-                                                 << "";
-    QTest::newRow("spiritual: 31 November 1999") << int(Spiritual) << "ANN"
-                                                 << ""
-                                                 << "31"
-                                                 << "November"
-                                                 << "1999" << thirtyFirstOrMonth << stays;
+    QTest::newRow("astrology: no name")                      << int(Astrology)    << ""    << ""    << "1"  << "January"   << "1940" << "Please Enter Your Name" << "txtName";
+    QTest::newRow("astrology: no name and 29 February 1941") << int(Astrology)    << ""    << ""    << "29" << "February"  << "1941" << "Please Enter Your Name" << "txtName";
+    QTest::newRow("astrology: 29 February 1941")             << int(Astrology)    << "ANN" << ""    << "29" << "February"  << "1941" << "Please Enter Correct Date Of Birth !" << "cboDate";
+    QTest::newRow("astrology: 31 June 1960")                 << int(Astrology)    << "ANN" << ""    << "31" << "June"      << "1960" << "Please Enter Correct Date of Birth !" << stays;
+    QTest::newRow("astrology: 29 February 1940")             << int(Astrology)    << "ANN" << ""    << "29" << "February"  << "1940" << "" << "";
+    QTest::newRow("soulmate: no name")                       << int(Soulmate)     << ""    << ""    << "1"  << "January"   << "1930" << "Please Enter Your Name" << "txtName";
+    QTest::newRow("soulmate: 30 February 2000")              << int(Soulmate)     << "ANN" << ""    << "30" << "February"  << "2000" << febOrMonth << stays;
+    QTest::newRow("soulmate: 31 April 1930")                 << int(Soulmate)     << "ANN" << ""    << "31" << "April"     << "1930" << thirtyFirstOrMonth << stays;
+    QTest::newRow("soulmate: 31 March 2012")                 << int(Soulmate)     << "ANN" << ""    << "31" << "March"     << "2012" << "" << "";
+    QTest::newRow("spiritual: no name")                      << int(Spiritual)    << ""    << ""    << "1"  << "January"   << "1900" << "Please Enter Your Name" << "txtName";
+    QTest::newRow("spiritual: 29 February 1900")             << int(Spiritual)    << "ANN" << ""    << "29" << "February"  << "1900" << febOrMonth << stays;
+    QTest::newRow("spiritual: 29 February 2024")             << int(Spiritual)    << "ANN" << ""    << "29" << "February"  << "2024" << "" << "";
+    QTest::newRow("spiritual: 31 November 1999")             << int(Spiritual)    << "ANN" << ""    << "31" << "November"  << "1999" << thirtyFirstOrMonth << stays;
+    // clang-format on
 }
 
 void tst_InputForms::validateEntry()
@@ -406,9 +264,11 @@ void tst_InputForms::validateEntry()
 void tst_InputForms::singleNameBoxTakesLettersOnly_data()
 {
     QTest::addColumn<int>("reading");
-    QTest::newRow("Karmic Astrology") << int(Astrology);
-    QTest::newRow("Zodiac Soulmate Sign") << int(Soulmate);
+    // clang-format off
+    QTest::newRow("Karmic Astrology")      << int(Astrology);
+    QTest::newRow("Zodiac Soulmate Sign")  << int(Soulmate);
     QTest::newRow("Zodiac Spiritual Sign") << int(Spiritual);
+    // clang-format on
 }
 
 void tst_InputForms::singleNameBoxTakesLettersOnly()
@@ -530,11 +390,13 @@ void tst_InputForms::tabOrder_data()
                                     "cboYear", "cmdNext", "cmdExit"};
     const QStringList numerology = {"txtFirstName", "txtMiddleName", "txtLastName", "cboMonth",
                                     "cboDate",      "cboYear",       "cmdNext",     "cmdExit"};
-    QTest::newRow("Karmic Astrology") << int(Astrology) << singleName;
-    QTest::newRow("Karmic Debt Number") << int(KarmicDebt) << numerology;
-    QTest::newRow("Karmic Lesson Number") << int(KarmicLesson) << numerology;
-    QTest::newRow("Zodiac Soulmate Sign") << int(Soulmate) << singleName;
-    QTest::newRow("Zodiac Spiritual Sign") << int(Spiritual) << singleName;
+    // clang-format off
+    QTest::newRow("Karmic Astrology")      << int(Astrology)    << singleName;
+    QTest::newRow("Karmic Debt Number")    << int(KarmicDebt)   << numerology;
+    QTest::newRow("Karmic Lesson Number")  << int(KarmicLesson) << numerology;
+    QTest::newRow("Zodiac Soulmate Sign")  << int(Soulmate)     << singleName;
+    QTest::newRow("Zodiac Spiritual Sign") << int(Spiritual)    << singleName;
+    // clang-format on
 }
 
 void tst_InputForms::tabOrder()
@@ -582,16 +444,13 @@ void tst_InputForms::fileMenuNextRunsNext_data()
     QTest::addColumn<int>("reading");
     QTest::addColumn<QString>("menuName");
     QTest::addColumn<QString>("itemName");
-    QTest::newRow("Karmic Astrology") << int(Astrology) << "mnuFile"
-                                      << "mnuNext";
-    QTest::newRow("Karmic Debt Number") << int(KarmicDebt) << "nuFile"
-                                        << "mnuNext";
-    QTest::newRow("Karmic Lesson Number") << int(KarmicLesson) << "nuFile"
-                                          << "mnuNext";
-    QTest::newRow("Zodiac Soulmate Sign") << int(Soulmate) << "mnuFile"
-                                          << "mnuFindSoulmateSign";
-    QTest::newRow("Zodiac Spiritual Sign") << int(Spiritual) << "mnuFile"
-                                           << "mnuFindMySpritualSgn";
+    // clang-format off
+    QTest::newRow("Karmic Astrology")      << int(Astrology)    << "mnuFile" << "mnuNext";
+    QTest::newRow("Karmic Debt Number")    << int(KarmicDebt)   << "nuFile"  << "mnuNext";
+    QTest::newRow("Karmic Lesson Number")  << int(KarmicLesson) << "nuFile"  << "mnuNext";
+    QTest::newRow("Zodiac Soulmate Sign")  << int(Soulmate)     << "mnuFile" << "mnuFindSoulmateSign";
+    QTest::newRow("Zodiac Spiritual Sign") << int(Spiritual)    << "mnuFile" << "mnuFindMySpritualSgn";
+    // clang-format on
 }
 
 void tst_InputForms::fileMenuNextRunsNext()
@@ -624,13 +483,15 @@ void tst_InputForms::enterPressesNext_data()
     QTest::addColumn<int>("reading");
     QTest::addColumn<QString>("field");
     QTest::addColumn<bool>("opensReading");
-    QTest::newRow("astrology, name box") << int(Astrology) << "txtName" << true;
-    QTest::newRow("astrology, year list") << int(Astrology) << "cboYear" << true;
-    QTest::newRow("debt, last name box") << int(KarmicDebt) << "txtLastName" << true;
-    QTest::newRow("lesson, month list") << int(KarmicLesson) << "cboMonth" << true;
-    QTest::newRow("soulmate, name box") << int(Soulmate) << "txtName" << true;
-    QTest::newRow("spiritual, day list") << int(Spiritual) << "cboDate" << true;
-    QTest::newRow("astrology, Exit button") << int(Astrology) << "cmdExit" << false;
+    // clang-format off
+    QTest::newRow("astrology, name box")    << int(Astrology)    << "txtName"     << true;
+    QTest::newRow("astrology, year list")   << int(Astrology)    << "cboYear"     << true;
+    QTest::newRow("debt, last name box")    << int(KarmicDebt)   << "txtLastName" << true;
+    QTest::newRow("lesson, month list")     << int(KarmicLesson) << "cboMonth"    << true;
+    QTest::newRow("soulmate, name box")     << int(Soulmate)     << "txtName"     << true;
+    QTest::newRow("spiritual, day list")    << int(Spiritual)    << "cboDate"     << true;
+    QTest::newRow("astrology, Exit button") << int(Astrology)    << "cmdExit"     << false;
+    // clang-format on
 }
 
 void tst_InputForms::enterPressesNext()

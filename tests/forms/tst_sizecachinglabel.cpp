@@ -72,36 +72,14 @@ void tst_SizeCachingLabel::measuresAsQLabel_data()
 {
     QTest::addColumn<Setup>("setup");
 
-    QTest::newRow("one line") << Setup([](QLabel &l) { l.setText(QStringLiteral("Next")); });
-    QTest::newRow("wrapped") << Setup([](QLabel &l) {
-        l.setText(LongText);
-        l.setWordWrap(true);
-    });
-    QTest::newRow("wrapped, centred, bold, margins") << Setup([](QLabel &l) {
-        l.setText(LongText);
-        l.setWordWrap(true);
-        l.setAlignment(Qt::AlignCenter);
-        QFont font = l.font();
-        font.setPointSize(14);
-        font.setBold(true);
-        l.setFont(font);
-        l.setMargin(3);
-        l.setContentsMargins(4, 5, 6, 7);
-    });
-    QTest::newRow("wrapped, maximum width") << Setup([](QLabel &l) {
-        l.setText(LongText);
-        l.setWordWrap(true);
-        l.setMaximumWidth(200);
-    });
-    QTest::newRow("rich text") << Setup([](QLabel &l) {
-        l.setText(QStringLiteral("<b>Bold</b> and <i>") + LongText + QStringLiteral("</i>"));
-        l.setWordWrap(true);
-    });
-    QTest::newRow("picture") << Setup([](QLabel &l) {
-        QPixmap picture(30, 20);
-        picture.fill(Qt::red);
-        l.setPixmap(picture);
-    });
+    // clang-format off
+    QTest::newRow("one line")                        << Setup([](QLabel &l) { l.setText(QStringLiteral("Next")); });
+    QTest::newRow("wrapped")                         << Setup([](QLabel &l) {l.setText(LongText); l.setWordWrap(true);});
+    QTest::newRow("wrapped, centred, bold, margins") << Setup([](QLabel &l) {l.setText(LongText); l.setWordWrap(true); l.setAlignment(Qt::AlignCenter); QFont font = l.font(); font.setPointSize(14); font.setBold(true); l.setFont(font); l.setMargin(3); l.setContentsMargins(4, 5, 6, 7);});
+    QTest::newRow("wrapped, maximum width")          << Setup([](QLabel &l) {l.setText(LongText); l.setWordWrap(true); l.setMaximumWidth(200);});
+    QTest::newRow("rich text")                       << Setup([](QLabel &l) {l.setText(QStringLiteral("<b>Bold</b> and <i>") + LongText + QStringLiteral("</i>")); l.setWordWrap(true);});
+    QTest::newRow("picture")                         << Setup([](QLabel &l) {QPixmap picture(30, 20); picture.fill(Qt::red); l.setPixmap(picture);});
+    // clang-format on
 }
 
 // Measured twice (the second time from what was kept), and by a second label with the same
@@ -125,18 +103,14 @@ void tst_SizeCachingLabel::followsChangesAfterMeasuring_data()
 {
     QTest::addColumn<Setup>("change");
 
-    QTest::newRow("text") << Setup([](QLabel &l) { l.setText(LongText + LongText); });
-    QTest::newRow("font") << Setup([](QLabel &l) {
-        QFont font = l.font();
-        font.setUnderline(true);
-        font.setPointSize(font.pointSize() + 6);
-        l.setFont(font);
-    });
-    QTest::newRow("word wrap off") << Setup([](QLabel &l) { l.setWordWrap(false); });
-    QTest::newRow("margin") << Setup([](QLabel &l) { l.setMargin(12); });
-    QTest::newRow("indent") << Setup([](QLabel &l) { l.setIndent(30); });
-    QTest::newRow("style sheet font")
-        << Setup([](QLabel &l) { l.setStyleSheet(QStringLiteral("font-size: 20pt;")); });
+    // clang-format off
+    QTest::newRow("text")             << Setup([](QLabel &l) { l.setText(LongText + LongText); });
+    QTest::newRow("font")             << Setup([](QLabel &l) {QFont font = l.font(); font.setUnderline(true); font.setPointSize(font.pointSize() + 6); l.setFont(font);});
+    QTest::newRow("word wrap off")    << Setup([](QLabel &l) { l.setWordWrap(false); });
+    QTest::newRow("margin")           << Setup([](QLabel &l) { l.setMargin(12); });
+    QTest::newRow("indent")           << Setup([](QLabel &l) { l.setIndent(30); });
+    QTest::newRow("style sheet font") << Setup([](QLabel &l) { l.setStyleSheet(QStringLiteral("font-size: 20pt;")); });
+    // clang-format on
 }
 
 // A label measured once and then changed measures as a new QLabel would: nothing kept for the

@@ -76,8 +76,10 @@ void TestWebOpener::initTestCase()
 void TestWebOpener::linkClick_data()
 {
     QTest::addColumn<bool>("handlerRegistered");
-    QTest::newRow("no browser") << false;
+    // clang-format off
+    QTest::newRow("no browser")         << false;
     QTest::newRow("registered handler") << true;
+    // clang-format on
 }
 
 void TestWebOpener::linkClick()
