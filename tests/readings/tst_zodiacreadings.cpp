@@ -169,10 +169,10 @@ void tst_ZodiacReadings::twoReadingsInARowShowTheSecond_data()
     QTest::addColumn<QStringList>("firstDate");
     QTest::addColumn<QStringList>("secondDate");
     QTest::addColumn<QString>("secondSign");
-    QTest::newRow("soulmate") << "soulmate" << QStringList{"31", "December", "1970"}
-                              << QStringList{"20", "February", "1971"} << "Gemini";
-    QTest::newRow("spiritual") << "spiritual" << QStringList{"19", "July", "1901"}
-                               << QStringList{"3", "February", "2012"} << "Aquarius";
+    // clang-format off
+    QTest::newRow("soulmate")  << "soulmate"  << QStringList{"31", "December", "1970"} << QStringList{"20", "February", "1971"} << "Gemini";
+    QTest::newRow("spiritual") << "spiritual" << QStringList{"19", "July", "1901"}     << QStringList{"3", "February", "2012"}  << "Aquarius";
+    // clang-format on
 }
 
 void tst_ZodiacReadings::twoReadingsInARowShowTheSecond()
@@ -206,12 +206,10 @@ void tst_ZodiacReadings::refusedEntryShowsNoReading_data()
     QTest::addColumn<QStringList>("badDate");
     QTest::addColumn<QString>("dateMessage");
     QTest::addColumn<QString>("firstYear");
-    QTest::newRow("soulmate") << "soulmate" << QStringList{"29", "February", "1931"}
-                              << "Please Enter Correct Date Or Month!"
-                              << "1930";
-    QTest::newRow("spiritual") << "spiritual" << QStringList{"31", "April", "1950"}
-                               << "Please Enter Correct Date Or Month !"
-                               << "1900";
+    // clang-format off
+    QTest::newRow("soulmate")  << "soulmate"  << QStringList{"29", "February", "1931"} << "Please Enter Correct Date Or Month!"  << "1930";
+    QTest::newRow("spiritual") << "spiritual" << QStringList{"31", "April", "1950"}    << "Please Enter Correct Date Or Month !" << "1900";
+    // clang-format on
 }
 
 // A refused entry shows its message and no reading; the input form stays up.

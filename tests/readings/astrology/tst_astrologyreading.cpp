@@ -50,27 +50,11 @@ void tst_AstrologyReading::showsBothNodes_data()
     QTest::addColumn<QString>("northKeywords");
     QTest::addColumn<QString>("south");
     QTest::addColumn<QString>("southKeywords");
-    QTest::newRow("Virgo") << "15"
-                           << "June"
-                           << "1960"
-                           << "Virgo"
-                           << "Generous and Kind"
-                           << "Pisces"
-                           << "Generous and Kind";
-    QTest::newRow("Aquarious") << "1"
-                               << "January"
-                               << "1953"
-                               << "Aquarious"
-                               << "Domestic and Emotional"
-                               << "Leo"
-                               << "Domestic and Emotional";
-    QTest::newRow("Aries keywords differ") << "1"
-                                           << "June"
-                                           << "1949"
-                                           << "Aries"
-                                           << "Co-dependent and Indecisive"
-                                           << "Libra"
-                                           << "Co-dependency and Indecisiveness";
+    // clang-format off
+    QTest::newRow("Virgo")                 << "15" << "June"    << "1960" << "Virgo"     << "Generous and Kind"           << "Pisces" << "Generous and Kind";
+    QTest::newRow("Aquarious")             << "1"  << "January" << "1953" << "Aquarious" << "Domestic and Emotional"      << "Leo"    << "Domestic and Emotional";
+    QTest::newRow("Aries keywords differ") << "1"  << "June"    << "1949" << "Aries"     << "Co-dependent and Indecisive" << "Libra"  << "Co-dependency and Indecisiveness";
+    // clang-format on
 }
 
 void tst_AstrologyReading::showsBothNodes()

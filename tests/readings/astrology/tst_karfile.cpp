@@ -82,10 +82,11 @@ void tst_KarFile::roundTrip_data()
     QTest::addColumn<QString>("monthName");
     QTest::addColumn<int>("year");
 
-    QTest::newRow("ANN") << "ANN" << 5 << "May" << 1960;
-    QTest::newRow("two words, last day") << "MARY ANN SMITH" << 31 << "December" << 2009;
-    QTest::newRow("longest name the box takes")
-        << QString(MaxFieldLength, 'A') << 1 << "January" << 1940;
+    // clang-format off
+    QTest::newRow("ANN")                        << "ANN"                        << 5  << "May"      << 1960;
+    QTest::newRow("two words, last day")        << "MARY ANN SMITH"             << 31 << "December" << 2009;
+    QTest::newRow("longest name the box takes") << QString(MaxFieldLength, 'A') << 1  << "January"  << 1940;
+    // clang-format on
 }
 
 void tst_KarFile::roundTrip()
@@ -109,31 +110,23 @@ void tst_KarFile::read_data()
     const QByteArray year = QByteArray::fromHex("868E8B85");
 
     // Refused files give no fields at all.
-    QTest::newRow("empty file") << QByteArray() << QStringList{};
-    QTest::newRow("two lines") << ann + "\r\n" + five + "\r\n" << QStringList{};
-    QTest::newRow("three lines") << ann + "\r\n" + five + "\r\n" + may + "\r\n" << QStringList{};
-    QTest::newRow("empty name") << encodeKarFile("", 1, "January", 1940) << QStringList{};
-    QTest::newRow("fifth line ignored")
-        << ann + "\r\n" + five + "\r\n" + may + "\r\n" + year + "\r\n" + ann + "\r\n"
-        << QStringList{"ANN", "5", "May", "1960"};
-    QTest::newRow("lone LF") << ann + "\n" + five + "\n" + may + "\n" + year + "\n"
-                             << QStringList{"ANN", "5", "May", "1960"};
-    QTest::newRow("lone CR, no end on last line")
-        << ann + "\r" + five + "\r" + may + "\r" + year << QStringList{"ANN", "5", "May", "1960"};
-    QTest::newRow("empty lines") << QByteArray("\r\n\n\r") + year << QStringList{};
-    QTest::newRow("unshifted capitals")
-        << QByteArray("ANN\r\n5\r\nMay\r\n1960\r\n") << QStringList{};
+    // clang-format off
+    QTest::newRow("empty file")                    << QByteArray()                                        << QStringList{};
+    QTest::newRow("two lines")                     << ann + "\r\n" + five + "\r\n"                        << QStringList{};
+    QTest::newRow("three lines")                   << ann + "\r\n" + five + "\r\n" + may + "\r\n"         << QStringList{};
+    QTest::newRow("empty name")                    << encodeKarFile("", 1, "January", 1940)               << QStringList{};
+    QTest::newRow("fifth line ignored")            << ann + "\r\n" + five + "\r\n" + may + "\r\n" + year + "\r\n" + ann + "\r\n" << QStringList{"ANN", "5", "May", "1960"};
+    QTest::newRow("lone LF")                       << ann + "\n" + five + "\n" + may + "\n" + year + "\n" << QStringList{"ANN", "5", "May", "1960"};
+    QTest::newRow("lone CR, no end on last line")  << ann + "\r" + five + "\r" + may + "\r" + year        << QStringList{"ANN", "5", "May", "1960"};
+    QTest::newRow("empty lines")                   << QByteArray("\r\n\n\r") + year                       << QStringList{};
+    QTest::newRow("unshifted capitals")            << QByteArray("ANN\r\n5\r\nMay\r\n1960\r\n")           << QStringList{};
     // "a" decodes to a control character.
-    QTest::newRow("unshifted text") << QByteArray("ann\r\n5\r\nmay\r\n1960\r\n") << QStringList{};
-    QTest::newRow("control character in the name")
-        << QByteArray::fromHex("96A3A35F") + "\r\n" + five + "\r\n" + may + "\r\n" + year
-        << QStringList{};
+    QTest::newRow("unshifted text")                << QByteArray("ann\r\n5\r\nmay\r\n1960\r\n")           << QStringList{};
+    QTest::newRow("control character in the name") << QByteArray::fromHex("96A3A35F") + "\r\n" + five + "\r\n" + may + "\r\n" + year << QStringList{};
     // Codes below 85 vanish in decoding; 0xFF decodes to 170.
-    QTest::newRow("long name cut")
-        << QByteArray(MaxFieldLength + 1000, '\x96') + "\r\n" + five + "\r\n" + may + "\r\n" + year
-        << QStringList{QString(MaxFieldLength, 'A'), "5", "May", "1960"};
-    QTest::newRow("binary with NUL") << QByteArray::fromHex("9600A3FF0D0A01020D0D0A0D0A")
-                                     << QStringList{"AN" + QString(QChar(170)), "", "", ""};
+    QTest::newRow("long name cut")                 << QByteArray(MaxFieldLength + 1000, '\x96') + "\r\n" + five + "\r\n" + may + "\r\n" + year << QStringList{QString(MaxFieldLength, 'A'), "5", "May", "1960"};
+    QTest::newRow("binary with NUL")               << QByteArray::fromHex("9600A3FF0D0A01020D0D0A0D0A")   << QStringList{"AN" + QString(QChar(170)), "", "", ""};
+    // clang-format on
 }
 
 void tst_KarFile::read()
@@ -162,9 +155,10 @@ void tst_KarFile::endlessFileReturnsBoundedFields_data()
     QTest::addColumn<QByteArray>("pattern");
     QTest::addColumn<QStringList>("fields");
 
-    QTest::newRow("one endless line") << QByteArray("\x96") << QStringList{};
-    QTest::newRow("endless short lines")
-        << QByteArray("\x96\r\n") << QStringList{"A", "A", "A", "A"};
+    // clang-format off
+    QTest::newRow("one endless line")    << QByteArray("\x96")     << QStringList{};
+    QTest::newRow("endless short lines") << QByteArray("\x96\r\n") << QStringList{"A", "A", "A", "A"};
+    // clang-format on
 }
 
 void tst_KarFile::endlessFileReturnsBoundedFields()
@@ -182,16 +176,18 @@ void tst_KarFile::isKarFileName_data()
     QTest::addColumn<QString>("fileName");
     QTest::addColumn<bool>("isKar");
 
-    QTest::newRow("a.kar") << "a.kar" << true;
-    QTest::newRow("path") << "/home/ann/readings/ann.kar" << true;
-    QTest::newRow("only the last three count") << "readingkar" << true;
-    QTest::newRow("kar") << "kar" << true;
-    QTest::newRow("upper case") << "a.KAR" << false;
-    QTest::newRow("mixed case") << "a.Kar" << false;
-    QTest::newRow("trailing space") << "a.kar " << false;
-    QTest::newRow("other extension") << "a.txt" << false;
-    QTest::newRow("too short") << "ar" << false;
-    QTest::newRow("empty") << "" << false;
+    // clang-format off
+    QTest::newRow("a.kar")                     << "a.kar"                      << true;
+    QTest::newRow("path")                      << "/home/ann/readings/ann.kar" << true;
+    QTest::newRow("only the last three count") << "readingkar"                 << true;
+    QTest::newRow("kar")                       << "kar"                        << true;
+    QTest::newRow("upper case")                << "a.KAR"                      << false;
+    QTest::newRow("mixed case")                << "a.Kar"                      << false;
+    QTest::newRow("trailing space")            << "a.kar "                     << false;
+    QTest::newRow("other extension")           << "a.txt"                      << false;
+    QTest::newRow("too short")                 << "ar"                         << false;
+    QTest::newRow("empty")                     << ""                           << false;
+    // clang-format on
 }
 
 void tst_KarFile::isKarFileName()

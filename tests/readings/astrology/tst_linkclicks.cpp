@@ -69,31 +69,21 @@ void tst_LinkClicks::press_data()
     const QString site = QStringLiteral("http://www.example.org/lumo/ssd.php?page=home-page");
     const QString longAddress = QStringLiteral("http://example.org/") + QString(1005, u'a');
     const QString longestAddress = longAddress.left(1023);
-    QTest::newRow("http address") << "Report By " + site + " today" << site << Qt::LeftButton
-                                  << site;
-    QTest::newRow("https address")
-        << "see https://example.org/x now"
-        << "https://example.org/x" << Qt::LeftButton << "https://example.org/x";
-    QTest::newRow("www address gets http")
-        << "go to www.example.org."
-        << "www.example.org" << Qt::LeftButton << "http://www.example.org";
-    QTest::newRow("upper-case scheme") << "HTTP://EXAMPLE.ORG/A"
-                                       << "EXAMPLE" << Qt::LeftButton << "http://example.org/A";
-    QTest::newRow("right button") << site << site << Qt::RightButton << "";
-    QTest::newRow("plain text") << "Report By " + site << "Report" << Qt::LeftButton << "";
-    QTest::newRow("mark after address") << "visit www.example.org! Then"
-                                        << "!" << Qt::LeftButton << "";
-    QTest::newRow("local file") << "file:///etc/passwd"
-                                << "etc" << Qt::LeftButton << "";
-    QTest::newRow("other scheme") << "ftp://example.org/x"
-                                  << "example" << Qt::LeftButton << "";
-    QTest::newRow("script") << "javascript:alert(1)"
-                            << "alert" << Qt::LeftButton << "";
-    QTest::newRow("markup is not a link") << R"(<a href="file:///x">www</a>)"
-                                          << "www" << Qt::LeftButton << "";
-    QTest::newRow("1023 characters")
-        << longestAddress << "example" << Qt::LeftButton << longestAddress;
-    QTest::newRow("1024 characters") << longAddress.left(1024) << "example" << Qt::LeftButton << "";
+    // clang-format off
+    QTest::newRow("http address")          << "Report By " + site + " today"   << site                    << Qt::LeftButton  << site;
+    QTest::newRow("https address")         << "see https://example.org/x now"  << "https://example.org/x" << Qt::LeftButton  << "https://example.org/x";
+    QTest::newRow("www address gets http") << "go to www.example.org."         << "www.example.org"       << Qt::LeftButton  << "http://www.example.org";
+    QTest::newRow("upper-case scheme")     << "HTTP://EXAMPLE.ORG/A"           << "EXAMPLE"               << Qt::LeftButton  << "http://example.org/A";
+    QTest::newRow("right button")          << site                             << site                    << Qt::RightButton << "";
+    QTest::newRow("plain text")            << "Report By " + site              << "Report"                << Qt::LeftButton  << "";
+    QTest::newRow("mark after address")    << "visit www.example.org! Then"    << "!"                     << Qt::LeftButton  << "";
+    QTest::newRow("local file")            << "file:///etc/passwd"             << "etc"                   << Qt::LeftButton  << "";
+    QTest::newRow("other scheme")          << "ftp://example.org/x"            << "example"               << Qt::LeftButton  << "";
+    QTest::newRow("script")                << "javascript:alert(1)"            << "alert"                 << Qt::LeftButton  << "";
+    QTest::newRow("markup is not a link")  << R"(<a href="file:///x">www</a>)" << "www"                   << Qt::LeftButton  << "";
+    QTest::newRow("1023 characters")       << longestAddress                   << "example"               << Qt::LeftButton  << longestAddress;
+    QTest::newRow("1024 characters")       << longAddress.left(1024)           << "example"               << Qt::LeftButton  << "";
+    // clang-format on
 }
 
 void tst_LinkClicks::press()

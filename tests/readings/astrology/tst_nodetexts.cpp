@@ -84,10 +84,10 @@ void tst_NodeTexts::leoPassagesJoinWithoutSpace_data()
     QTest::addColumn<QString>("secondOpening");
     QTest::addColumn<int>("secondLength");
 
-    QTest::newRow("north") << true << 660 << "Never jump out to follow the latest trend and fashion"
-                           << 535;
-    QTest::newRow("south") << false << 762
-                           << "You are however an inspiring body for the others around you" << 435;
+    // clang-format off
+    QTest::newRow("north") << true  << 660 << "Never jump out to follow the latest trend and fashion"       << 535;
+    QTest::newRow("south") << false << 762 << "You are however an inspiring body for the others around you" << 435;
+    // clang-format on
 }
 
 void tst_NodeTexts::leoPassagesJoinWithoutSpace()
@@ -143,11 +143,13 @@ void tst_NodeTexts::keywordsDifferOnlyWhereIntended()
 void tst_NodeTexts::unknownNorthValueGivesNoRow_data()
 {
     QTest::addColumn<QString>("northSign");
+    // clang-format off
     QTest::newRow("Aquarius spelt correctly") << "Aquarius";
-    QTest::newRow("lower case") << "libra";
-    QTest::newRow("upper case") << "LIBRA";
-    QTest::newRow("trailing space") << "Libra ";
-    QTest::newRow("empty") << "";
+    QTest::newRow("lower case")               << "libra";
+    QTest::newRow("upper case")               << "LIBRA";
+    QTest::newRow("trailing space")           << "Libra ";
+    QTest::newRow("empty")                    << "";
+    // clang-format on
 }
 
 void tst_NodeTexts::unknownNorthValueGivesNoRow()

@@ -284,37 +284,15 @@ void tst_ReportWindow::report_data()
     QTest::addColumn<QString>("year");
     QTest::addColumn<QString>("northSign");
 
-    QTest::newRow("ANN, 5 May 1960") << "ANN"
-                                     << "5"
-                                     << "May"
-                                     << "1960"
-                                     << "Virgo";
-    QTest::newRow("Aquarious spelt as shown") << "ZOE"
-                                              << "1"
-                                              << "January"
-                                              << "1953"
-                                              << "Aquarious";
+    // clang-format off
+    QTest::newRow("ANN, 5 May 1960")            << "ANN" << "5"  << "May"      << "1960" << "Virgo";
+    QTest::newRow("Aquarious spelt as shown")   << "ZOE" << "1"  << "January"  << "1953" << "Aquarious";
     // Computed days outside the node table read like table days.
-    QTest::newRow("computed, 5 May 2015") << "ANN"
-                                          << "5"
-                                          << "May"
-                                          << "2015"
-                                          << "Libra";
-    QTest::newRow("computed Aquarious") << "ZOE"
-                                        << "1"
-                                        << "January"
-                                        << "2027"
-                                        << "Aquarious";
-    QTest::newRow("computed, before the table") << "ANN"
-                                                << "15"
-                                                << "June"
-                                                << "1920"
-                                                << "Scorpio";
-    QTest::newRow("markup in the name") << R"(<b>ANN</b> &amp; <a href="file:///x">Y</a>)"
-                                        << "31"
-                                        << "December"
-                                        << "2009"
-                                        << "Capricorn";
+    QTest::newRow("computed, 5 May 2015")       << "ANN" << "5"  << "May"      << "2015" << "Libra";
+    QTest::newRow("computed Aquarious")         << "ZOE" << "1"  << "January"  << "2027" << "Aquarious";
+    QTest::newRow("computed, before the table") << "ANN" << "15" << "June"     << "1920" << "Scorpio";
+    QTest::newRow("markup in the name")         << R"(<b>ANN</b> &amp; <a href="file:///x">Y</a>)" << "31" << "December" << "2009" << "Capricorn";
+    // clang-format on
 }
 
 void tst_ReportWindow::report()
@@ -369,11 +347,13 @@ void tst_ReportWindow::reportLinksAndLabels_data()
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("page");
 
-    QTest::newRow("address in the report") << "RTB" << Page::Home;
-    QTest::newRow("Label1") << "Label1" << Page::Home;
-    QTest::newRow("Label14") << "Label14" << Page::Home;
-    QTest::newRow("lblFullBrand") << "lblFullBrand" << Page::FullyBranded;
-    QTest::newRow("lblCobrand") << "lblCobrand" << Page::CoBrand;
+    // clang-format off
+    QTest::newRow("address in the report") << "RTB"          << Page::Home;
+    QTest::newRow("Label1")                << "Label1"       << Page::Home;
+    QTest::newRow("Label14")               << "Label14"      << Page::Home;
+    QTest::newRow("lblFullBrand")          << "lblFullBrand" << Page::FullyBranded;
+    QTest::newRow("lblCobrand")            << "lblCobrand"   << Page::CoBrand;
+    // clang-format on
 }
 
 void tst_ReportWindow::reportLinksAndLabels()
@@ -455,8 +435,10 @@ void tst_ReportWindow::closingReportBringsDisplayBack_data()
     QTest::addColumn<bool>("fromMenu");
     QTest::addColumn<bool>("byEscape");
 
+    // clang-format off
     QTest::newRow("Print button, close box") << false << false;
-    QTest::newRow("Print menu item, Escape") << true << true;
+    QTest::newRow("Print menu item, Escape") << true  << true;
+    // clang-format on
 }
 
 void tst_ReportWindow::closingReportBringsDisplayBack()
@@ -536,8 +518,10 @@ void tst_ReportWindow::saveThenOpenGivesTheReadingBack_data()
 {
     QTest::addColumn<QStringList>("date");
     QTest::addColumn<QString>("northSign");
-    QTest::newRow("table day") << QStringList{"31", "December", "2009"} << "Capricorn";
-    QTest::newRow("computed day") << QStringList{"5", "May", "2015"} << "Libra";
+    // clang-format off
+    QTest::newRow("table day")    << QStringList{"31", "December", "2009"} << "Capricorn";
+    QTest::newRow("computed day") << QStringList{"5", "May", "2015"}       << "Libra";
+    // clang-format on
 }
 
 void tst_ReportWindow::saveThenOpenGivesTheReadingBack()
@@ -572,10 +556,12 @@ void tst_ReportWindow::failedSave_data()
     QTest::addColumn<bool>("readOnlyFolder");
     QTest::addColumn<bool>("fullDisk"); // the earlier file lies on a full file system
 
-    QTest::newRow("folder missing") << "no/such/folder/ann.kar" << false << false;
-    QTest::newRow("folder in the way") << "taken.kar" << false << false;
-    QTest::newRow("read-only folder, earlier file") << "locked/ann.kar" << true << false;
-    QTest::newRow("full disk, earlier file") << "full/ann.kar" << false << true;
+    // clang-format off
+    QTest::newRow("folder missing")                 << "no/such/folder/ann.kar" << false << false;
+    QTest::newRow("folder in the way")              << "taken.kar"              << false << false;
+    QTest::newRow("read-only folder, earlier file") << "locked/ann.kar"         << true  << false;
+    QTest::newRow("full disk, earlier file")        << "full/ann.kar"           << false << true;
+    // clang-format on
 }
 
 void tst_ReportWindow::failedSave()
@@ -673,8 +659,10 @@ void tst_ReportWindow::saveDialogStartsInAFolderThatExists_data()
     QTest::addColumn<bool>("hasDocuments");
     QTest::addColumn<QString>("folder"); // under the fresh home folder
 
-    QTest::newRow("Documents") << true << "Documents";
+    // clang-format off
+    QTest::newRow("Documents")    << true  << "Documents";
     QTest::newRow("no Documents") << false << "";
+    // clang-format on
 }
 
 void tst_ReportWindow::saveDialogStartsInAFolderThatExists()
@@ -718,54 +706,38 @@ void tst_ReportWindow::open_data()
     for (int i = 0; i < 4096; ++i)
         binary.append(char(i % 256));
 
-    QTest::newRow("saved reading") << "ann.kar" << AnnFile << "ANN" << saved << ""
-                                   << "Virgo";
-    QTest::newRow("fifth line ignored") << "ann.kar" << AnnFile + "\xA2\xA2\r\n"
-                                        << "ANN" << saved << ""
-                                        << "Virgo";
-    QTest::newRow("upper-case KAR refused")
-        << "ann.KAR" << AnnFile << "BOB" << kept << "Please Check The File."
-        << "";
+    // clang-format off
+    QTest::newRow("saved reading")          << "ann.kar" << AnnFile                  << "ANN" << saved << ""                       << "Virgo";
+    QTest::newRow("fifth line ignored")     << "ann.kar" << AnnFile + "\xA2\xA2\r\n" << "ANN" << saved << ""                       << "Virgo";
+    QTest::newRow("upper-case KAR refused") << "ann.KAR" << AnnFile                  << "BOB" << kept  << "Please Check The File." << "";
+    // clang-format on
     // Anything that is not a saved reading is refused and changes nothing.
     const QString refused = QStringLiteral("Please Check The File.");
-    QTest::newRow("three lines") << "short.kar" << AnnFile.first(AnnFile.size() - 6) << "BOB"
-                                 << kept << refused << "";
-    QTest::newRow("empty file") << "empty.kar" << QByteArray("") << "BOB" << kept << refused << "";
-    QTest::newRow("text file") << "notes.kar" << QByteArray("ann\r\nmet on 5 may\r\n\r\nbye\r\n")
-                               << "BOB" << kept << refused << "";
+    // clang-format off
+    QTest::newRow("three lines") << "short.kar" << AnnFile.first(AnnFile.size() - 6)                << "BOB" << kept << refused << "";
+    QTest::newRow("empty file")  << "empty.kar" << QByteArray("")                                   << "BOB" << kept << refused << "";
+    QTest::newRow("text file")   << "notes.kar" << QByteArray("ann\r\nmet on 5 may\r\n\r\nbye\r\n") << "BOB" << kept << refused << "";
+    // clang-format on
     const QByteArray name = QByteArray::fromHex("96A3A30D0A");
     const QByteArray day = QByteArray::fromHex("8A0D0A");
     const QByteArray month = QByteArray::fromHex("A2B6CE0D0A");
     const QByteArray year = QByteArray::fromHex("868E8B850D0A");
     // The years run from 1900 to 2100, and the date must be on the calendar.
-    QTest::newRow("year 1899") << "1899.kar" << encodeKarFile("ANN", 5, "May", 1899) << "BOB"
-                               << kept << refused << "";
-    QTest::newRow("year 2101") << "2101.kar" << encodeKarFile("ANN", 5, "May", 2101) << "BOB"
-                               << kept << refused << "";
-    QTest::newRow("30 February") << "feb.kar" << encodeKarFile("ANN", 30, "February", 2015) << "BOB"
-                                 << kept << refused << "";
-    QTest::newRow("29 February 2100") << "leap.kar" << encodeKarFile("ANN", 29, "February", 2100)
-                                      << "BOB" << kept << refused << "";
-    QTest::newRow("29 February 2000") << "leap.kar" << encodeKarFile("ANN", 29, "February", 2000)
-                                      << "ANN" << QStringList{"29", "February", "2000"} << ""
-                                      << "Leo";
-    QTest::newRow("year 1900") << "1900.kar" << encodeKarFile("ANN", 1, "January", 1900) << "ANN"
-                               << QStringList{"1", "January", "1900"} << ""
-                               << "Sagittarius";
-    QTest::newRow("day 32") << "32.kar" << name + QByteArray::fromHex("88870D0A") + month + year
-                            << "BOB" << kept << refused << "";
-    QTest::newRow("no such month")
-        << "month.kar" << name + day + QByteArray::fromHex("A2B6CEB60D0A") + year << "BOB" << kept
-        << refused << "";
-    QTest::newRow("huge file") << "huge.kar" << annLine + QByteArray(8 << 20, '\x8A') << "BOB"
-                               << kept << refused << "";
-    QTest::newRow("binary file") << "binary.kar" << binary << "BOB" << kept << refused << "";
-    QTest::newRow("unreadable") << "folder.kar" << QByteArray() << "BOB" << kept << refused << "";
+    // clang-format off
+    QTest::newRow("year 1899")          << "1899.kar"   << encodeKarFile("ANN", 5, "May", 1899)                    << "BOB"        << kept << refused << "";
+    QTest::newRow("year 2101")          << "2101.kar"   << encodeKarFile("ANN", 5, "May", 2101)                    << "BOB"        << kept << refused << "";
+    QTest::newRow("30 February")        << "feb.kar"    << encodeKarFile("ANN", 30, "February", 2015)              << "BOB"        << kept << refused << "";
+    QTest::newRow("29 February 2100")   << "leap.kar"   << encodeKarFile("ANN", 29, "February", 2100)              << "BOB"        << kept << refused << "";
+    QTest::newRow("29 February 2000")   << "leap.kar"   << encodeKarFile("ANN", 29, "February", 2000)              << "ANN"        << QStringList{"29", "February", "2000"} << "" << "Leo";
+    QTest::newRow("year 1900")          << "1900.kar"   << encodeKarFile("ANN", 1, "January", 1900)                << "ANN"        << QStringList{"1", "January", "1900"} << "" << "Sagittarius";
+    QTest::newRow("day 32")             << "32.kar"     << name + QByteArray::fromHex("88870D0A") + month + year   << "BOB"        << kept << refused << "";
+    QTest::newRow("no such month")      << "month.kar"  << name + day + QByteArray::fromHex("A2B6CEB60D0A") + year << "BOB"        << kept << refused << "";
+    QTest::newRow("huge file")          << "huge.kar"   << annLine + QByteArray(8 << 20, '\x8A')                   << "BOB"        << kept << refused << "";
+    QTest::newRow("binary file")        << "binary.kar" << binary                                                  << "BOB"        << kept << refused << "";
+    QTest::newRow("unreadable")         << "folder.kar" << QByteArray()                                            << "BOB"        << kept << refused << "";
     // A name is shown as it stands: markup stays text.
-    QTest::newRow("markup in the name")
-        << "markup.kar" << encodeKarFile("<b>ANN</b>", 5, "May", 1960) << "<b>ANN</b>" << saved
-        << ""
-        << "Virgo";
+    QTest::newRow("markup in the name") << "markup.kar" << encodeKarFile("<b>ANN</b>", 5, "May", 1960)             << "<b>ANN</b>" << saved << "" << "Virgo";
+    // clang-format on
 }
 
 void tst_ReportWindow::open()
@@ -807,14 +779,11 @@ void tst_ReportWindow::print_data()
     QTest::addColumn<QStringList>("printed");
     QTest::addColumn<QStringList>("notPrinted");
 
-    QTest::newRow("whole report") << "" << false
-                                  << QStringList{"Report Generated By", "Name :- ANN",
-                                                 "Date Of Birth :- May/5/1960", "Pisces"}
-                                  << QStringList{};
-    QTest::newRow("selection") << "Your North Node Is Placed In :- Virgo" << false
-                               << QStringList{"Your North Node Is Placed In :- Virgo"}
-                               << QStringList{"Report Generated By", "Name :-", "Pisces"};
-    QTest::newRow("cancel") << "" << true << QStringList{} << QStringList{};
+    // clang-format off
+    QTest::newRow("whole report") << "" << false << QStringList{"Report Generated By", "Name :- ANN", "Date Of Birth :- May/5/1960", "Pisces"} << QStringList{};
+    QTest::newRow("selection")    << "Your North Node Is Placed In :- Virgo" << false << QStringList{"Your North Node Is Placed In :- Virgo"} << QStringList{"Report Generated By", "Name :-", "Pisces"};
+    QTest::newRow("cancel")       << "" << true  << QStringList{} << QStringList{};
+    // clang-format on
 }
 
 void tst_ReportWindow::print()

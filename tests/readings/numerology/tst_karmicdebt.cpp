@@ -26,42 +26,17 @@ void tst_KarmicDebt::debtNumber_data()
     QTest::addColumn<QString>("day");
     QTest::addColumn<int>("debt");
     // Numbers in the row names: Destiny/SoulUrge/InnerDream.
-    QTest::newRow("ANN LEE 24/11/13, day 1") << "ANN"
-                                             << ""
-                                             << "LEE"
-                                             << "1" << 13;
-    QTest::newRow("NED MA 19/6/13, day 1: InnerDream beats Destiny") << "NED"
-                                                                     << ""
-                                                                     << "MA"
-                                                                     << "1" << 13;
-    QTest::newRow("NED MA, day 16: BirthDay tested last") << "NED"
-                                                          << ""
-                                                          << "MA"
-                                                          << "16" << 16;
-    QTest::newRow("ROY LEE 35/16/19, day 2") << "ROY"
-                                             << ""
-                                             << "LEE"
-                                             << "2" << 19;
-    QTest::newRow("MARK 16/1/15: Destiny alone") << "MARK"
-                                                 << ""
-                                                 << ""
-                                                 << "1" << 16;
-    QTest::newRow("EIL 17/14/3: SoulUrge alone") << "EIL"
-                                                 << ""
-                                                 << ""
-                                                 << "1" << 14;
-    QTest::newRow("JOHN SMITH 44/15/29, day 1: none") << "JOHN"
-                                                      << ""
-                                                      << "SMITH"
-                                                      << "1" << 0;
-    QTest::newRow("JOHN SMITH, day 14") << "JOHN"
-                                        << ""
-                                        << "SMITH"
-                                        << "14" << 14;
-    QTest::newRow("middle name moves ANN LEE off 13") << "ANN"
-                                                      << "B"
-                                                      << "LEE"
-                                                      << "1" << 0;
+    // clang-format off
+    QTest::newRow("ANN LEE 24/11/13, day 1")                         << "ANN"  << ""  << "LEE"   << "1"  << 13;
+    QTest::newRow("NED MA 19/6/13, day 1: InnerDream beats Destiny") << "NED"  << ""  << "MA"    << "1"  << 13;
+    QTest::newRow("NED MA, day 16: BirthDay tested last")            << "NED"  << ""  << "MA"    << "16" << 16;
+    QTest::newRow("ROY LEE 35/16/19, day 2")                         << "ROY"  << ""  << "LEE"   << "2"  << 19;
+    QTest::newRow("MARK 16/1/15: Destiny alone")                     << "MARK" << ""  << ""      << "1"  << 16;
+    QTest::newRow("EIL 17/14/3: SoulUrge alone")                     << "EIL"  << ""  << ""      << "1"  << 14;
+    QTest::newRow("JOHN SMITH 44/15/29, day 1: none")                << "JOHN" << ""  << "SMITH" << "1"  << 0;
+    QTest::newRow("JOHN SMITH, day 14")                              << "JOHN" << ""  << "SMITH" << "14" << 14;
+    QTest::newRow("middle name moves ANN LEE off 13")                << "ANN"  << "B" << "LEE"   << "1"  << 0;
+    // clang-format on
 }
 
 void tst_KarmicDebt::debtNumber()
@@ -107,15 +82,12 @@ void tst_KarmicDebt::descriptions_data()
 {
     QTest::addColumn<int>("debt");
     QTest::addColumn<QString>("opening");
-    QTest::newRow("13") << 13
-                        << "People with this number your kitty are hard worker and strugglers. ";
-    QTest::newRow("14") << 14
-                        << "Be optimistic and goal oriented, you will come up with flying colors. ";
-    QTest::newRow("16") << 16
-                        << "This number is probably the route to attain the real truth of life. ";
-    QTest::newRow("19") << 19
-                        << "You are a self-made man forced to stand on your own feet without any "
-                           "help of others. ";
+    // clang-format off
+    QTest::newRow("13") << 13 << "People with this number your kitty are hard worker and strugglers. ";
+    QTest::newRow("14") << 14 << "Be optimistic and goal oriented, you will come up with flying colors. ";
+    QTest::newRow("16") << 16 << "This number is probably the route to attain the real truth of life. ";
+    QTest::newRow("19") << 19 << "You are a self-made man forced to stand on your own feet without any help of others. ";
+    // clang-format on
 }
 
 void tst_KarmicDebt::descriptions()

@@ -25,26 +25,14 @@ void tst_KarmicLessons::missingDigits_data()
     QTest::addColumn<QList<int>>("missing");
     QTest::addColumn<QString>("heading");
     const QString is = QStringLiteral("Your Karmic Lesson Number is: ");
-    QTest::newRow("JOHN SMITH") << "JOHN"
-                                << ""
-                                << "SMITH" << QList<int>{3, 7} << is + " 3 7";
-    QTest::newRow("middle name removes a digit") << "JOHN"
-                                                 << "C"
-                                                 << "SMITH" << QList<int>{7} << is + " 7";
-    QTest::newRow("ANN LEE") << "ANN"
-                             << ""
-                             << "LEE" << QList<int>{2, 4, 6, 7, 8, 9} << is + " 2 4 6 7 8 9";
-    QTest::newRow("every digit") << "ABCD"
-                                 << "EF"
-                                 << "GHI" << QList<int>{} << is;
-    QTest::newRow("digits and punctuation")
-        << "123"
-        << "-"
-        << "." << QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9} << is + " 1 2 3 4 5 6 7 8 9";
-    QTest::newRow("lower case worth nothing")
-        << "john"
-        << ""
-        << "smith" << QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9} << is + " 1 2 3 4 5 6 7 8 9";
+    // clang-format off
+    QTest::newRow("JOHN SMITH")                  << "JOHN" << ""   << "SMITH" << QList<int>{3, 7}                      << is + " 3 7";
+    QTest::newRow("middle name removes a digit") << "JOHN" << "C"  << "SMITH" << QList<int>{7}                         << is + " 7";
+    QTest::newRow("ANN LEE")                     << "ANN"  << ""   << "LEE"   << QList<int>{2, 4, 6, 7, 8, 9}          << is + " 2 4 6 7 8 9";
+    QTest::newRow("every digit")                 << "ABCD" << "EF" << "GHI"   << QList<int>{}                          << is;
+    QTest::newRow("digits and punctuation")      << "123"  << "-"  << "."     << QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9} << is + " 1 2 3 4 5 6 7 8 9";
+    QTest::newRow("lower case worth nothing")    << "john" << ""   << "smith" << QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9} << is + " 1 2 3 4 5 6 7 8 9";
+    // clang-format on
 }
 
 void tst_KarmicLessons::missingDigits()
@@ -75,26 +63,17 @@ void tst_KarmicLessons::lessons_data()
 {
     QTest::addColumn<int>("digit");
     QTest::addColumn<QString>("opening");
-    QTest::newRow("1") << 1
-                       << "In this life span, situations frequently come up that force you to "
-                          "craft your own decisions. ";
+    // clang-format off
+    QTest::newRow("1") << 1 << "In this life span, situations frequently come up that force you to craft your own decisions. ";
     QTest::newRow("2") << 2 << "There may be an inclination to overlook the small things in life. ";
-    QTest::newRow("3") << 3
-                       << "In this life span, situations and experiences may come up that need "
-                          "you to be perfect and have a good imagination. ";
-    QTest::newRow("4") << 4
-                       << "This shows an earlier battle against being disorganized and more "
-                          "methodical. ";
+    QTest::newRow("3") << 3 << "In this life span, situations and experiences may come up that need you to be perfect and have a good imagination. ";
+    QTest::newRow("4") << 4 << "This shows an earlier battle against being disorganized and more methodical. ";
     QTest::newRow("5") << 5 << "You need to learn to live life and not fear it. ";
     QTest::newRow("6") << 6 << "In this lifetime, family and associates will do little for you. ";
-    QTest::newRow("7") << 7
-                       << "In this life span, there will be steady opportunities to restore panic "
-                          "with faith, and a conviction in the power of your spirituality. ";
-    QTest::newRow("8") << 8
-                       << "In this generation, you will be enforced to handle your own business. ";
-    QTest::newRow("9") << 9
-                       << "In this life span, you will face bad blows to your emotional side till "
-                          "you are woken up by the intensity of the experiences. ";
+    QTest::newRow("7") << 7 << "In this life span, there will be steady opportunities to restore panic with faith, and a conviction in the power of your spirituality. ";
+    QTest::newRow("8") << 8 << "In this generation, you will be enforced to handle your own business. ";
+    QTest::newRow("9") << 9 << "In this life span, you will face bad blows to your emotional side till you are woken up by the intensity of the experiences. ";
+    // clang-format on
 }
 
 void tst_KarmicLessons::lessons()

@@ -23,23 +23,25 @@ void tst_NameNumbers::letterValue_data()
 {
     QTest::addColumn<QChar>("letter");
     QTest::addColumn<int>("value");
-    QTest::newRow("A") << QChar(u'A') << 1;
-    QTest::newRow("I") << QChar(u'I') << 9;
-    QTest::newRow("J") << QChar(u'J') << 1;
-    QTest::newRow("R") << QChar(u'R') << 9;
-    QTest::newRow("S") << QChar(u'S') << 1;
-    QTest::newRow("Y") << QChar(u'Y') << 7;
-    QTest::newRow("Z") << QChar(u'Z') << 8;
-    QTest::newRow("before A") << QChar(u'@') << 0;
-    QTest::newRow("after Z") << QChar(u'[') << 0;
-    QTest::newRow("lower case") << QChar(u'a') << 0;
-    QTest::newRow("digit") << QChar(u'1') << 0;
+    // clang-format off
+    QTest::newRow("A")                        << QChar(u'A')      << 1;
+    QTest::newRow("I")                        << QChar(u'I')      << 9;
+    QTest::newRow("J")                        << QChar(u'J')      << 1;
+    QTest::newRow("R")                        << QChar(u'R')      << 9;
+    QTest::newRow("S")                        << QChar(u'S')      << 1;
+    QTest::newRow("Y")                        << QChar(u'Y')      << 7;
+    QTest::newRow("Z")                        << QChar(u'Z')      << 8;
+    QTest::newRow("before A")                 << QChar(u'@')      << 0;
+    QTest::newRow("after Z")                  << QChar(u'[')      << 0;
+    QTest::newRow("lower case")               << QChar(u'a')      << 0;
+    QTest::newRow("digit")                    << QChar(u'1')      << 0;
     // A marked capital counts as its base letter; a marked small letter stays worth nothing.
-    QTest::newRow("E acute") << QChar(u'\u00C9') << 5;
-    QTest::newRow("O diaeresis") << QChar(u'\u00D6') << 6;
-    QTest::newRow("Y acute") << QChar(u'\u00DD') << 7;
-    QTest::newRow("small e acute") << QChar(u'\u00E9') << 0;
+    QTest::newRow("E acute")                  << QChar(u'\u00C9') << 5;
+    QTest::newRow("O diaeresis")              << QChar(u'\u00D6') << 6;
+    QTest::newRow("Y acute")                  << QChar(u'\u00DD') << 7;
+    QTest::newRow("small e acute")            << QChar(u'\u00E9') << 0;
     QTest::newRow("O stroke, no base letter") << QChar(u'\u00D8') << 0;
+    // clang-format on
 }
 
 void tst_NameNumbers::letterValue()
@@ -63,36 +65,18 @@ void tst_NameNumbers::nameNumbers_data()
     QTest::addColumn<qint64>("destiny");
     QTest::addColumn<qint64>("soulUrge");
     QTest::addColumn<qint64>("innerDream");
-    QTest::newRow("ANN LEE") << "ANN"
-                             << ""
-                             << "LEE" << qint64(24) << qint64(11) << qint64(13);
-    QTest::newRow("padded parts") << " ANN "
-                                  << "  "
-                                  << " LEE" << qint64(24) << qint64(11) << qint64(13);
-    QTest::newRow("middle name counts") << "ANN"
-                                        << "MAY"
-                                        << "LEE" << qint64(36) << qint64(12) << qint64(24);
-    QTest::newRow("Y as vowel") << "LYNN"
-                                << ""
-                                << "" << qint64(20) << qint64(7) << qint64(20);
-    QTest::newRow("Y as vowel, twice") << "LYNN"
-                                       << ""
-                                       << "SYX" << qint64(34) << qint64(14) << qint64(34);
-    QTest::newRow("Y beside a vowel") << "AMY"
-                                      << ""
-                                      << "" << qint64(12) << qint64(1) << qint64(11);
-    QTest::newRow("digits only") << "123"
-                                 << ""
-                                 << "" << qint64(0) << qint64(0) << qint64(0);
-    QTest::newRow("lower case worth nothing") << "AnN"
-                                              << ""
-                                              << "lee" << qint64(6) << qint64(1) << qint64(5);
-    QTest::newRow("marked vowels are vowels")
-        << QString::fromUtf8("ZOË") << "" << QString::fromUtf8("ÝNN") << qint64(36) << qint64(11)
-        << qint64(25);
-    QTest::newRow("lower-case y is no vowel") << "LyNN"
-                                              << ""
-                                              << "" << qint64(13) << qint64(0) << qint64(13);
+    // clang-format off
+    QTest::newRow("ANN LEE")                  << "ANN"                    << ""    << "LEE"                    << qint64(24) << qint64(11) << qint64(13);
+    QTest::newRow("padded parts")             << " ANN "                  << "  "  << " LEE"                   << qint64(24) << qint64(11) << qint64(13);
+    QTest::newRow("middle name counts")       << "ANN"                    << "MAY" << "LEE"                    << qint64(36) << qint64(12) << qint64(24);
+    QTest::newRow("Y as vowel")               << "LYNN"                   << ""    << ""                       << qint64(20) << qint64(7)  << qint64(20);
+    QTest::newRow("Y as vowel, twice")        << "LYNN"                   << ""    << "SYX"                    << qint64(34) << qint64(14) << qint64(34);
+    QTest::newRow("Y beside a vowel")         << "AMY"                    << ""    << ""                       << qint64(12) << qint64(1)  << qint64(11);
+    QTest::newRow("digits only")              << "123"                    << ""    << ""                       << qint64(0)  << qint64(0)  << qint64(0);
+    QTest::newRow("lower case worth nothing") << "AnN"                    << ""    << "lee"                    << qint64(6)  << qint64(1)  << qint64(5);
+    QTest::newRow("marked vowels are vowels") << QString::fromUtf8("ZOË") << ""    << QString::fromUtf8("ÝNN") << qint64(36) << qint64(11) << qint64(25);
+    QTest::newRow("lower-case y is no vowel") << "LyNN"                   << ""    << ""                       << qint64(13) << qint64(0)  << qint64(13);
+    // clang-format on
 }
 
 void tst_NameNumbers::nameNumbers()
@@ -126,9 +110,11 @@ void tst_NameNumbers::birthDayNumber_data()
 {
     QTest::addColumn<QString>("dayText");
     QTest::addColumn<int>("day");
-    QTest::newRow("1") << "1" << 1;
-    QTest::newRow("29") << "29" << 29;
+    // clang-format off
+    QTest::newRow("1")      << "1"    << 1;
+    QTest::newRow("29")     << "29"   << 29;
     QTest::newRow("padded") << " 31 " << 31;
+    // clang-format on
 }
 
 void tst_NameNumbers::birthDayNumber()

@@ -48,22 +48,12 @@ void tst_NumerologyReadings::debtReading_data()
     QTest::addColumn<QString>("last");
     QTest::addColumn<QString>("day");
     QTest::addColumn<int>("debt");
-    QTest::newRow("inner dream 13") << "ann"
-                                    << ""
-                                    << "lee"
-                                    << "1" << 13;
-    QTest::newRow("birthday decides last") << "NED"
-                                           << ""
-                                           << "MA"
-                                           << "16" << 16;
-    QTest::newRow("middle name counts") << "NED"
-                                        << "B"
-                                        << "MA"
-                                        << "1" << 0;
-    QTest::newRow("none") << "BOB"
-                          << ""
-                          << "STONE"
-                          << "2" << 0;
+    // clang-format off
+    QTest::newRow("inner dream 13")        << "ann" << ""  << "lee"   << "1"  << 13;
+    QTest::newRow("birthday decides last") << "NED" << ""  << "MA"    << "16" << 16;
+    QTest::newRow("middle name counts")    << "NED" << "B" << "MA"    << "1"  << 0;
+    QTest::newRow("none")                  << "BOB" << ""  << "STONE" << "2"  << 0;
+    // clang-format on
 }
 
 void tst_NumerologyReadings::debtReading()

@@ -168,114 +168,42 @@ void tst_ZodiacSoulmateSign::datesAsTyped_data()
     QTest::addColumn<QString>("day");
     QTest::addColumn<QString>("sign");
 
-    QTest::newRow("first day") << "1930"
-                               << "January"
-                               << "1"
-                               << "Sagittarius";
-    QTest::newRow("first change") << "1930"
-                                  << "January"
-                                  << "7"
-                                  << "Capricorn";
-    QTest::newRow("Aries ends 1970") << "1970"
-                                     << "July"
-                                     << "6"
-                                     << "Aries";
-    QTest::newRow("cut Taurus, end of first half") << "1970"
-                                                   << "December"
-                                                   << "31"
-                                                   << "Taurus";
-    QTest::newRow("cut Taurus, start of second half") << "1971"
-                                                      << "January"
-                                                      << "1"
-                                                      << "Taurus";
-    QTest::newRow("cut Taurus ends") << "1971"
-                                     << "February"
-                                     << "19"
-                                     << "Taurus";
-    QTest::newRow("two changes in March 1977, before") << "1977"
-                                                       << "March"
-                                                       << "14"
-                                                       << "Scorpio";
-    QTest::newRow("two changes in March 1977, first") << "1977"
-                                                      << "March"
-                                                      << "15"
-                                                      << "Sagittarius";
-    QTest::newRow("two changes in March 1977, between") << "1977"
-                                                        << "March"
-                                                        << "22"
-                                                        << "Sagittarius";
-    QTest::newRow("two changes in March 1977, second") << "1977"
-                                                       << "March"
-                                                       << "23"
-                                                       << "Scorpio";
-    QTest::newRow("no Cancer in 1988, before") << "1988"
-                                               << "September"
-                                               << "1"
-                                               << "Gemini";
-    QTest::newRow("no Cancer in 1988, after") << "1988"
-                                              << "September"
-                                              << "2"
-                                              << "Leo";
-    QTest::newRow("29 February of a leap year") << "1932"
-                                                << "February"
-                                                << "29"
-                                                << "Cancer";
-    QTest::newRow("last change") << "2012"
-                                 << "December"
-                                 << "20"
-                                 << "Capricorn";
-    QTest::newRow("last day") << "2012"
-                              << "December"
-                              << "31"
-                              << "Capricorn";
+    // clang-format off
+    QTest::newRow("first day")                          << "1930" << "January"   << "1"  << "Sagittarius";
+    QTest::newRow("first change")                       << "1930" << "January"   << "7"  << "Capricorn";
+    QTest::newRow("Aries ends 1970")                    << "1970" << "July"      << "6"  << "Aries";
+    QTest::newRow("cut Taurus, end of first half")      << "1970" << "December"  << "31" << "Taurus";
+    QTest::newRow("cut Taurus, start of second half")   << "1971" << "January"   << "1"  << "Taurus";
+    QTest::newRow("cut Taurus ends")                    << "1971" << "February"  << "19" << "Taurus";
+    QTest::newRow("two changes in March 1977, before")  << "1977" << "March"     << "14" << "Scorpio";
+    QTest::newRow("two changes in March 1977, first")   << "1977" << "March"     << "15" << "Sagittarius";
+    QTest::newRow("two changes in March 1977, between") << "1977" << "March"     << "22" << "Sagittarius";
+    QTest::newRow("two changes in March 1977, second")  << "1977" << "March"     << "23" << "Scorpio";
+    QTest::newRow("no Cancer in 1988, before")          << "1988" << "September" << "1"  << "Gemini";
+    QTest::newRow("no Cancer in 1988, after")           << "1988" << "September" << "2"  << "Leo";
+    QTest::newRow("29 February of a leap year")         << "1932" << "February"  << "29" << "Cancer";
+    QTest::newRow("last change")                        << "2012" << "December"  << "20" << "Capricorn";
+    QTest::newRow("last day")                           << "2012" << "December"  << "31" << "Capricorn";
+    // clang-format on
 
     // The day is a number that is never checked against the month's length.
-    QTest::newRow("change on 1 March, decided in February") << "1962"
-                                                            << "February"
-                                                            << "30"
-                                                            << "Taurus";
-    QTest::newRow("change on 1 June, decided in May") << "1944"
-                                                      << "May"
-                                                      << "32"
-                                                      << "Taurus";
-    QTest::newRow("last real day before a change on the 1st") << "1944"
-                                                              << "May"
-                                                              << "31"
-                                                              << "Aries";
-    QTest::newRow("change on 1 December, decided in November") << "1994"
-                                                               << "November"
-                                                               << "31"
-                                                               << "Sagittarius";
-    QTest::newRow("past the end of a month with a change") << "1937"
-                                                           << "April"
-                                                           << "31"
-                                                           << "Virgo";
-    QTest::newRow("past the end of a month without a change") << "1930"
-                                                              << "June"
-                                                              << "31"
-                                                              << "Aquarius";
-    QTest::newRow("past the end of February in a leap year") << "1932"
-                                                             << "February"
-                                                             << "30"
-                                                             << "Cancer";
-    QTest::newRow("past the end of the last month") << "2012"
-                                                    << "December"
-                                                    << "40"
-                                                    << "Capricorn";
+    // clang-format off
+    QTest::newRow("change on 1 March, decided in February")    << "1962" << "February" << "30" << "Taurus";
+    QTest::newRow("change on 1 June, decided in May")          << "1944" << "May"      << "32" << "Taurus";
+    QTest::newRow("last real day before a change on the 1st")  << "1944" << "May"      << "31" << "Aries";
+    QTest::newRow("change on 1 December, decided in November") << "1994" << "November" << "31" << "Sagittarius";
+    QTest::newRow("past the end of a month with a change")     << "1937" << "April"    << "31" << "Virgo";
+    QTest::newRow("past the end of a month without a change")  << "1930" << "June"     << "31" << "Aquarius";
+    QTest::newRow("past the end of February in a leap year")   << "1932" << "February" << "30" << "Cancer";
+    QTest::newRow("past the end of the last month")            << "2012" << "December" << "40" << "Capricorn";
+    // clang-format on
 
     // A day text that is no number reads as day 0, before every change of its month.
-    QTest::newRow("day 0") << "1977"
-                           << "March"
-                           << "0"
-                           << "Scorpio";
-    QTest::newRow("empty day") << "1962"
-                               << "February"
-                               << ""
-                               << "Aries";
-    QTest::newRow("day not a number") << "1930"
-                                      << "January"
-                                      << "seventh"
-                                      << "Sagittarius";
+    // clang-format off
+    QTest::newRow("day 0")            << "1977" << "March"    << "0"       << "Scorpio";
+    QTest::newRow("empty day")        << "1962" << "February" << ""        << "Aries";
+    QTest::newRow("day not a number") << "1930" << "January"  << "seventh" << "Sagittarius";
+    // clang-format on
 }
 
 void tst_ZodiacSoulmateSign::datesAsTyped()
@@ -293,30 +221,16 @@ void tst_ZodiacSoulmateSign::noAnswer_data()
     QTest::addColumn<QString>("month");
     QTest::addColumn<QString>("day");
 
-    QTest::newRow("year before the table") << "1929"
-                                           << "December"
-                                           << "31";
-    QTest::newRow("year after the table") << "2013"
-                                          << "January"
-                                          << "1";
-    QTest::newRow("empty year") << ""
-                                << "January"
-                                << "1";
-    QTest::newRow("year not a number") << "nineteen fifty"
-                                       << "January"
-                                       << "1";
-    QTest::newRow("month in lower case") << "1950"
-                                         << "january"
-                                         << "1";
-    QTest::newRow("month abbreviated") << "1950"
-                                       << "Jan"
-                                       << "1";
-    QTest::newRow("empty month") << "1950"
-                                 << ""
-                                 << "1";
-    QTest::newRow("month with a space") << "1971"
-                                        << "May "
-                                        << "1";
+    // clang-format off
+    QTest::newRow("year before the table") << "1929"           << "December" << "31";
+    QTest::newRow("year after the table")  << "2013"           << "January"  << "1";
+    QTest::newRow("empty year")            << ""               << "January"  << "1";
+    QTest::newRow("year not a number")     << "nineteen fifty" << "January"  << "1";
+    QTest::newRow("month in lower case")   << "1950"           << "january"  << "1";
+    QTest::newRow("month abbreviated")     << "1950"           << "Jan"      << "1";
+    QTest::newRow("empty month")           << "1950"           << ""         << "1";
+    QTest::newRow("month with a space")    << "1971"           << "May "     << "1";
+    // clang-format on
 }
 
 void tst_ZodiacSoulmateSign::noAnswer()

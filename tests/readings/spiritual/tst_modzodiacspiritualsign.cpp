@@ -146,62 +146,29 @@ void tst_ZodiacSpiritualSign::datesAsTyped_data()
     QTest::addColumn<QString>("day");
     QTest::addColumn<QString>("sign");
 
-    QTest::newRow("first day") << "1900"
-                               << "January"
-                               << "1"
-                               << "Gemini";
-    QTest::newRow("29 February 1900") << "1900"
-                                      << "February"
-                                      << "29"
-                                      << "Gemini";
-    QTest::newRow("last day") << "2024"
-                              << "December"
-                              << "31"
-                              << "Pisces";
-    QTest::newRow("Aquarius ends") << "2012"
-                                   << "February"
-                                   << "3"
-                                   << "Aquarius";
-    QTest::newRow("Pisces begins") << "2012"
-                                   << "February"
-                                   << "4"
-                                   << "Pisces";
+    // clang-format off
+    QTest::newRow("first day")        << "1900" << "January"  << "1"  << "Gemini";
+    QTest::newRow("29 February 1900") << "1900" << "February" << "29" << "Gemini";
+    QTest::newRow("last day")         << "2024" << "December" << "31" << "Pisces";
+    QTest::newRow("Aquarius ends")    << "2012" << "February" << "3"  << "Aquarius";
+    QTest::newRow("Pisces begins")    << "2012" << "February" << "4"  << "Pisces";
+    // clang-format on
 
     // A year without a change answers without reading the month or the day.
-    QTest::newRow("no month name in 1950") << "1950"
-                                           << "Smarch"
-                                           << "1"
-                                           << "Libra";
-    QTest::newRow("no day number in 1950") << "1950"
-                                           << "May"
-                                           << "first"
-                                           << "Libra";
+    // clang-format off
+    QTest::newRow("no month name in 1950") << "1950" << "Smarch" << "1"     << "Libra";
+    QTest::newRow("no day number in 1950") << "1950" << "May"    << "first" << "Libra";
+    // clang-format on
 
     // In a change year the day is a number never checked against the month's length.
-    QTest::newRow("past the end of a month with a change") << "1957"
-                                                           << "June"
-                                                           << "31"
-                                                           << "Libra";
-    QTest::newRow("past the end of a month without a change") << "1970"
-                                                              << "February"
-                                                              << "30"
-                                                              << "Sagittarius";
-    QTest::newRow("past the end of the year") << "1901"
-                                              << "December"
-                                              << "32"
-                                              << "Gemini";
-    QTest::newRow("day 0") << "1970"
-                           << "January"
-                           << "0"
-                           << "Scorpio";
-    QTest::newRow("empty day") << "1970"
-                               << "January"
-                               << ""
-                               << "Scorpio";
-    QTest::newRow("day not a number") << "1901"
-                                      << "July"
-                                      << "twentieth"
-                                      << "Gemini";
+    // clang-format off
+    QTest::newRow("past the end of a month with a change")    << "1957" << "June"     << "31"        << "Libra";
+    QTest::newRow("past the end of a month without a change") << "1970" << "February" << "30"        << "Sagittarius";
+    QTest::newRow("past the end of the year")                 << "1901" << "December" << "32"        << "Gemini";
+    QTest::newRow("day 0")                                    << "1970" << "January"  << "0"         << "Scorpio";
+    QTest::newRow("empty day")                                << "1970" << "January"  << ""          << "Scorpio";
+    QTest::newRow("day not a number")                         << "1901" << "July"     << "twentieth" << "Gemini";
+    // clang-format on
 }
 
 void tst_ZodiacSpiritualSign::datesAsTyped()
@@ -219,27 +186,15 @@ void tst_ZodiacSpiritualSign::noAnswer_data()
     QTest::addColumn<QString>("month");
     QTest::addColumn<QString>("day");
 
-    QTest::newRow("year before the table") << "1899"
-                                           << "December"
-                                           << "31";
-    QTest::newRow("year after the table") << "2025"
-                                          << "January"
-                                          << "1";
-    QTest::newRow("empty year") << ""
-                                << "January"
-                                << "1";
-    QTest::newRow("year not a number") << "nineteen fifty"
-                                       << "January"
-                                       << "1";
-    QTest::newRow("no month name in 1970") << "1970"
-                                           << "Smarch"
-                                           << "1";
-    QTest::newRow("month in lower case in 1901") << "1901"
-                                                 << "july"
-                                                 << "20";
-    QTest::newRow("empty month in 2012") << "2012"
-                                         << ""
-                                         << "4";
+    // clang-format off
+    QTest::newRow("year before the table")       << "1899"           << "December" << "31";
+    QTest::newRow("year after the table")        << "2025"           << "January"  << "1";
+    QTest::newRow("empty year")                  << ""               << "January"  << "1";
+    QTest::newRow("year not a number")           << "nineteen fifty" << "January"  << "1";
+    QTest::newRow("no month name in 1970")       << "1970"           << "Smarch"   << "1";
+    QTest::newRow("month in lower case in 1901") << "1901"           << "july"     << "20";
+    QTest::newRow("empty month in 2012")         << "2012"           << ""         << "4";
+    // clang-format on
 }
 
 void tst_ZodiacSpiritualSign::noAnswer()

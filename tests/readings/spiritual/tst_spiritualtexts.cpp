@@ -30,34 +30,18 @@ void tst_SpiritualTexts::paragraphOfEachSign_data()
     QTest::addColumn<int>("sentences");
     QTest::addColumn<int>("length");
 
-    QTest::newRow("Gemini")
-        << "Gemini"
-        << "You get along well with people thanks to your good communication skills." << 3 << 229;
-    QTest::newRow("Cancer") << "Cancer"
-                            << "You tend to give a lot of importance to your home and family." << 4
-                            << 217;
-    QTest::newRow("Leo") << "Leo"
-                         << "You would do well in the showbiz industry." << 3 << 212;
-    QTest::newRow("Virgo") << "Virgo"
-                           << "This will make you question the religious beliefs and come up with "
-                              "impractical ideas at times."
-                           << 4 << 238;
-    QTest::newRow("Libra") << "Libra"
-                           << "You will love to live a relaxed and easy life." << 4 << 214;
-    QTest::newRow("Scorpio") << "Scorpio"
-                             << "You can become self destructive if you are not careful." << 4
-                             << 261;
-    QTest::newRow("Sagittarius") << "Sagittarius"
-                                 << "You believe in justice and will strive to help the world." << 4
-                                 << 210;
-    QTest::newRow("Capricorn")
-        << "Capricorn"
-        << "Matters of ecology and environment will be of keen importance to you." << 3 << 243;
-    QTest::newRow("Aquarius") << "Aquarius"
-                              << "Both Neptune and Aquarius are opposite in nature." << 4 << 230;
-    QTest::newRow("Pisces") << "Pisces"
-                            << "You can be very inspiring in matters of religion and selflessness."
-                            << 3 << 182;
+    // clang-format off
+    QTest::newRow("Gemini")      << "Gemini"      << "You get along well with people thanks to your good communication skills."                       << 3 << 229;
+    QTest::newRow("Cancer")      << "Cancer"      << "You tend to give a lot of importance to your home and family."                                  << 4 << 217;
+    QTest::newRow("Leo")         << "Leo"         << "You would do well in the showbiz industry."                                                     << 3 << 212;
+    QTest::newRow("Virgo")       << "Virgo"       << "This will make you question the religious beliefs and come up with impractical ideas at times." << 4 << 238;
+    QTest::newRow("Libra")       << "Libra"       << "You will love to live a relaxed and easy life."                                                 << 4 << 214;
+    QTest::newRow("Scorpio")     << "Scorpio"     << "You can become self destructive if you are not careful."                                        << 4 << 261;
+    QTest::newRow("Sagittarius") << "Sagittarius" << "You believe in justice and will strive to help the world."                                      << 4 << 210;
+    QTest::newRow("Capricorn")   << "Capricorn"   << "Matters of ecology and environment will be of keen importance to you."                          << 3 << 243;
+    QTest::newRow("Aquarius")    << "Aquarius"    << "Both Neptune and Aquarius are opposite in nature."                                              << 4 << 230;
+    QTest::newRow("Pisces")      << "Pisces"      << "You can be very inspiring in matters of religion and selflessness."                             << 3 << 182;
+    // clang-format on
 }
 
 void tst_SpiritualTexts::paragraphOfEachSign()
