@@ -132,13 +132,15 @@ void tst_VendorLinks::controlOpensItsPage_data()
     const auto add = [](const QString &where, const QString &control, const QString &key) {
         QTest::addRow("%s %s", qPrintable(where), qPrintable(control)) << where << control << key;
     };
-    add("main window", "Picture6", "home-page");
+    // clang-format off
+    add("main window", "Picture6",         "home-page");
     add("main window", "lblQuennetBanner", "home-page");
-    add("main window", "Label7", "fully-branded");
-    add("main window", "mnuOnline", "help-web-page");
-    add("main window", "mnuVisit", "home-page");
-    add("main window", "mnuUpdate", "download-web-page");
-    add("main window", "mkmoney", "fully-branded");
+    add("main window", "Label7",           "fully-branded");
+    add("main window", "mnuOnline",        "help-web-page");
+    add("main window", "mnuVisit",         "home-page");
+    add("main window", "mnuUpdate",        "download-web-page");
+    add("main window", "mkmoney",          "fully-branded");
+    // clang-format on
 
     for (int reading = Astrology; reading <= Spiritual; ++reading) {
         const bool zodiac = reading == Soulmate || reading == Spiritual;

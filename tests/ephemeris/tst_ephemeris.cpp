@@ -152,30 +152,32 @@ void tst_Ephemeris::computedDaysMatchEphemeris_data()
             << QString(name) << date;
     };
     // The first day, the days before and of a change, and the last day.
-    row("node", QDate(1900, 1, 1));
-    row("node", QDate(1901, 1, 20));
-    row("node", QDate(1901, 1, 21));
-    row("node", QDate(1939, 12, 31));
-    row("node", QDate(2010, 1, 1));
+    // clang-format off
+    row("node",    QDate(1900, 1, 1));
+    row("node",    QDate(1901, 1, 20));
+    row("node",    QDate(1901, 1, 21));
+    row("node",    QDate(1939, 12, 31));
+    row("node",    QDate(2010, 1, 1));
     // Back-and-forth crossings: the first crossing's day starts the sign they end in.
-    row("node", QDate(2049, 12, 14));
-    row("node", QDate(2049, 12, 15));
-    row("node", QDate(2050, 1, 10));
-    row("node", QDate(2090, 2, 27));
-    row("node", QDate(2090, 2, 28));
-    row("node", QDate(2090, 3, 20));
-    row("node", QDate(2100, 12, 31));
-    row("juno", QDate(1900, 1, 1));
-    row("juno", QDate(1929, 12, 31));
-    row("juno", QDate(2013, 1, 1));
-    row("juno", QDate(2024, 2, 29));
-    row("juno", QDate(2100, 12, 31));
+    row("node",    QDate(2049, 12, 14));
+    row("node",    QDate(2049, 12, 15));
+    row("node",    QDate(2050, 1, 10));
+    row("node",    QDate(2090, 2, 27));
+    row("node",    QDate(2090, 2, 28));
+    row("node",    QDate(2090, 3, 20));
+    row("node",    QDate(2100, 12, 31));
+    row("juno",    QDate(1900, 1, 1));
+    row("juno",    QDate(1929, 12, 31));
+    row("juno",    QDate(2013, 1, 1));
+    row("juno",    QDate(2024, 2, 29));
+    row("juno",    QDate(2100, 12, 31));
     row("neptune", QDate(2025, 1, 1));
     row("neptune", QDate(2025, 3, 30));
     row("neptune", QDate(2025, 3, 31));
     row("neptune", QDate(2038, 5, 22));
     row("neptune", QDate(2038, 5, 23));
     row("neptune", QDate(2100, 12, 31));
+    // clang-format on
 }
 
 void tst_Ephemeris::computedDaysMatchEphemeris()

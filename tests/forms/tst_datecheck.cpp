@@ -30,6 +30,7 @@ void tst_DateCheck::check_data()
     };
 
     // Leap years follow the Gregorian rule: centuries only when divisible by 400.
+    // clang-format off
     add(29, 2, 1900, DateCheck::BadFebruaryDay);
     add(29, 2, 2100, DateCheck::BadFebruaryDay);
     add(29, 2, 2000, DateCheck::Valid);
@@ -39,7 +40,8 @@ void tst_DateCheck::check_data()
     add(29, 2, 2023, DateCheck::BadFebruaryDay);
     add(28, 2, 1900, DateCheck::Valid);
     add(28, 2, 2023, DateCheck::Valid);
-    add(1, 2, 1901, DateCheck::Valid);
+    add(1,  2, 1901, DateCheck::Valid);
+    // clang-format on
     for (int year : {2000, 2023, 2024}) {
         add(30, 2, year, DateCheck::BadFebruaryDay);
         add(31, 2, year, DateCheck::BadFebruaryDay);

@@ -187,11 +187,9 @@ void tst_InputForms::validateEntry_data()
         {"soulmate", Soulmate, "1930"},
         {"spiritual", Spiritual, "1900"}};
     for (const auto &[label, form, year] : singleNameForms) {
-        QTest::addRow("%s: name of spaces", label) << form << "   "
-                                                   << ""
-                                                   << "1"
-                                                   << "January" << year << "Please Enter Your Name"
-                                                   << "txtName";
+        // clang-format off
+        QTest::addRow("%s: name of spaces", label) << form << "   " << "" << "1" << "January" << year << "Please Enter Your Name" << "txtName";
+        // clang-format on
     }
     // clang-format off
     QTest::newRow("lesson: first name of spaces")            << int(KarmicLesson) << "   " << "LEE" << "1"  << "January"   << "1900" << "" << "";
@@ -313,16 +311,13 @@ void tst_InputForms::nameBoxesTakeEveryRouteAsTyping_data()
         const auto row = [route](const char *what) -> QTestData & {
             return QTest::addRow("%s, %s", routeName(route), what) << route;
         };
-        row("single name, small letters") << int(Astrology) << "lee"
-                                          << "ANN LEE" << false;
-        row("single name, accent") << int(Soulmate) << "Zoë"
-                                   << "ANN " << true;
-        row("single name, digits") << int(Spiritual) << "7 up"
-                                   << "ANN " << true;
-        row("numerology, accent") << int(KarmicDebt) << "zoë"
-                                  << "ANN ZOË" << false;
-        row("numerology, punctuation") << int(KarmicLesson) << "o'neil-2"
-                                       << "ANN O'NEIL-2" << false;
+        // clang-format off
+        row("single name, small letters") << int(Astrology)    << "lee"      << "ANN LEE"      << false;
+        row("single name, accent")        << int(Soulmate)     << "Zoë"      << "ANN "         << true;
+        row("single name, digits")        << int(Spiritual)    << "7 up"     << "ANN "         << true;
+        row("numerology, accent")         << int(KarmicDebt)   << "zoë"      << "ANN ZOË"      << false;
+        row("numerology, punctuation")    << int(KarmicLesson) << "o'neil-2" << "ANN O'NEIL-2" << false;
+        // clang-format on
     }
 }
 

@@ -95,50 +95,19 @@ void tst_ZodiacReadings::showsTheSign_data()
     const auto row = [](const char *name, const char *reading) -> QTestData & {
         return QTest::addRow("%s: %s", reading, name) << QString(reading);
     };
-    row("first Capricorn day", "soulmate") << "7"
-                                           << "January"
-                                           << "1930"
-                                           << "Capricorn";
-    row("day before", "soulmate") << "6"
-                                  << "January"
-                                  << "1930"
-                                  << "Sagittarius";
-    row("Leo after Gemini in 1988", "soulmate") << "2"
-                                                << "September"
-                                                << "1988"
-                                                << "Leo";
-    row("Gemini ends", "soulmate") << "1"
-                                   << "September"
-                                   << "1988"
-                                   << "Gemini";
-    row("second half of the table", "soulmate") << "1"
-                                                << "January"
-                                                << "1971"
-                                                << "Taurus";
-    row("leap day", "soulmate") << "29"
-                                << "February"
-                                << "1932"
-                                << "Cancer";
-    row("first Cancer day", "spiritual") << "20"
-                                         << "July"
-                                         << "1901"
-                                         << "Cancer";
-    row("day before", "spiritual") << "19"
-                                   << "July"
-                                   << "1901"
-                                   << "Gemini";
-    row("Pisces from 2012", "spiritual") << "4"
-                                         << "February"
-                                         << "2012"
-                                         << "Pisces";
-    row("last day", "spiritual") << "31"
-                                 << "December"
-                                 << "2024"
-                                 << "Pisces";
-    row("first day", "spiritual") << "1"
-                                  << "January"
-                                  << "1900"
-                                  << "Gemini";
+    // clang-format off
+    row("first Capricorn day",      "soulmate")  << "7"  << "January"   << "1930" << "Capricorn";
+    row("day before",               "soulmate")  << "6"  << "January"   << "1930" << "Sagittarius";
+    row("Leo after Gemini in 1988", "soulmate")  << "2"  << "September" << "1988" << "Leo";
+    row("Gemini ends",              "soulmate")  << "1"  << "September" << "1988" << "Gemini";
+    row("second half of the table", "soulmate")  << "1"  << "January"   << "1971" << "Taurus";
+    row("leap day",                 "soulmate")  << "29" << "February"  << "1932" << "Cancer";
+    row("first Cancer day",         "spiritual") << "20" << "July"      << "1901" << "Cancer";
+    row("day before",               "spiritual") << "19" << "July"      << "1901" << "Gemini";
+    row("Pisces from 2012",         "spiritual") << "4"  << "February"  << "2012" << "Pisces";
+    row("last day",                 "spiritual") << "31" << "December"  << "2024" << "Pisces";
+    row("first day",                "spiritual") << "1"  << "January"   << "1900" << "Gemini";
+    // clang-format on
 }
 
 void tst_ZodiacReadings::showsTheSign()

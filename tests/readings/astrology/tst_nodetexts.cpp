@@ -31,30 +31,20 @@ void tst_NodeTexts::description_data()
         QTest::addRow("%s north", northSign) << northSign << true << northOpening << northLength;
         QTest::addRow("%s south", northSign) << northSign << false << southOpening << southLength;
     };
-    add("Libra", "North Node in Libra denotes that you need to understand", 907,
-        "South Node in Aries denotes that you need to understand", 907);
-    add("Virgo", "North Node in Virgo denotes that you are too kind", 755,
-        "South Node in Pisces denotes that you are too kind", 756);
-    add("Leo", "North Node in Leo indicates that you need to learn", 1195,
-        "South Node in Aquarius indicates that you need to learn", 1197);
-    add("Cancer", "Learn how to accept and acknowledge the help received from others", 840,
-        "Learn how to accept and acknowledge the help received from others", 839);
-    add("Gemini", "With your north node in Gemini try and express yourself", 782,
-        "With your south Node in Sagittarius try and express yourself", 787);
-    add("Taurus", "North Node in Taurus denotes that you have to work", 914,
-        "South Node in Scorpio denotes that you have to work", 929);
-    add("Aries", "With your North node in Aries you need to work", 963,
-        "With your South Node in Libra you need to work", 961);
-    add("Pisces", "North node in Pisces denotes that you worry unnecessarily", 541,
-        "South Node in Virgo denotes that you worry unnecessarily", 540);
-    add("Aquarious", "North Node in Aquarius denotes that you tend to become", 719,
-        "South Node in Leo denotes that you tend to become", 714);
-    add("Capricorn", "North Node in Capricorn denotes that you have a tendency", 695,
-        "South Node in Cancer denotes that you have a tendency", 692);
-    add("Sagittarius", "North node in Sagittarius denotes that you are so very simulative", 770,
-        "South Node in Gemini denotes that you are so very simulative", 766);
-    add("Scorpio", "North Node is Scorpio denotes that you are self-reliant", 742,
-        "South Node in Taurus denotes that you are self-reliant", 740);
+    // clang-format off
+    add("Libra",       "North Node in Libra denotes that you need to understand",           907,  "South Node in Aries denotes that you need to understand",           907);
+    add("Virgo",       "North Node in Virgo denotes that you are too kind",                 755,  "South Node in Pisces denotes that you are too kind",                756);
+    add("Leo",         "North Node in Leo indicates that you need to learn",                1195, "South Node in Aquarius indicates that you need to learn",           1197);
+    add("Cancer",      "Learn how to accept and acknowledge the help received from others", 840,  "Learn how to accept and acknowledge the help received from others", 839);
+    add("Gemini",      "With your north node in Gemini try and express yourself",           782,  "With your south Node in Sagittarius try and express yourself",      787);
+    add("Taurus",      "North Node in Taurus denotes that you have to work",                914,  "South Node in Scorpio denotes that you have to work",               929);
+    add("Aries",       "With your North node in Aries you need to work",                    963,  "With your South Node in Libra you need to work",                    961);
+    add("Pisces",      "North node in Pisces denotes that you worry unnecessarily",         541,  "South Node in Virgo denotes that you worry unnecessarily",          540);
+    add("Aquarious",   "North Node in Aquarius denotes that you tend to become",            719,  "South Node in Leo denotes that you tend to become",                 714);
+    add("Capricorn",   "North Node in Capricorn denotes that you have a tendency",          695,  "South Node in Cancer denotes that you have a tendency",             692);
+    add("Sagittarius", "North node in Sagittarius denotes that you are so very simulative", 770,  "South Node in Gemini denotes that you are so very simulative",      766);
+    add("Scorpio",     "North Node is Scorpio denotes that you are self-reliant",           742,  "South Node in Taurus denotes that you are self-reliant",            740);
+    // clang-format on
 }
 
 // Each description is one plain-ASCII paragraph with single spaces between words.

@@ -138,15 +138,10 @@ void tst_NumerologyReadings::pastedNamesReadAsTyped_data()
     for (TextRoute route : {TextRoute::Paste, TextRoute::Drop, TextRoute::InputMethod}) {
         for (int reading : {1, 2}) {
             const char *name = reading == 1 ? "debt" : "lesson";
-            QTest::addRow("%s, %s, small letters", name, routeName(route))
-                << reading << route << "ann"
-                << "lee"
-                << "ANN"
-                << "LEE";
-            QTest::addRow("%s, %s, accents", name, routeName(route)) << reading << route << "Zoë"
-                                                                     << "Núñez"
-                                                                     << "ZOE"
-                                                                     << "NUNEZ";
+            // clang-format off
+            QTest::addRow("%s, %s, small letters", name, routeName(route)) << reading << route << "ann" << "lee"   << "ANN" << "LEE";
+            QTest::addRow("%s, %s, accents",       name, routeName(route)) << reading << route << "Zoë" << "Núñez" << "ZOE" << "NUNEZ";
+            // clang-format on
         }
     }
 }
