@@ -120,18 +120,21 @@ void tst_RefusedFile::refusedFileLeavesTheScreenAlone_data()
     QTest::addColumn<QString>("fileName");
     QTest::addColumn<QString>("reason");
 
-    const QList<std::pair<const char *, Route>> routes{{"drop", Route::Drop},
-                                                       {"running copy", Route::RunningCopy},
-                                                       {"Open button", Route::OpenButton},
-                                                       {"File menu", Route::FileMenu}};
+    // clang-format off
+    const QList<std::pair<const char *, Route>> routes{
+        {"drop",         Route::Drop},
+        {"running copy", Route::RunningCopy},
+        {"Open button",  Route::OpenButton},
+        {"File menu",    Route::FileMenu}};
     const QList<std::tuple<const char *, QString, QString>> files{
-        {"FIFO", "fifo.kar", "It is not a regular file."},
-        {"link to a device", "ptmx.kar", "It is not a regular file."},
-        {"text", "notes.kar", "It is not a saved reading."},
-        {"not .kar", "ann.txt", "It is not a saved reading."},
-        {"year not listed", "1899.kar", "Its date of birth is outside the lists."},
-        {"30 February", "feb30.kar", "Its date of birth is not a calendar date."},
-        {"missing", "none.kar", "It could not be read: No such file or directory."}};
+        {"FIFO",             "fifo.kar",  "It is not a regular file."},
+        {"link to a device", "ptmx.kar",  "It is not a regular file."},
+        {"text",             "notes.kar", "It is not a saved reading."},
+        {"not .kar",         "ann.txt",   "It is not a saved reading."},
+        {"year not listed",  "1899.kar",  "Its date of birth is outside the lists."},
+        {"30 February",      "feb30.kar", "Its date of birth is not a calendar date."},
+        {"missing",          "none.kar",  "It could not be read: No such file or directory."}};
+    // clang-format on
     for (const auto &[routeName, route] : routes) {
         for (const auto &[fileKind, fileName, reason] : files)
             QTest::addRow("%s, %s", routeName, fileKind) << route << fileName << reason;

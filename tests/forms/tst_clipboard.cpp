@@ -110,10 +110,13 @@ void tst_Clipboard::readingBoxesLeaveTheClipboardAlone_data()
     QTest::addColumn<int>("reading");
     QTest::addColumn<QString>("boxName");
     QTest::addColumn<QString>("action");
-    const QList<std::pair<int, QString>> boxes = {{Astrology, "txtNorthDesc"},
-                                                  {Astrology, "txtSouthDesc"},
-                                                  {KarmicDebt, "txtDisplay"},
-                                                  {KarmicLesson, "txtDisplay"}};
+    // clang-format off
+    const QList<std::pair<int, QString>> boxes = {
+        {Astrology,    "txtNorthDesc"},
+        {Astrology,    "txtSouthDesc"},
+        {KarmicDebt,   "txtDisplay"},
+        {KarmicLesson, "txtDisplay"}};
+    // clang-format on
     const char *readings[] = {"astrology", "debt", "lesson"};
     for (const auto &[reading, box] : boxes) {
         for (const char *action : {"move", "drag select", "double click", "Ctrl+A Ctrl+C",

@@ -182,10 +182,12 @@ void tst_InputForms::validateEntry_data()
     const QString thirtyFirstOrMonth = "Please Enter Correct Date Or Month !";
 
     // A single name of only spaces is no name (a numerology first name of spaces is taken).
+    // clang-format off
     const std::tuple<const char *, int, const char *> singleNameForms[]{
         {"astrology", Astrology, "1940"},
-        {"soulmate", Soulmate, "1930"},
+        {"soulmate",  Soulmate,  "1930"},
         {"spiritual", Spiritual, "1900"}};
+    // clang-format on
     for (const auto &[label, form, year] : singleNameForms) {
         // clang-format off
         QTest::addRow("%s: name of spaces", label) << form << "   " << "" << "1" << "January" << year << "Please Enter Your Name" << "txtName";
