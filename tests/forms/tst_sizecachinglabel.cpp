@@ -74,11 +74,11 @@ void tst_SizeCachingLabel::measuresAsQLabel_data()
 
     // clang-format off
     QTest::newRow("one line")                        << Setup([](QLabel &l) { l.setText(QStringLiteral("Next")); });
-    QTest::newRow("wrapped")                         << Setup([](QLabel &l) {l.setText(LongText); l.setWordWrap(true);});
-    QTest::newRow("wrapped, centred, bold, margins") << Setup([](QLabel &l) {l.setText(LongText); l.setWordWrap(true); l.setAlignment(Qt::AlignCenter); QFont font = l.font(); font.setPointSize(14); font.setBold(true); l.setFont(font); l.setMargin(3); l.setContentsMargins(4, 5, 6, 7);});
-    QTest::newRow("wrapped, maximum width")          << Setup([](QLabel &l) {l.setText(LongText); l.setWordWrap(true); l.setMaximumWidth(200);});
-    QTest::newRow("rich text")                       << Setup([](QLabel &l) {l.setText(QStringLiteral("<b>Bold</b> and <i>") + LongText + QStringLiteral("</i>")); l.setWordWrap(true);});
-    QTest::newRow("picture")                         << Setup([](QLabel &l) {QPixmap picture(30, 20); picture.fill(Qt::red); l.setPixmap(picture);});
+    QTest::newRow("wrapped")                         << Setup([](QLabel &l) { l.setText(LongText); l.setWordWrap(true); });
+    QTest::newRow("wrapped, centred, bold, margins") << Setup([](QLabel &l) { l.setText(LongText); l.setWordWrap(true); l.setAlignment(Qt::AlignCenter); QFont font = l.font(); font.setPointSize(14); font.setBold(true); l.setFont(font); l.setMargin(3); l.setContentsMargins(4, 5, 6, 7); });
+    QTest::newRow("wrapped, maximum width")          << Setup([](QLabel &l) { l.setText(LongText); l.setWordWrap(true); l.setMaximumWidth(200); });
+    QTest::newRow("rich text")                       << Setup([](QLabel &l) { l.setText(QStringLiteral("<b>Bold</b> and <i>") + LongText + QStringLiteral("</i>")); l.setWordWrap(true); });
+    QTest::newRow("picture")                         << Setup([](QLabel &l) { QPixmap picture(30, 20); picture.fill(Qt::red); l.setPixmap(picture); });
     // clang-format on
 }
 
@@ -105,7 +105,7 @@ void tst_SizeCachingLabel::followsChangesAfterMeasuring_data()
 
     // clang-format off
     QTest::newRow("text")             << Setup([](QLabel &l) { l.setText(LongText + LongText); });
-    QTest::newRow("font")             << Setup([](QLabel &l) {QFont font = l.font(); font.setUnderline(true); font.setPointSize(font.pointSize() + 6); l.setFont(font);});
+    QTest::newRow("font")             << Setup([](QLabel &l) { QFont font = l.font(); font.setUnderline(true); font.setPointSize(font.pointSize() + 6); l.setFont(font); });
     QTest::newRow("word wrap off")    << Setup([](QLabel &l) { l.setWordWrap(false); });
     QTest::newRow("margin")           << Setup([](QLabel &l) { l.setMargin(12); });
     QTest::newRow("indent")           << Setup([](QLabel &l) { l.setIndent(30); });
