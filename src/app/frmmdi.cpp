@@ -270,10 +270,9 @@ bool frmMDI::eventFilter(QObject *watched, QEvent *event)
             QObject *child = static_cast<QChildEvent *>(event)->child();
             if (child->isWidgetType())
                 child->installEventFilter(this);
-        }
-        // A sub-window deleted while it showed is still in the workspace's own list until the
-        // workspace has seen it go; laying out the main window before that trips the workspace.
-        else if (event->type() == QEvent::ChildRemoved) {
+        } else if (event->type() == QEvent::ChildRemoved) {
+            // A sub-window deleted while it showed is still in the workspace's own list until
+            // the workspace has seen it go; laying the main window out before that trips it.
             QMetaObject::invokeMethod(this, &frmMDI::showStartPanelWhenNoFormShows,
                                       Qt::QueuedConnection);
         }
