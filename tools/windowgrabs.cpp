@@ -59,8 +59,8 @@ int main(int argc, char *argv[])
             message && window->objectName() == QLatin1String("frmNagScreen2"))
             message->setText(frmNagScreen2::supportMessages().constFirst());
         QTest::qWait(50);
-        const QString file = folder.filePath(QString::fromLatin1(name).replace(u' ', u'-') +
-                                             QStringLiteral(".png"));
+        const QString file =
+            folder.filePath(QString::fromLatin1(name).replace(u' ', u'-') + QStringLiteral(".png"));
         if (!window->window()->grab().save(file, "PNG")) {
             std::fprintf(stderr, "lumo_windowgrabs: cannot write %s\n", qPrintable(file));
             ++failures;
