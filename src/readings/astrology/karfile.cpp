@@ -133,8 +133,7 @@ bool isListedDay(const QString &day)
 bool isListedYear(const QString &year)
 {
     const int number = year.toInt();
-    return number >= FirstBirthYear && number <= LastBirthYear &&
-           year == QString::number(number);
+    return number >= FirstBirthYear && number <= LastBirthYear && year == QString::number(number);
 }
 
 // Why the date of birth cannot be shown, or an empty text: the day, month name and year must be
@@ -167,7 +166,7 @@ std::optional<KarFields> readKarFile(QIODevice &device)
     const QString &name = lines[0];
     const bool hasControl = std::any_of(
         name.begin(), name.end(), [](QChar c) { return c.category() == QChar::Other_Control; });
-    if (name.isEmpty() || hasControl)
+    if (name.trimmed().isEmpty() || hasControl)
         return std::nullopt;
     return KarFields{name, lines[1], lines[2], lines[3]};
 }

@@ -45,8 +45,9 @@ QByteArray encodeKarFile(const QString &name, int day, const QString &monthName,
 // Reads a ".kar" file from the current position of the device: the first four lines are the
 // fields (ShiftDecode of the Latin-1 line); anything after them is ignored. A line ends at CR LF,
 // a lone LF or a lone CR. Gives nothing when the file has fewer than four lines or its name is
-// empty or holds control characters, so a file that is not a saved reading is refused as a
-// whole. The read is bounded, so a huge or binary file chosen by mistake cannot hang the program.
+// empty, only spaces, or holds control characters, so a file that is not a saved reading is refused
+// as a whole. The read is bounded, so a huge or binary file chosen by mistake cannot hang the
+// program.
 std::optional<KarFields> readKarFile(QIODevice &device);
 
 // True when the last three characters of the name are exactly "kar" (case-sensitive).
