@@ -173,6 +173,9 @@ std::optional<KarFields> readKarFile(QIODevice &device)
 
 SavedReadingFile readSavedReading(const QString &filePath)
 {
+    if (const QString host = remoteFileHost(filePath); !host.isEmpty())
+        return {.fields = std::nullopt,
+                .refusal = QStringLiteral("It is on another computer: %1.").arg(host)};
     if (!isKarFileName(filePath))
         return {.fields = std::nullopt, .refusal = NotASavedReading};
     QFile file(filePath);
@@ -193,8 +196,11 @@ SavedReadingFile readSavedReading(QIODevice &device)
 
 QString savedReadingRefusalMessage(const QString &filePath, const QString &refusal)
 {
-    return QStringLiteral("Please Check The File.\n%1: %2")
-        .arg(QDir::toNativeSeparators(fileNameForDisplay(filePath)), refusal);
+    // An address is shown as it was given; a path as the system writes it.
+    const QString shown = remoteFileHost(filePath).isEmpty()
+                              ? QDir::toNativeSeparators(fileNameForDisplay(filePath))
+                              : filePath;
+    return QStringLiteral("Please Check The File.\n%1: %2").arg(shown, refusal);
 }
 
 bool isKarFileName(const QString &fileName)

@@ -24,11 +24,11 @@ struct SavedReadingFile
     QString refusal;                 // otherwise why not, in words for the user
 };
 
-// Reads the saved reading at filePath and checks it fully before anything is shown: the name
-// must end in "kar", the path must lead to a regular file (a FIFO, socket or device, or a link to
-// one, is refused without being opened for a blocking read), the file must hold a saved reading
-// (readKarFile), and its day, month name and year must be what the input form's lists hold and a
-// real calendar date.
+// Reads the saved reading at filePath and checks it fully before anything is shown: a file:
+// address of a file on another computer is refused, the name must end in "kar", the path must lead
+// to a regular file (a FIFO, socket or device, or a link to one, is refused without being opened
+// for a blocking read), the file must hold a saved reading (readKarFile), and its day, month name
+// and year must be what the input form's lists hold and a real calendar date.
 SavedReadingFile readSavedReading(const QString &filePath);
 // The checks of the file's contents alone, from the current position of the device.
 SavedReadingFile readSavedReading(QIODevice &device);
