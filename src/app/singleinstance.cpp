@@ -1,5 +1,6 @@
 #include "singleinstance.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDataStream>
 #include <QDeadlineTimer>
@@ -8,6 +9,7 @@
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QStandardPaths>
+#include <QSysInfo>
 #include <QtEndian>
 
 #ifdef Q_OS_UNIX
@@ -142,10 +144,30 @@ void SingleInstance::setFileCheck(std::function<QString(const QString &)> check)
 
 bool SingleInstance::tryAcquire()
 {
-    if (!m_lock || !m_lock->tryLock(0))
+    if (!m_lock)
+        return false;
+    const bool locked = m_lock->tryLock(0) || (lockNamesThisProcess() &&
+                                               m_lock->removeStaleLockFile() && m_lock->tryLock(0));
+    if (!locked)
         return false;
     listen();
     return true;
+}
+
+// A lock that names this process's own id was left by a copy that ended without unlocking: in a
+// sandbox or a container, which gives the program the same low process id at every start.
+// QLockFile takes it as held, since a process of that id and name runs: this one. (A lock of an
+// id that has gone, or that another program has now, it takes over by itself.) Removing the lock
+// file fails while a running process holds its lock, so a copy that runs under the same id in
+// another sandbox keeps its lock.
+bool SingleInstance::lockNamesThisProcess() const
+{
+    qint64 processId = 0;
+    QString host;
+    QString application;
+    return m_lock->getLockInfo(&processId, &host, &application) &&
+           processId == QCoreApplication::applicationPid() &&
+           (host.isEmpty() || host == QSysInfo::machineHostName());
 }
 
 void SingleInstance::listen()

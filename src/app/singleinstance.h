@@ -61,6 +61,7 @@ Q_SIGNALS:
     void activationRequested(const QString &filePath);
 
 private:
+    bool lockNamesThisProcess() const;
     void listen();
     void acceptConnections();
     void readRequest(QLocalSocket *socket);

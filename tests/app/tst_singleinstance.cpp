@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QCryptographicHash>
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocalSocket>
@@ -59,12 +60,16 @@ private Q_SLOTS:
     void aFrozenRunningCopyIsNamedWithTheFile();
     void filesReachTheNextRunningCopyWhenTheRunningOneIsKilled();
     void anotherUserCannotTakeTheHandOverOrTheLock();
+    void aCopyKilledInASandboxDoesNotLockTheNextOneOut_data();
+    void aCopyKilledInASandboxDoesNotLockTheNextOneOut();
 
 private:
     // Starts a probe and waits until it has tried the lock; returns its answer.
     QString startProbe(QProcess &probe);
     // Starts the program in a process of its own and waits until it serves later copies.
     bool startRunningCopy(QProcess &program);
+    // Waits until the program started serves later copies.
+    bool waitUntilServing(QProcess &program);
     // Runs the program in a process of its own until it ends, while this process serves it;
     // returns what it printed.
     QString runLaterCopy(const QStringList &arguments, int *exitCode);
@@ -144,6 +149,11 @@ bool tst_SingleInstance::startRunningCopy(QProcess &program)
 {
     program.setWorkingDirectory(m_dir.path());
     program.start(QStringLiteral(PROGRAM_PROBE), QStringList());
+    return waitUntilServing(program);
+}
+
+bool tst_SingleInstance::waitUntilServing(QProcess &program)
+{
     QDeadlineTimer deadline(15000);
     QLocalSocket socket;
     while (!deadline.hasExpired() && program.state() != QProcess::NotRunning) {
@@ -477,6 +487,87 @@ void tst_SingleInstance::anotherUserCannotTakeTheHandOverOrTheLock()
     QTRY_COMPARE(shownReading(), QStringLiteral("CAT: Virgo"));
     squatter.kill();
     squatter.waitForFinished();
+}
+
+void tst_SingleInstance::aCopyKilledInASandboxDoesNotLockTheNextOneOut_data()
+{
+    QTest::addColumn<bool>("underShell"); // the next start runs under a shell that has id 1
+
+    // clang-format off
+    QTest::newRow("the same process id again")   << false;
+    QTest::newRow("another program has the id") << true;
+    // clang-format on
+}
+
+// A sandbox gives the program the same low process id at every start: a lock left by a copy
+// killed there names the next copy's own id, or a process that is not the program.
+void tst_SingleInstance::aCopyKilledInASandboxDoesNotLockTheNextOneOut()
+{
+    QFETCH(bool, underShell);
+    if (::geteuid() != 0)
+        QSKIP("Needs root for a PID namespace (unshare --pid).");
+
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LUMO_PROBE_REPORT_NAMES"), QStringLiteral("1"));
+    // The program as process 1 of a PID namespace of its own (or under a shell that is), killed
+    // with the unshare process that started it.
+    const auto startSandboxed = [&](QProcess &program, const QStringList &arguments,
+                                    bool shellFirst) {
+        program.setProcessEnvironment(environment);
+        program.setWorkingDirectory(m_dir.path());
+        QStringList command{"--pid", "--fork", "--mount-proc", "--kill-child"};
+        if (shellFirst)
+            command << "sh"
+                    << "-c"
+                    << "\"$0\" \"$@\"; exit $?";
+        command << QStringLiteral(PROGRAM_PROBE) << arguments;
+        program.start(QStringLiteral("unshare"), command);
+    };
+    const auto serving = [] {
+        QLocalSocket socket;
+        socket.connectToServer(SingleInstance::serverName(programName()));
+        return socket.waitForConnected(100);
+    };
+
+    // Killed once its start is done, with a reading on screen.
+    QProcess killed;
+    QString printed;
+    const auto printedBy = [&printed](QProcess &program) {
+        return printed += QString::fromLocal8Bit(program.readAll());
+    };
+    startSandboxed(killed, {QStringLiteral("ann.kar")}, false);
+    QTRY_VERIFY_WITH_TIMEOUT(printedBy(killed).contains(QStringLiteral("name: ANN\n")), 20000);
+    killed.kill();
+    QVERIFY(killed.waitForFinished(10000));
+    QTRY_VERIFY(!serving());
+    QFile lock(SingleInstance::lockFilePath(programName()));
+    QVERIFY(lock.open(QIODevice::ReadOnly));
+    QCOMPARE(lock.readLine().trimmed(), QByteArray("1")); // the process id it names
+    lock.close();
+
+    // The next start takes the lock at once and shows the file it was given.
+    QProcess next;
+    printed.clear();
+    QElapsedTimer clock;
+    clock.start();
+    startSandboxed(next, {QStringLiteral("y.kar")}, underShell);
+    QTRY_VERIFY_WITH_TIMEOUT(printedBy(next).contains(QStringLiteral("name: CAT\n")), 20000);
+    qInfo("The next start showed its reading after %lld ms.", clock.elapsed());
+    QVERIFY2(clock.elapsed() < 8000, "the next start waited for the killed copy");
+
+    // A later copy, process 1 of a sandbox of its own too, hands its file to the running one.
+    QProcess later;
+    startSandboxed(later, {QStringLiteral("x.kar\ny.kar")}, false);
+    QVERIFY(later.waitForFinished(20000));
+    QCOMPARE(later.exitCode(), 0);
+    QCOMPARE(later.readAllStandardOutput(), QByteArray());
+    QTRY_VERIFY_WITH_TIMEOUT(printedBy(next).contains(QStringLiteral("name: BOB\n")), 10000);
+    QCOMPARE(printed, QStringLiteral("name: CAT\nname: BOB\n"));
+    next.kill();
+    next.waitForFinished();
+    // The program dies just after unshare: gone once it takes no more connections.
+    QTRY_VERIFY(!serving());
+    QFile::remove(SingleInstance::lockFilePath(programName()));
 }
 
 QTEST_MAIN(tst_SingleInstance)
