@@ -50,7 +50,8 @@ public:
     void setFileCheck(std::function<QString(const QString &)> check);
 
     // A folder only the user owns and can reach: the runtime folder, or else a folder of the
-    // program's own made private; empty when neither can be had.
+    // program's own made private; where that folder's path is too long for the socket, a private
+    // folder with a short path in the temporary folder. Empty when none can be had.
     static QString privateFolder(const QString &programName);
     static QString lockFilePath(const QString &programName);
     // The local socket's name: a full path in the private folder where the system allows it.

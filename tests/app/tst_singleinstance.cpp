@@ -62,6 +62,7 @@ private Q_SLOTS:
     void anotherUserCannotTakeTheHandOverOrTheLock();
     void aCopyKilledInASandboxDoesNotLockTheNextOneOut_data();
     void aCopyKilledInASandboxDoesNotLockTheNextOneOut();
+    void aLongRuntimeFolderStillHandsOver();
 
 private:
     // Starts a probe and waits until it has tried the lock; returns its answer.
@@ -568,6 +569,68 @@ void tst_SingleInstance::aCopyKilledInASandboxDoesNotLockTheNextOneOut()
     // The program dies just after unshare: gone once it takes no more connections.
     QTRY_VERIFY(!serving());
     QFile::remove(SingleInstance::lockFilePath(programName()));
+}
+
+// A Unix socket's path holds about a hundred bytes: where the runtime folder's path is longer,
+// the lock and the socket go to a short private folder instead.
+void tst_SingleInstance::aLongRuntimeFolderStillHandsOver()
+{
+    const auto longFolder = [this](const QString &start, int length) {
+        const QString folder = m_dir.filePath(start);
+        return folder + QString(length - folder.size(), u'x');
+    };
+    const QString runtime = longFolder(QStringLiteral("runtime-"), 120);
+    const QString home = longFolder(QStringLiteral("home-"), 100);
+    QVERIFY(QDir().mkpath(runtime));
+    QVERIFY(QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    QVERIFY(QDir().mkpath(home));
+    setEnvironment("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
+    setEnvironment("HOME", QFile::encodeName(home));
+
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LUMO_PROBE_REPORT_NAMES"), QStringLiteral("1"));
+    QProcess running;
+    running.setProcessEnvironment(environment);
+    QVERIFY(startRunningCopy(running));
+
+    // The socket is in a folder of the program's own in the temporary folder: private to this
+    // user, a real folder, and short enough for the socket's path.
+    const QStringList folders = QDir(m_dir.path()).entryList({programName() + "-*"}, QDir::Dirs);
+    QCOMPARE(folders.size(), 1);
+    const QFileInfo folder(m_dir.filePath(folders.first()));
+    QVERIFY(!folder.isSymLink());
+    QCOMPARE(folder.ownerId(), ::geteuid());
+    QCOMPARE(folder.permissions() & ~(QFile::ReadUser | QFile::WriteUser | QFile::ExeUser),
+             QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const QByteArray socket =
+        QFile::encodeName(folder.filePath() + "/" + programName() + ".socket");
+    struct stat status = {};
+    QCOMPARE(::stat(socket.constData(), &status), 0);
+    QVERIFY(S_ISSOCK(status.st_mode));
+    QVERIFY2(socket.size() <= 107, socket.constData());
+
+    // A later copy's hand-over, timed on its own, and then a later copy as the user starts one.
+    SingleInstance laterCopy(programName());
+    QElapsedTimer clock;
+    clock.start();
+    QCOMPARE(laterCopy.handOver(m_dir.filePath(QStringLiteral("ann.kar")), QDeadlineTimer(10000)),
+             SingleInstance::HandOver::Accepted);
+    qInfo("The file was handed over in %lld ms.", clock.elapsed());
+    QVERIFY2(clock.elapsed() < 1000, "the hand-over took a second or more");
+    QProcess later;
+    later.setProcessEnvironment(environment);
+    later.setWorkingDirectory(m_dir.path());
+    later.start(QStringLiteral(PROGRAM_PROBE), {QStringLiteral("y.kar")});
+    QVERIFY(later.waitForFinished(15000));
+    QCOMPARE(later.exitCode(), 0);
+    QCOMPARE(later.readAllStandardOutput(), QByteArray());
+    QString printed;
+    QTRY_VERIFY_WITH_TIMEOUT((printed += QString::fromLocal8Bit(running.readAll()))
+                                 .contains(QStringLiteral("name: CAT\n")),
+                             10000);
+    QCOMPARE(printed, QStringLiteral("name: ANN\nname: CAT\n"));
+    running.kill();
+    running.waitForFinished();
 }
 
 QTEST_MAIN(tst_SingleInstance)
