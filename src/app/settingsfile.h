@@ -1,0 +1,12 @@
+#pragma once
+
+namespace Lumo {
+
+// Checks the program's settings files before anything reads them (call once the application
+// object has the program's name). Where one is not a regular file (a FIFO, which would block the
+// start, a device, a folder, or a link to one or to nothing), it is left alone: the program says
+// so once on standard error, and its settings live in memory until it ends, starting from the
+// defaults.
+void checkSettingsFiles();
+
+} // namespace Lumo
