@@ -45,8 +45,8 @@ bool isRegularOrAbsent([[maybe_unused]] const QString &fileName)
 #endif
 }
 
-// A settings format whose files are never read or written: the values set stay in memory, since
-// a write that fails keeps them there, and the files of that format are never committed.
+// A settings format whose files are never read or written: what is set stays in memory, since a
+// write that fails keeps it there.
 QSettings::Format inMemoryFormat()
 {
     static const QSettings::Format format = QSettings::registerFormat(
@@ -67,6 +67,9 @@ void checkSettingsFiles()
                  qPrintable(QCoreApplication::applicationName()),
                  qPrintable(QDir::toNativeSeparators(fileNameForDisplay(file))));
         QSettings::setDefaultFormat(inMemoryFormat());
+        // QSettings forgets the values of a file it never wrote once no settings object uses
+        // it: one object is kept until the program ends.
+        new QSettings(QCoreApplication::instance());
         return;
     }
 }

@@ -1,8 +1,11 @@
 // The program started with a settings file that is not a regular file: it starts at once with
 // its defaults, says so once on standard error, and leaves the file and whatever a link points to
 // as they were.
+#include "app/settingsfile.h"
+#include "app/startup.h"
 #include "support/readingfixture.h"
 #include "support/savedreading.h"
+#include "support/scripteddesktop.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -16,6 +19,7 @@
 #include <sys/sysmacros.h>
 #include <unistd.h>
 
+using namespace Lumo;
 using namespace Lumo::Testing;
 
 namespace {
@@ -59,6 +63,7 @@ private Q_SLOTS:
 
     void startsWithoutTouchingIt_data();
     void startsWithoutTouchingIt();
+    void settingsLastUntilTheEnd();
 
 private:
     QString path(const QString &name) const { return m_dir->filePath(name); }
@@ -174,6 +179,24 @@ void tst_SettingsFile::startsWithoutTouchingIt()
     QCOMPARE(described(path("config/LumoFreeTessaray")), configBefore);
     QCOMPARE(said.size(), 1);
     QVERIFY2(said.first().contains(path(file)), qPrintable(said.first()));
+}
+
+// In this process, for the rest of its run: the settings file is a FIFO. What is set meanwhile
+// is there when next asked for, as the folder of the last file chosen is.
+void tst_SettingsFile::settingsLastUntilTheEnd()
+{
+    QVERIFY(make(SettingsFile, Kind::Fifo));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(path("config")));
+    setProgramIdentity();
+    checkSettingsFiles();
+
+    ScriptedDesktop desktop;
+    desktop.fileNames.enqueue(path("elsewhere/folder/ann.kar"));
+    QCOMPARE(askSaveFileName(nullptr, {}), path("elsewhere/folder/ann.kar"));
+    askOpenFileName(nullptr, {});
+    QCOMPARE(desktop.fileRequests.size(), 2);
+    QCOMPARE(QDir(desktop.fileRequests[1].folder), QDir(path("elsewhere/folder")));
+    QCOMPARE(described(path(SettingsFile)), QStringLiteral("FIFO"));
 }
 
 QTEST_MAIN(tst_SettingsFile)
