@@ -1,9 +1,11 @@
 #include "settingsfile.h"
 
 #include "common/filenames.h"
+#include "singleinstance.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QLockFile>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -60,8 +62,13 @@ QSettings::Format inMemoryFormat()
 void checkSettingsFiles()
 {
     for (const QString &file : userSettingsFiles()) {
-        if (isRegularOrAbsent(file))
+        if (isRegularOrAbsent(file)) {
+            // QSettings writes under a lock file beside the settings file, and waits for one
+            // left by a copy that crashed there until it is half a minute old.
+            QLockFile lock(file + QStringLiteral(".lock"));
+            removeLockLeftUnderThisProcessId(lock);
             continue;
+        }
         qWarning("%s: the settings file %s is not a regular file; it is left alone and the "
                  "settings are not kept this time.",
                  qPrintable(QCoreApplication::applicationName()),

@@ -199,28 +199,10 @@ bool SingleInstance::tryAcquire()
 {
     if (!m_lock)
         return false;
-    const bool locked = m_lock->tryLock(0) || (lockNamesThisProcess() &&
-                                               m_lock->removeStaleLockFile() && m_lock->tryLock(0));
-    if (!locked)
+    if (!m_lock->tryLock(0) && !(removeLockLeftUnderThisProcessId(*m_lock) && m_lock->tryLock(0)))
         return false;
     listen();
     return true;
-}
-
-// A lock that names this process's own id was left by a copy that ended without unlocking: in a
-// sandbox or a container, which gives the program the same low process id at every start.
-// QLockFile takes it as held, since a process of that id and name runs: this one. (A lock of an
-// id that has gone, or that another program has now, it takes over by itself.) Removing the lock
-// file fails while a running process holds its lock, so a copy that runs under the same id in
-// another sandbox keeps its lock.
-bool SingleInstance::lockNamesThisProcess() const
-{
-    qint64 processId = 0;
-    QString host;
-    QString application;
-    return m_lock->getLockInfo(&processId, &host, &application) &&
-           processId == QCoreApplication::applicationPid() &&
-           (host.isEmpty() || host == QSysInfo::machineHostName());
 }
 
 void SingleInstance::listen()
@@ -311,6 +293,20 @@ SingleInstance::HandOver SingleInstance::handOver(const QString &filePath,
     if (tooLong || in.status() != QDataStream::Ok)
         return HandOver::NoRunningCopy;
     return accepted ? HandOver::Accepted : HandOver::Refused;
+}
+
+// QLockFile takes a lock as held while a process of its id and name runs; under this process's
+// own id, that is this process. (A lock of an id that has gone, or that another program has now,
+// it takes over by itself.) Removing the lock file fails while a running process holds its lock,
+// so a program that runs under the same id in another sandbox keeps its lock.
+bool removeLockLeftUnderThisProcessId(QLockFile &lock)
+{
+    qint64 processId = 0;
+    QString host;
+    QString application;
+    return lock.getLockInfo(&processId, &host, &application) &&
+           processId == QCoreApplication::applicationPid() &&
+           (host.isEmpty() || host == QSysInfo::machineHostName()) && lock.removeStaleLockFile();
 }
 
 } // namespace Lumo

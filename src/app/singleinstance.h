@@ -62,7 +62,6 @@ Q_SIGNALS:
     void activationRequested(const QString &filePath);
 
 private:
-    bool lockNamesThisProcess() const;
     void listen();
     void acceptConnections();
     void readRequest(QLocalSocket *socket);
@@ -74,5 +73,11 @@ private:
     std::function<QString(const QString &)> m_fileCheck;
     QString m_refusal;
 };
+
+// Removes a lock file left under this process's own id by a program that ended without unlocking
+// it: in a sandbox or a container, which gives the program the same low process id at every
+// start, a copy that crashed leaves its locks for the next one under that id. A lock that a running
+// process holds stays. True when the lock file was removed.
+bool removeLockLeftUnderThisProcessId(QLockFile &lock);
 
 } // namespace Lumo

@@ -62,6 +62,7 @@ private Q_SLOTS:
     void anotherUserCannotTakeTheHandOverOrTheLock();
     void aCopyKilledInASandboxDoesNotLockTheNextOneOut_data();
     void aCopyKilledInASandboxDoesNotLockTheNextOneOut();
+    void aSettingsLockLeftInASandboxDoesNotHoldTheNextStart();
     void aLongRuntimeFolderStillHandsOver();
 
 private:
@@ -569,6 +570,53 @@ void tst_SingleInstance::aCopyKilledInASandboxDoesNotLockTheNextOneOut()
     // The program dies just after unshare: gone once it takes no more connections.
     QTRY_VERIFY(!serving());
     QFile::remove(SingleInstance::lockFilePath(programName()));
+}
+
+// A copy killed in a sandbox while it saved its settings leaves the settings' lock under the
+// process id the next copy there gets.
+void tst_SingleInstance::aSettingsLockLeftInASandboxDoesNotHoldTheNextStart()
+{
+    if (::geteuid() != 0)
+        QSKIP("Needs root for a PID namespace (unshare --pid).");
+    const QStringList sandbox{"--pid", "--fork", "--mount-proc", "--kill-child"};
+
+    // A program of the program's file name takes the settings' lock as process 1 of a PID
+    // namespace, and is killed with it.
+    const QString settings =
+        m_dir.filePath(QStringLiteral("config/LumoFreeTessaray/LumoFreeTessaray.conf"));
+    QVERIFY(QDir().mkpath(QFileInfo(settings).absolutePath()));
+    QFile::remove(settings);
+    const QString holder = m_dir.filePath("bin/" + QFileInfo(PROGRAM_PROBE).fileName());
+    QVERIFY(QDir().mkpath(m_dir.filePath(QStringLiteral("bin"))));
+    QVERIFY(QFile::copy(QStringLiteral(INSTANCE_PROBE), holder));
+    QProcess killed;
+    killed.start(QStringLiteral("unshare"),
+                 sandbox + QStringList{holder, "--squat", settings + ".lock",
+                                       m_dir.filePath(QStringLiteral("holder.socket"))});
+    QVERIFY(killed.waitForReadyRead(10000));
+    QCOMPARE(killed.readLine().trimmed(), QByteArray("squatting"));
+    killed.kill();
+    QVERIFY(killed.waitForFinished(10000));
+    QVERIFY(QFile::exists(settings + ".lock"));
+
+    // The program starts as process 1 of a namespace of its own, saves its first settings, shows
+    // its reading and ends.
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LUMO_PROBE_SHOW_READING"), QStringLiteral("1"));
+    program.setProcessEnvironment(environment);
+    program.setWorkingDirectory(m_dir.path());
+    QElapsedTimer clock;
+    clock.start();
+    program.start(QStringLiteral("unshare"),
+                  sandbox + QStringList{QStringLiteral(PROGRAM_PROBE), QStringLiteral("ann.kar")});
+    QVERIFY(program.waitForFinished(60000));
+    qInfo("The program started and ended in %lld ms.", clock.elapsed());
+    QCOMPARE(program.readAllStandardOutput(), QByteArray("reading: ANN: Virgo\n"));
+    QVERIFY2(clock.elapsed() < 10000, "the start waited for the settings' lock");
+    QFile saved(settings);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QVERIFY(saved.readAll().contains("ReminderDate="));
 }
 
 // A Unix socket's path holds about a hundred bytes: where the runtime folder's path is longer,
