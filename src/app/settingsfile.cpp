@@ -57,27 +57,42 @@ QSettings::Format inMemoryFormat()
     return format;
 }
 
+// The lock file QSettings writes under, beside the settings file.
+QString lockFileOf(const QString &settingsFile)
+{
+    return settingsFile + QStringLiteral(".lock");
+}
+
+// Leaves the settings files alone for the rest of the run: the settings stay in memory.
+void leaveAlone(const QString &fileName)
+{
+    qWarning("%s: the settings file %s is not a regular file; it is left alone and the "
+             "settings are not kept this time.",
+             qPrintable(QCoreApplication::applicationName()),
+             qPrintable(QDir::toNativeSeparators(fileNameForDisplay(fileName))));
+    QSettings::setDefaultFormat(inMemoryFormat());
+    // QSettings forgets the values of a file it never wrote once no settings object uses it: one
+    // object is kept until the program ends.
+    new QSettings(QCoreApplication::instance());
+}
+
 } // namespace
 
 void checkSettingsFiles()
 {
-    for (const QString &file : userSettingsFiles()) {
-        if (isRegularOrAbsent(file)) {
-            // QSettings writes under a lock file beside the settings file, and waits for one
-            // left by a copy that crashed there until it is half a minute old.
-            QLockFile lock(file + QStringLiteral(".lock"));
-            removeLockLeftUnderThisProcessId(lock);
-            continue;
+    const QStringList files = userSettingsFiles();
+    for (const QString &file : files) {
+        for (const QString &fileName : {file, lockFileOf(file)}) {
+            if (!isRegularOrAbsent(fileName)) {
+                leaveAlone(fileName);
+                return;
+            }
         }
-        qWarning("%s: the settings file %s is not a regular file; it is left alone and the "
-                 "settings are not kept this time.",
-                 qPrintable(QCoreApplication::applicationName()),
-                 qPrintable(QDir::toNativeSeparators(fileNameForDisplay(file))));
-        QSettings::setDefaultFormat(inMemoryFormat());
-        // QSettings forgets the values of a file it never wrote once no settings object uses
-        // it: one object is kept until the program ends.
-        new QSettings(QCoreApplication::instance());
-        return;
+    }
+    // QSettings waits for a lock left by a copy that crashed until it is half a minute old.
+    for (const QString &file : files) {
+        QLockFile lock(lockFileOf(file));
+        removeLockLeftUnderThisProcessId(lock);
     }
 }
 

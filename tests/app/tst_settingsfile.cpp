@@ -118,6 +118,7 @@ void tst_SettingsFile::startsWithoutTouchingIt_data()
     QTest::newRow("link to a device")          << SettingsFile     << Kind::Device  << true  << true;
     QTest::newRow("link to nothing")           << SettingsFile     << Kind::Nothing << true  << true;
     QTest::newRow("organization's file, FIFO") << OrganizationFile << Kind::Fifo    << false << true;
+    QTest::newRow("settings lock, FIFO")       << SettingsFile + ".lock" << Kind::Fifo << false << true;
     QTest::newRow("link to a regular file")    << SettingsFile     << Kind::Regular << true  << false;
     // clang-format on
 }
