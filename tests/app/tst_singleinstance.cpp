@@ -580,8 +580,9 @@ void tst_SingleInstance::aSettingsLockLeftInASandboxDoesNotHoldTheNextStart()
         QSKIP("Needs root for a PID namespace (unshare --pid).");
     const QStringList sandbox{"--pid", "--fork", "--mount-proc", "--kill-child"};
 
-    // A program of the program's file name takes the settings' lock as process 1 of a PID
-    // namespace, and is killed with it.
+    // The lock is taken by process 1 of a PID namespace, killed with it. QLockFile names the
+    // program that took a lock by its file name, so the helper that takes it is copied under the
+    // program's file name: the lock it leaves is the one a copy killed while it saved leaves.
     const QString settings =
         m_dir.filePath(QStringLiteral("config/LumoFreeTessaray/LumoFreeTessaray.conf"));
     QVERIFY(QDir().mkpath(QFileInfo(settings).absolutePath()));
