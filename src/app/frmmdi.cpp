@@ -337,7 +337,7 @@ void frmMDI::showInputForm(int index)
     if (index < 0 || index >= ReadingCount)
         return;
     InputForm *input = ReadingInputForms[index]();
-    connect(input, &InputForm::updateReminderDue, this, &UpdateReminder);
+    connect(input, &InputForm::updateReminderDue, this, [this] { UpdateReminder(this); });
     createMdiChild(input);
     input->showForm();
     input->placeAtTopCentre();

@@ -134,7 +134,7 @@ void frmNagScreen2::SendReferral()
         showCritical(this, problem);
         return;
     }
-    openWebPage(referralUrl(m_referral));
+    openWebPage(referralUrl(m_referral), this);
 }
 
 void frmNagScreen2::Check1_Click()
@@ -144,7 +144,7 @@ void frmNagScreen2::Check1_Click()
     if (!ui->Check1->isChecked())
         return;
     ui->Check1->setChecked(false);
-    OpenVendorPage(Page::Home);
+    OpenVendorPage(Page::Home, this);
 }
 
 void showSupportDialog()

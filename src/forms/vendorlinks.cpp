@@ -25,12 +25,16 @@ void connectVendorLinks(std::initializer_list<VendorLink> links)
             refuse(link, "it has no page");
             continue;
         }
-        const auto open = [page = link.page] { OpenVendorPage(page); };
+        const QString page = link.page;
         if (auto *label = qobject_cast<ClickableLabel *>(link.control)) {
-            QObject::connect(label, &ClickableLabel::clicked, label, open);
+            QObject::connect(label, &ClickableLabel::clicked, label,
+                             [label, page] { OpenVendorPage(page, label); });
             label->makeWebLink(vendorPageUrl(link.page).host());
         } else if (auto *action = qobject_cast<QAction *>(link.control)) {
-            QObject::connect(action, &QAction::triggered, action, open);
+            // A menu item belongs to the form whose menus hold it: a message goes above that.
+            QObject::connect(action, &QAction::triggered, action, [action, page] {
+                OpenVendorPage(page, qobject_cast<QWidget *>(action->parent()));
+            });
         } else {
             refuse(link, "it is neither a clickable label nor a menu item");
         }
