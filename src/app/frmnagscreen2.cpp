@@ -6,6 +6,7 @@
 #include "common/vendorpages.h"
 #include "forms/desktop.h"
 #include "forms/fixedcolours.h"
+#include "forms/focusframe.h"
 #include "forms/keypressfilter.h"
 #include "forms/vendorlinks.h"
 
@@ -36,6 +37,7 @@ frmNagScreen2::frmNagScreen2()
     ui->txtFriendName->setPlaceholderText(Placeholder::FriendName);
     ui->txtFriendEmail->setPlaceholderText(Placeholder::FriendEmail);
 
+    drawFocusOfEveryControl(this);
     KeyPressFilter::install(ui->txtEmail, [this](int &key) { txtEmail_KeyPress(key); });
     KeyPressFilter::install(ui->txtFriendEmail, [this](int &key) { txtFriendEmail_KeyPress(key); });
     connect(ui->cmdSubmit, &QPushButton::clicked, this, &frmNagScreen2::cmdSubmit_Click);

@@ -3,6 +3,7 @@
 #include "common/names.h"
 #include "datecheck.h"
 #include "desktop.h"
+#include "focusframe.h"
 #include "keypressfilter.h"
 
 #include <QAction>
@@ -71,6 +72,7 @@ void InputForm::connectInputControls(const InputControls &controls)
     // takes it: it reaches the form only through this filter.
     for (QWidget *field : fields())
         field->installEventFilter(this);
+    drawFocusOfEveryControl(this);
 
     connect(controls.cmdNext, &QPushButton::clicked, this, &InputForm::cmdNext_Click);
     connect(controls.cmdExit, &QPushButton::clicked, this, &InputForm::cmdExit_Click);

@@ -4,6 +4,7 @@
 #include "common/vendorpages.h"
 #include "forms/desktop.h"
 #include "forms/fixedcolours.h"
+#include "forms/focusframe.h"
 #include "forms/linkclicks.h"
 #include "forms/screenplacement.h"
 #include "forms/textboxes.h"
@@ -52,6 +53,7 @@ frmKarmicAstrologySave::frmKarmicAstrologySave(const NodeReadingData &reading, Q
     box.setColor(QPalette::Text, FixedColour::ClassicText);
     box.setColor(QPalette::Link, FixedColour::ClassicLink);
     ui->RTB->setPalette(box);
+    drawFocusOfEveryControl(this);
     connect(ui->cmdSave, &QPushButton::clicked, this, &frmKarmicAstrologySave::cmdSave_Click);
     connect(ui->cmdPrint, &QPushButton::clicked, this, &frmKarmicAstrologySave::cmdprint_Click);
     connectVendorLinks({{ui->Label1, Page::Home},
