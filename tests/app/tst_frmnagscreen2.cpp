@@ -69,7 +69,6 @@ private Q_SLOTS:
     void placeholders_data();
     void placeholders();
     void links();
-    void messagesGoAboveTheDialog();
     void leavingEndsTheProgram_data();
     void leavingEndsTheProgram();
     void closingMainWindowShowsDialogAndKeepsRunning();
@@ -312,22 +311,6 @@ void tst_frmNagScreen2::links()
 
     QCOMPARE(desktop.openedUrls, (QList<QUrl>{vendorPageUrl(Page::Home), vendorPageUrl(Page::Home),
                                               vendorPageUrl(Page::OtherPrograms)}));
-}
-
-// The dialog stays above other windows: a message with any other parent would open behind it.
-void tst_frmNagScreen2::messagesGoAboveTheDialog()
-{
-    ScriptedDesktop desktop;
-    desktop.browserOpens = false;
-    frmNagScreen2 *dialog = openedForm<frmNagScreen2>();
-
-    QTest::mouseClick(control<QCheckBox>(dialog, "Check1"), Qt::LeftButton);
-    QTest::mouseClick(control<QLabel>(dialog, "lblGoToHome"), Qt::LeftButton);
-    dialog->cmdSubmit_Click();
-
-    QCOMPARE(desktop.messages.size(), 3);
-    for (const ScriptedDesktop::Message &message : std::as_const(desktop.messages))
-        QVERIFY2(message.parent == dialog, qPrintable(message.text));
 }
 
 void tst_frmNagScreen2::leavingEndsTheProgram_data()
