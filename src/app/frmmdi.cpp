@@ -97,6 +97,8 @@ frmMDI::frmMDI() : ui(std::make_unique<Ui::frmMDI>())
     ui->Picture6->installEventFilter(this);
     ui->PicCoBrand->installEventFilter(this);
 
+    // A reading's Exit has the same caption but closes only the reading.
+    ui->cmdMdiExit->setAccessibleDescription(QStringLiteral("Quits the program"));
     connect(ui->cmdMdiExit, &QPushButton::clicked, this, &frmMDI::unload);
     connect(ui->mnuExit, &QAction::triggered, this, &frmMDI::unload);
     connect(ui->mnuAbout, &QAction::triggered, this, [this] { showAboutBox(this); });
@@ -158,16 +160,23 @@ void frmMDI::setSmallestSize()
     ui->workspaceHost->setMinimumSize(width, depth);
 }
 
+// Each picture is named, for screen readers, by what it shows.
 void frmMDI::showPictures()
 {
-    const std::pair<QLabel *, const char *> pictures[] = {{ui->Picture2, ":/pictures/sun.png"},
-                                                          {ui->Picture4, ":/pictures/star.png"},
-                                                          {ui->Picture5, ":/pictures/planet.png"},
-                                                          {ui->Picture7, ":/pictures/moon.png"},
-                                                          {ui->Picture8, ":/pictures/stars.png"}};
-    for (const auto &[label, file] : pictures) {
+    const struct
+    {
+        QLabel *label;
+        const char *file;
+        const char *shows;
+    } pictures[] = {{ui->Picture2, ":/pictures/sun.png", "Sun"},
+                    {ui->Picture4, ":/pictures/star.png", "Star"},
+                    {ui->Picture5, ":/pictures/planet.png", "Ringed planet"},
+                    {ui->Picture7, ":/pictures/moon.png", "Crescent moon"},
+                    {ui->Picture8, ":/pictures/stars.png", "Three stars"}};
+    for (const auto &[label, file, shows] : pictures) {
         label->setPixmap(QPixmap(QLatin1String(file)));
         label->setScaledContents(true);
+        label->setAccessibleName(QLatin1String(shows));
     }
 }
 

@@ -31,11 +31,17 @@ frmNagScreen2::frmNagScreen2()
     setClassicColours(ui->Frame6);
     setTextColour(ui->lblGoToHome, FixedColour::Link);
 
-    ui->txtName->setPlaceholderText(Placeholder::Name);
-    ui->txtEmail->setPlaceholderText(Placeholder::Email);
-    ui->txtMessage->setPlaceholderText(Placeholder::Message);
-    ui->txtFriendName->setPlaceholderText(Placeholder::FriendName);
-    ui->txtFriendEmail->setPlaceholderText(Placeholder::FriendEmail);
+    // The fields have no labels: each is named, for screen readers too, by the text it shows
+    // until something is typed in it, rather than all five after the box around them.
+    const auto ask = [](auto *field, const QString &text) {
+        field->setPlaceholderText(text);
+        field->setAccessibleName(text);
+    };
+    ask(ui->txtName, Placeholder::Name);
+    ask(ui->txtEmail, Placeholder::Email);
+    ask(ui->txtMessage, Placeholder::Message);
+    ask(ui->txtFriendName, Placeholder::FriendName);
+    ask(ui->txtFriendEmail, Placeholder::FriendEmail);
 
     drawFocusOfEveryControl(this);
     KeyPressFilter::install(ui->txtEmail, [this](int &key) { txtEmail_KeyPress(key); });

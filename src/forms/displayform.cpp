@@ -12,8 +12,10 @@ void DisplayForm::connectDisplayControls(QPushButton *back, QPushButton *exit, Q
 {
     drawFocusOfEveryControl(this);
     connect(back, &QPushButton::clicked, this, &DisplayForm::cmdBack_Click);
-    if (exit)
+    if (exit) {
         connect(exit, &QPushButton::clicked, this, &DisplayForm::cmdExit_Click);
+        exit->setAccessibleDescription(ReadingExitDescription);
+    }
     if (backItem)
         connect(backItem, &QAction::triggered, this, &DisplayForm::cmdBack_Click);
     if (exitItem)

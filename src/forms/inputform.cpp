@@ -73,6 +73,7 @@ void InputForm::connectInputControls(const InputControls &controls)
     for (QWidget *field : fields())
         field->installEventFilter(this);
     drawFocusOfEveryControl(this);
+    controls.cmdExit->setAccessibleDescription(ReadingExitDescription);
 
     connect(controls.cmdNext, &QPushButton::clicked, this, &InputForm::cmdNext_Click);
     connect(controls.cmdExit, &QPushButton::clicked, this, &InputForm::cmdExit_Click);
