@@ -133,6 +133,9 @@ QProcessEnvironment tst_FirstStart::programEnvironment() const
                        m_home->filePath(QStringLiteral("config")));
     environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_home->filePath(QStringLiteral("run")));
     environment.insert(QStringLiteral("TMPDIR"), m_home->filePath(QStringLiteral("run")));
+    // No session bus: D-Bus would otherwise start one of its own for the display and note its
+    // address in the home folder, a file that is not the program's.
+    environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), QStringLiteral("disabled:"));
     return environment;
 }
 
