@@ -7,7 +7,7 @@
 
 #include <QDir>
 #include <QFile>
-#include <QHash>
+#include <QMultiHash>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -32,9 +32,14 @@ const QStringList ControlRoles = {
 // Controls a person presses or picks from; the keyboard reaches each.
 const QStringList PressedRoles = {"push button",  "toggle button", "check box",
                                   "radio button", "link",          "combo box"};
-// Controls that a window must not hold twice under one name.
-const QStringList UniqueRoles = {"push button",  "toggle button", "check box",
-                                 "radio button", "text",          "combo box"};
+// Fields, of which a window never holds two alike: each asks for something else.
+const QStringList FieldRoles = {"text", "entry", "password text", "combo box", "spin button"};
+// Buttons. One form may offer the same thing twice (a button and a caption that open the same
+// reading), but a button of a reading form and one of the main window around it do different
+// things, and must not sound alike.
+const QStringList ButtonRoles = {"push button", "toggle button", "check box", "radio button"};
+// What a screen reader announces as a form: the main window, a reading form in it, a dialog.
+const QStringList FormRoles = {"frame", "dialog"};
 
 // The name a screen reader speaks for a control: the text of the labels that name it (a buddy
 // label), or else its own name. A list's own name on this platform is the item it shows.
@@ -53,9 +58,12 @@ QString shown(const AccessibleNode &node)
     return QStringLiteral("[%1] \"%2\"").arg(node.role, spokenName(node));
 }
 
+// The controls met so far, by what a screen reader says of them, with the form each is in.
+using Heard = QMultiHash<QString, const AccessibleNode *>;
+
 // The faults of one control, seen with the objects around it.
-void judge(const AccessibleNode &node, const QList<const AccessibleNode *> &ancestors,
-           QHash<QString, int> &seen, QStringList &faults)
+void judge(const AccessibleNode &node, const QList<const AccessibleNode *> &ancestors, Heard &heard,
+           QStringList &faults)
 {
     const bool control = ControlRoles.contains(node.role);
     const bool pressed = PressedRoles.contains(node.role);
@@ -76,23 +84,33 @@ void judge(const AccessibleNode &node, const QList<const AccessibleNode *> &ance
         if (pressed && outer->role == QLatin1String("panel") && node.name == outer->name)
             faults << shown(node) + QStringLiteral(" is named after the group around it");
     }
-    if (UniqueRoles.contains(node.role)) {
-        const QString key = shown(node) + u'\n' + node.description;
-        if (++seen[key] == 2)
+    if (FieldRoles.contains(node.role) || ButtonRoles.contains(node.role)) {
+        const AccessibleNode *form = nullptr;
+        for (const AccessibleNode *outer : ancestors) {
+            if (FormRoles.contains(outer->role))
+                form = outer;
+        }
+        const QString said = shown(node) + u'\n' + node.description;
+        const QList<const AccessibleNode *> formsHeard = heard.values(said);
+        const bool alike = FieldRoles.contains(node.role)
+                               ? !formsHeard.isEmpty()
+                               : !formsHeard.isEmpty() && !formsHeard.contains(form);
+        if (alike)
             faults << QStringLiteral("two %1 with nothing to tell them apart").arg(shown(node));
+        heard.insert(said, form);
     }
 
     QList<const AccessibleNode *> inner = ancestors;
     inner.append(&node);
     for (const AccessibleNode &child : node.children)
-        judge(child, inner, seen, faults);
+        judge(child, inner, heard, faults);
 }
 
 QStringList faultsOf(const AccessibleNode &window)
 {
     QStringList faults;
-    QHash<QString, int> seen;
-    judge(window, {}, seen, faults);
+    Heard heard;
+    judge(window, {}, heard, faults);
     return faults;
 }
 
