@@ -44,8 +44,6 @@ void tst_SupportMessages::initTestCase()
 {
     if (const QString missing = XDesktop::missingTool(); !missing.isEmpty())
         QSKIP(qPrintable(missing));
-    if (qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS"))
-        QSKIP("no session bus: run under dbus-run-session");
     QProcess probe;
     probe.start(QStringLiteral(PYTHON), {QStringLiteral("-c"), QStringLiteral("import pyatspi")});
     if (!probe.waitForFinished() || probe.exitCode() != 0)

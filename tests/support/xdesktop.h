@@ -6,12 +6,14 @@
 #include <QStandardPaths>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace Lumo::Testing {
 
 // A desktop of a test's own on which the real program runs: an X server (Xvfb) on a display it
-// picks, a window manager (openbox), and the X tools (xdotool, xprop) run on that display.
+// picks, a window manager (openbox), a session bus, and the X tools (xdotool, xprop) run on that
+// display.
 class XDesktop
 {
 public:
@@ -19,6 +21,7 @@ public:
 
     ~XDesktop()
     {
+        stop(m_bus);
         stop(m_windowManager);
         stop(m_server);
     }
@@ -26,14 +29,14 @@ public:
     // What is missing to run one (a tool not installed), or an empty text.
     static QString missingTool()
     {
-        for (const char *tool : {"Xvfb", "openbox", "xdotool", "xprop"}) {
+        for (const char *tool : {"Xvfb", "openbox", "xdotool", "xprop", "dbus-daemon"}) {
             if (QStandardPaths::findExecutable(QLatin1String(tool)).isEmpty())
                 return QStringLiteral("%1 is not installed").arg(QLatin1String(tool));
         }
         return QString();
     }
 
-    // Starts the server and the window manager; false when either does not come up.
+    // Starts the server, the window manager and the bus; false when one does not come up.
     bool start(const QString &screen)
     {
         // The server picks a free display and writes its number on standard output.
@@ -64,14 +67,16 @@ public:
             if (!settled)
                 return false;
         }
-        return windowManagerReady();
+        return windowManagerReady() && startSessionBus();
     }
 
-    // The test's own environment, on this desktop's display.
+    // The test's own environment, on this desktop's display and bus.
     QProcessEnvironment environment() const
     {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("DISPLAY"), m_display);
+        if (!m_busAddress.isEmpty())
+            environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), m_busAddress);
         return environment;
     }
 
@@ -140,6 +145,26 @@ public:
     }
 
 private:
+    // The bus starts the services asked for on it (the accessibility bus among them) with its own
+    // environment. They keep their sockets in the runtime folder, which is the desktop's own, so
+    // that they meet neither the user's desktop nor another test's.
+    bool startSessionBus()
+    {
+        if (!m_runtime.isValid())
+            return false;
+        QProcessEnvironment environment = this->environment();
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_runtime.path());
+        m_bus.setProcessEnvironment(environment);
+        m_bus.start(QStringLiteral("dbus-daemon"),
+                    {QStringLiteral("--session"), QStringLiteral("--nofork"),
+                     QStringLiteral("--print-address=1")});
+        if (!m_bus.waitForStarted() ||
+            !QTest::qWaitFor([&] { return m_bus.canReadLine(); }, Timeout))
+            return false;
+        m_busAddress = QString::fromUtf8(m_bus.readLine().trimmed());
+        return !m_busAddress.isEmpty();
+    }
+
     bool windowManagerReady() const
     {
         return run(QStringLiteral("xprop"),
@@ -149,7 +174,10 @@ private:
 
     QProcess m_server;
     QProcess m_windowManager;
+    QProcess m_bus;
+    QTemporaryDir m_runtime;
     QString m_display;
+    QString m_busAddress;
 };
 
 } // namespace Lumo::Testing
