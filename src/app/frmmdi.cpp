@@ -4,7 +4,6 @@
 #include "common/filenames.h"
 #include "common/names.h"
 #include "common/vendorpages.h"
-#include "forms/captionfit.h"
 #include "forms/desktop.h"
 #include "forms/fixedcolours.h"
 #include "forms/linkbutton.h"
@@ -33,9 +32,8 @@ namespace Lumo {
 
 namespace {
 constexpr int FirstReadingCaption = 3;
-constexpr int ExitButtonRightMargin = 8; // 120 twips
-constexpr QSize ClientArea(792, 546);    // 11880 by 8190 twips
-constexpr int KarmicAstrology = 0;       // the reading whose files can be opened
+constexpr QSize ClientArea(792, 546); // 11880 by 8190 twips
+constexpr int KarmicAstrology = 0;    // the reading whose files can be opened
 
 // The first local file among the dragged addresses, or an empty text.
 QString droppedFile(const QMimeData *data)
@@ -66,8 +64,6 @@ static_assert(std::size(ReadingInputForms) == frmMDI::ReadingCount);
 frmMDI::frmMDI() : ui(std::make_unique<Ui::frmMDI>())
 {
     ui->setupUi(this);
-    m_captions = {ui->lblCaption_0, ui->lblCaption_1, ui->lblCaption_2, ui->lblCaption_3,
-                  ui->lblCaption_4, ui->lblCaption_5, ui->lblCaption_6, ui->lblCaption_7};
     m_readingCaptions = {ui->lblCaption_3, ui->lblCaption_4, ui->lblCaption_5, ui->lblCaption_6,
                          ui->lblCaption_7};
     m_readingButtons = new QButtonGroup(this);
@@ -78,9 +74,6 @@ frmMDI::frmMDI() : ui(std::make_unique<Ui::frmMDI>())
         m_readingButtons->addButton(readingButtons[i], i);
     setWindowTitle(AppTitle);
     setColours();
-    keepCaptionFitted(ui->lblQuennetBanner);
-    for (QAbstractButton *button : m_readingButtons->buttons())
-        keepCaptionFitted(button);
     connect(m_readingButtons, &QButtonGroup::idClicked, this, &frmMDI::OpenReading);
     for (int reading = 0; reading < ReadingCount; ++reading) {
         LinkButton *caption = readingCaption(reading);
@@ -90,16 +83,12 @@ frmMDI::frmMDI() : ui(std::make_unique<Ui::frmMDI>())
         connect(caption, &LinkButton::clicked, this,
                 [this, reading] { lblCaption_Click(reading + FirstReadingCaption); });
     }
-    for (QWidget *caption : m_captions) {
-        if (!caption->sizePolicy().hasHeightForWidth())
-            caption->resize(caption->sizeHint().width() + 16, caption->height());
-    }
-    setSmallestSize();
     showPictures();
-    ui->picMain->installEventFilter(this);
-    ui->Picture1->installEventFilter(this);
+    // The window keeps room for the start panel while a reading covers it.
+    QSizePolicy panelPolicy = ui->picMain->sizePolicy();
+    panelPolicy.setRetainSizeWhenHidden(true);
+    ui->picMain->setSizePolicy(panelPolicy);
     ui->Picture6->installEventFilter(this);
-    ui->PicCoBrand->installEventFilter(this);
 
     // A reading's Exit has the same caption but closes only the reading.
     ui->cmdMdiExit->setAccessibleDescription(QStringLiteral("Quits the program"));
@@ -145,24 +134,14 @@ void frmMDI::setColours()
     setBackgroundColour(ui->Picture6, FixedColour::Strip);
     setFixedColours(ui->lblQuennetBanner, Black, White);
     setBackgroundColour(ui->picMain, Black);
-    for (int i = 0; i < CaptionCount; ++i)
-        setTextColour(m_captions.at(i), CaptionColours[i]);
+    QWidget *const captions[] = {ui->lblCaption_0, ui->lblCaption_1, ui->lblCaption_2,
+                                 ui->lblCaption_3, ui->lblCaption_4, ui->lblCaption_5,
+                                 ui->lblCaption_6, ui->lblCaption_7};
+    static_assert(std::size(captions) == std::size(CaptionColours));
+    for (std::size_t i = 0; i < std::size(captions); ++i)
+        setTextColour(captions[i], CaptionColours[i]);
     setBackgroundColour(ui->PicCoBrand, FixedColour::Strip);
     setTextColour(ui->Label7, FixedColour::Link);
-}
-
-// The window shrinks no further than keeps every control visible: the button row and the
-// welcome labels whole. The menu bar and the strips add their own heights.
-void frmMDI::setSmallestSize()
-{
-    int width = ui->picButtonContainer->width();
-    int depth = 0;
-    for (const QWidget *caption : m_captions) {
-        const QRect label = caption->geometry();
-        width = qMax(width, label.width());
-        depth = qMax(depth, label.y() + label.height());
-    }
-    ui->workspaceHost->setMinimumSize(width, depth);
 }
 
 // Each picture is named, for screen readers, by what it shows.
@@ -213,7 +192,6 @@ void frmMDI::showActiveFormMenus()
 void frmMDI::Form_Load()
 {
     restorePlacement();
-    centreContents();
     m_readingButtons->button(0)->setFocus();
 }
 
@@ -246,23 +224,6 @@ void frmMDI::storePlacement()
     QSettings settings;
     settings.setValue(WindowGeometryKey, normalGeometry());
     settings.setValue(WindowMaximizedKey, isMaximized());
-}
-
-// Centres the banner, the button row and the welcome labels on the width of the area that holds
-// them, and keeps the Exit button at the right edge; runs again whenever the window is resized.
-void frmMDI::centreContents()
-{
-    const auto centreIn = [](QWidget *child, int areaWidth) {
-        child->move(qMax(0, (areaWidth - child->width()) / 2), child->y());
-    };
-    centreIn(ui->lblQuennetBanner, ui->Picture6->width());
-    centreIn(ui->picButtonContainer, ui->Picture1->width());
-    for (QWidget *caption : m_captions)
-        centreIn(caption, ui->picMain->width());
-    const int exitLeft =
-        ui->PicCoBrand->width() - (ui->cmdMdiExit->width() + ExitButtonRightMargin);
-    ui->cmdMdiExit->move(exitLeft, ui->cmdMdiExit->y());
-    ui->Label7->resize(qMax(0, exitLeft - 2 * ui->Label7->x()), ui->Label7->height());
 }
 
 // The start panel shows exactly while no reading form shows in the workspace.
@@ -303,9 +264,7 @@ bool frmMDI::eventFilter(QObject *watched, QEvent *event)
             showStartPanelWhenNoFormShows();
         return Form::eventFilter(watched, event);
     }
-    if (event->type() == QEvent::Resize)
-        centreContents();
-    else if (watched == menuBar() && event->type() == QEvent::ActionRemoved)
+    if (watched == menuBar() && event->type() == QEvent::ActionRemoved)
         QMetaObject::invokeMethod(this, &frmMDI::showActiveFormMenus, Qt::QueuedConnection);
     else if (watched == ui->Picture6 && event->type() == QEvent::MouseButtonRelease)
         Picture6_MouseUp(static_cast<QMouseEvent *>(event));
