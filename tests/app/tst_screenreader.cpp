@@ -13,7 +13,6 @@
 #include <QTest>
 
 #include <functional>
-#include <memory>
 
 using namespace Lumo::Testing;
 
