@@ -4,10 +4,9 @@
 #include "common/filenames.h"
 #include "common/names.h"
 #include "common/vendorpages.h"
-#include "forms/captionfit.h"
-#include "forms/clickablelabel.h"
 #include "forms/desktop.h"
 #include "forms/fixedcolours.h"
+#include "forms/linkbutton.h"
 #include "forms/screenplacement.h"
 #include "forms/vendorlinks.h"
 #include "frmabout.h"
@@ -33,9 +32,8 @@ namespace Lumo {
 
 namespace {
 constexpr int FirstReadingCaption = 3;
-constexpr int ExitButtonRightMargin = 8; // 120 twips
-constexpr QSize ClientArea(792, 546);    // 11880 by 8190 twips
-constexpr int KarmicAstrology = 0;       // the reading whose files can be opened
+constexpr QSize ClientArea(792, 546); // 11880 by 8190 twips
+constexpr int KarmicAstrology = 0;    // the reading whose files can be opened
 
 // The first file among the dragged addresses, or an empty text. A file on another computer is
 // given by its address, to be refused by it when it is opened.
@@ -69,8 +67,8 @@ static_assert(std::size(ReadingInputForms) == frmMDI::ReadingCount);
 frmMDI::frmMDI() : ui(std::make_unique<Ui::frmMDI>())
 {
     ui->setupUi(this);
-    m_captions = {ui->lblCaption_0, ui->lblCaption_1, ui->lblCaption_2, ui->lblCaption_3,
-                  ui->lblCaption_4, ui->lblCaption_5, ui->lblCaption_6, ui->lblCaption_7};
+    m_readingCaptions = {ui->lblCaption_3, ui->lblCaption_4, ui->lblCaption_5, ui->lblCaption_6,
+                         ui->lblCaption_7};
     m_readingButtons = new QButtonGroup(this);
     QPushButton *const readingButtons[] = {ui->cmdSelectOption_0, ui->cmdSelectOption_1,
                                            ui->cmdSelectOption_2, ui->cmdSelectOption_3,
@@ -79,33 +77,31 @@ frmMDI::frmMDI() : ui(std::make_unique<Ui::frmMDI>())
         m_readingButtons->addButton(readingButtons[i], i);
     setWindowTitle(AppTitle);
     setColours();
-    keepCaptionFitted(ui->lblQuennetBanner);
-    for (QAbstractButton *button : m_readingButtons->buttons())
-        keepCaptionFitted(button);
     connect(m_readingButtons, &QButtonGroup::idClicked, this, &frmMDI::OpenReading);
-    for (int i = 0; i < CaptionCount; ++i) {
-        ClickableLabel *label = captionLabel(i);
-        connect(label, &ClickableLabel::clicked, this, [this, i] { lblCaption_Click(i); });
-        connect(label, &ClickableLabel::mouseMoved, this, [this, i] { lblCaption_MouseMove(i); });
-        if (i < FirstReadingCaption)
-            label->setCursor(Qt::ArrowCursor);
-        if (!label->wordWrap())
-            label->resize(label->sizeHint().width() + 16, label->height());
+    for (int reading = 0; reading < ReadingCount; ++reading) {
+        LinkButton *caption = readingCaption(reading);
+        // They open a reading in this window, as the buttons above them do.
+        caption->setAccessibleRole(QAccessible::Button);
+        caption->setUnderlinedOnHover(true);
+        connect(caption, &LinkButton::clicked, this,
+                [this, reading] { lblCaption_Click(reading + FirstReadingCaption); });
     }
-    setSmallestSize();
     showPictures();
-    ui->picMain->setMouseTracking(true);
-    ui->picMain->installEventFilter(this);
-    ui->Picture1->installEventFilter(this);
+    // The window keeps room for the start panel while a reading covers it.
+    QSizePolicy panelPolicy = ui->picMain->sizePolicy();
+    panelPolicy.setRetainSizeWhenHidden(true);
+    ui->picMain->setSizePolicy(panelPolicy);
     ui->Picture6->installEventFilter(this);
-    ui->PicCoBrand->installEventFilter(this);
 
+    // A reading's Exit has the same caption but closes only the reading.
+    ui->cmdMdiExit->setAccessibleDescription(QStringLiteral("Quits the program"));
     connect(ui->cmdMdiExit, &QPushButton::clicked, this, &frmMDI::unload);
     connect(ui->mnuExit, &QAction::triggered, this, &frmMDI::unload);
     connect(ui->mnuAbout, &QAction::triggered, this, [this] { showAboutBox(this); });
-    connectVendorLinks({{ui->Label7, Page::FullyBranded},
-                        {ui->Picture6, Page::Home},
-                        {ui->lblQuennetBanner, Page::Home},
+    // The banner's strip is a larger target for the banner; Tab reaches the banner alone.
+    ui->Picture6->setCursor(Qt::PointingHandCursor);
+    connectVendorLinks({{ui->lblQuennetBanner, Page::Home},
+                        {ui->Label7, Page::FullyBranded},
                         {ui->mnuOnline, Page::Help},
                         {ui->mnuVisit, Page::Home},
                         {ui->mnuUpdate, Page::Download},
@@ -141,42 +137,39 @@ void frmMDI::setColours()
     setBackgroundColour(ui->Picture6, FixedColour::Strip);
     setFixedColours(ui->lblQuennetBanner, Black, White);
     setBackgroundColour(ui->picMain, Black);
-    for (int i = 0; i < CaptionCount; ++i)
-        setTextColour(captionLabel(i), CaptionColours[i]);
+    QWidget *const captions[] = {ui->lblCaption_0, ui->lblCaption_1, ui->lblCaption_2,
+                                 ui->lblCaption_3, ui->lblCaption_4, ui->lblCaption_5,
+                                 ui->lblCaption_6, ui->lblCaption_7};
+    static_assert(std::size(captions) == std::size(CaptionColours));
+    for (std::size_t i = 0; i < std::size(captions); ++i)
+        setTextColour(captions[i], CaptionColours[i]);
     setBackgroundColour(ui->PicCoBrand, FixedColour::Strip);
     setTextColour(ui->Label7, FixedColour::Link);
 }
 
-// The window shrinks no further than keeps every control visible: the button row and the
-// welcome labels whole. The menu bar and the strips add their own heights.
-void frmMDI::setSmallestSize()
-{
-    int width = ui->picButtonContainer->width();
-    int depth = 0;
-    for (const ClickableLabel *caption : m_captions) {
-        const QRect label = caption->geometry();
-        width = qMax(width, label.width());
-        depth = qMax(depth, label.y() + label.height());
-    }
-    ui->workspaceHost->setMinimumSize(width, depth);
-}
-
+// Each picture is named, for screen readers, by what it shows.
 void frmMDI::showPictures()
 {
-    const std::pair<QLabel *, const char *> pictures[] = {{ui->Picture2, ":/pictures/sun.png"},
-                                                          {ui->Picture4, ":/pictures/star.png"},
-                                                          {ui->Picture5, ":/pictures/planet.png"},
-                                                          {ui->Picture7, ":/pictures/moon.png"},
-                                                          {ui->Picture8, ":/pictures/stars.png"}};
-    for (const auto &[label, file] : pictures) {
+    const struct
+    {
+        QLabel *label;
+        const char *file;
+        const char *shows;
+    } pictures[] = {{ui->Picture2, ":/pictures/sun.png", "Sun"},
+                    {ui->Picture4, ":/pictures/star.png", "Star"},
+                    {ui->Picture5, ":/pictures/planet.png", "Ringed planet"},
+                    {ui->Picture7, ":/pictures/moon.png", "Crescent moon"},
+                    {ui->Picture8, ":/pictures/stars.png", "Three stars"}};
+    for (const auto &[label, file, shows] : pictures) {
         label->setPixmap(QPixmap(QLatin1String(file)));
         label->setScaledContents(true);
+        label->setAccessibleName(QLatin1String(shows));
     }
 }
 
-ClickableLabel *frmMDI::captionLabel(int index) const
+LinkButton *frmMDI::readingCaption(int index) const
 {
-    return m_captions.at(index);
+    return m_readingCaptions.at(index);
 }
 
 // As in any MDI program, the active form's own menus (its QMenu objects, with its actions) stand
@@ -202,7 +195,6 @@ void frmMDI::showActiveFormMenus()
 void frmMDI::Form_Load()
 {
     restorePlacement();
-    centreContents();
     m_readingButtons->button(0)->setFocus();
 }
 
@@ -235,23 +227,6 @@ void frmMDI::storePlacement()
     QSettings settings;
     settings.setValue(WindowGeometryKey, normalGeometry());
     settings.setValue(WindowMaximizedKey, isMaximized());
-}
-
-// Centres the banner, the button row and the welcome labels on the width of the area that holds
-// them, and keeps the Exit button at the right edge; runs again whenever the window is resized.
-void frmMDI::centreContents()
-{
-    const auto centreIn = [](QWidget *child, int areaWidth) {
-        child->move(qMax(0, (areaWidth - child->width()) / 2), child->y());
-    };
-    centreIn(ui->lblQuennetBanner, ui->Picture6->width());
-    centreIn(ui->picButtonContainer, ui->Picture1->width());
-    for (ClickableLabel *caption : m_captions)
-        centreIn(caption, ui->picMain->width());
-    const int exitLeft =
-        ui->PicCoBrand->width() - (ui->cmdMdiExit->width() + ExitButtonRightMargin);
-    ui->cmdMdiExit->move(exitLeft, ui->cmdMdiExit->y());
-    ui->Label7->resize(qMax(0, exitLeft - 2 * ui->Label7->x()), ui->Label7->height());
 }
 
 // The start panel shows exactly while no reading form shows in the workspace.
@@ -292,12 +267,10 @@ bool frmMDI::eventFilter(QObject *watched, QEvent *event)
             showStartPanelWhenNoFormShows();
         return Form::eventFilter(watched, event);
     }
-    if (event->type() == QEvent::Resize)
-        centreContents();
-    else if (watched == menuBar() && event->type() == QEvent::ActionRemoved)
+    if (watched == menuBar() && event->type() == QEvent::ActionRemoved)
         QMetaObject::invokeMethod(this, &frmMDI::showActiveFormMenus, Qt::QueuedConnection);
-    else if (watched == ui->picMain && event->type() == QEvent::MouseMove)
-        picMain_MouseMove();
+    else if (watched == ui->Picture6 && event->type() == QEvent::MouseButtonRelease)
+        Picture6_MouseUp(static_cast<QMouseEvent *>(event));
     return Form::eventFilter(watched, event);
 }
 
@@ -340,7 +313,7 @@ void frmMDI::showInputForm(int index)
     if (index < 0 || index >= ReadingCount)
         return;
     InputForm *input = ReadingInputForms[index]();
-    connect(input, &InputForm::updateReminderDue, this, &UpdateReminder);
+    connect(input, &InputForm::updateReminderDue, this, [this] { UpdateReminder(this); });
     createMdiChild(input);
     input->showForm();
     input->placeAtTopCentre();
@@ -389,23 +362,13 @@ void frmMDI::lblCaption_Click(int index)
     showInputForm(index - FirstReadingCaption);
 }
 
-void frmMDI::lblCaption_MouseMove(int index)
+// A click on the banner's strip is a click on the banner. The release comes to the strip only
+// when the press did.
+void frmMDI::Picture6_MouseUp(const QMouseEvent *event)
 {
-    if (index < FirstReadingCaption)
-        return;
-    QLabel *label = captionLabel(index);
-    QFont font = label->font();
-    font.setUnderline(true);
-    label->setFont(font);
-}
-
-void frmMDI::picMain_MouseMove()
-{
-    for (ClickableLabel *caption : m_captions) {
-        QFont font = caption->font();
-        font.setUnderline(false);
-        caption->setFont(font);
-    }
+    if (event->button() == Qt::LeftButton &&
+        ui->Picture6->rect().contains(event->position().toPoint()))
+        ui->lblQuennetBanner->click();
 }
 
 void frmMDI::showAboutBox(QWidget *over)

@@ -6,6 +6,7 @@
 #include "forms/desktop.h"
 #include "forms/documentprinting.h"
 #include "forms/fixedcolours.h"
+#include "forms/focusframe.h"
 #include "forms/linkclicks.h"
 #include "forms/screenplacement.h"
 #include "forms/textboxes.h"
@@ -47,14 +48,15 @@ frmKarmicAstrologySave::frmKarmicAstrologySave(const NodeReadingData &reading, Q
     : QDialog(parent), ui(std::make_unique<Ui::frmKarmicAstrologySave>()), m_reading(reading)
 {
     ui->setupUi(this);
-    for (QLabel *label : {ui->Label14, ui->Label1, ui->lblFullBrand, ui->lblCobrand})
-        setFixedColours(label, FixedColour::Link, FixedColour::ClassicWindow);
+    for (QWidget *link : {ui->Label14, ui->Label1, ui->lblFullBrand, ui->lblCobrand})
+        setFixedColours(link, FixedColour::Link, FixedColour::ClassicWindow);
     // The report's own colours are black and red: it is black on white under any palette.
     QPalette box = ui->RTB->palette();
     box.setColor(QPalette::Base, FixedColour::ClassicBase);
     box.setColor(QPalette::Text, FixedColour::ClassicText);
     box.setColor(QPalette::Link, FixedColour::ClassicLink);
     ui->RTB->setPalette(box);
+    drawFocusOfEveryControl(this);
     connect(ui->cmdSave, &QPushButton::clicked, this, &frmKarmicAstrologySave::cmdSave_Click);
     connect(ui->cmdPrint, &QPushButton::clicked, this, &frmKarmicAstrologySave::cmdprint_Click);
     connectVendorLinks({{ui->Label1, Page::Home},
