@@ -17,7 +17,8 @@ struct VendorLink
 
 // Makes each link control open its vendor page when clicked. A link without a page, or whose
 // control is missing or neither a clickable label nor a menu item, is left unconnected with a
-// warning: it opens nothing.
+// warning: it opens nothing. Tab reaches the links after the window's own controls, in the order
+// given, which is the order in which they are drawn.
 void connectVendorLinks(std::initializer_list<VendorLink> links);
 
 } // namespace Lumo

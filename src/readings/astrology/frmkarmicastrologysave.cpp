@@ -54,11 +54,14 @@ frmKarmicAstrologySave::frmKarmicAstrologySave(const NodeReadingData &reading, Q
     ui->RTB->setPalette(box);
     connect(ui->cmdSave, &QPushButton::clicked, this, &frmKarmicAstrologySave::cmdSave_Click);
     connect(ui->cmdPrint, &QPushButton::clicked, this, &frmKarmicAstrologySave::cmdprint_Click);
-    connectVendorLinks({{ui->Label1, Page::Home},
-                        {ui->Label14, Page::Home},
-                        {ui->lblCobrand, Page::CoBrand},
-                        {ui->lblFullBrand, Page::FullyBranded}});
+    connectVendorLinks({{ui->Label14, Page::Home},
+                        {ui->Label1, Page::Home},
+                        {ui->lblFullBrand, Page::FullyBranded},
+                        {ui->lblCobrand, Page::CoBrand}});
     preventCopying(ui->RTB);
+    // The heading above the report is a link: the window opens on the report itself, and Return
+    // presses Save.
+    ui->RTB->setFocus();
     Form_Load();
 }
 
