@@ -60,6 +60,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void keepLayoutHeight();
+
     Placement m_placement;
     QPointer<QMdiSubWindow> m_subWindow;
     QPointer<FormBody> m_body;
