@@ -14,8 +14,9 @@ namespace Lumo {
 
 // The last window of the program, shown when the main window has closed: a plea to support the
 // vendor's forum, a link to the vendor's other programs and a refer-a-friend form. A modeless
-// dialog of its own that stays above other windows. Return sends the referral; leaving it (Exit,
-// Escape or the close box) ends the program.
+// dialog of its own that stays above other windows. Return presses Refer A Friend Now (in the
+// message it starts a new line); leaving the dialog (Exit, Escape or the close box) ends the
+// program.
 class frmNagScreen2 : public QDialog
 {
     Q_OBJECT

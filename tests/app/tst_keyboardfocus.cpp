@@ -24,16 +24,6 @@ struct TabStop
     bool link;
 };
 
-// The window a person sees: the sub-window of a form in the workspace, or the window itself.
-QWidget *shownWindow(QWidget *window)
-{
-    for (QWidget *w = window; w; w = w->parentWidget()) {
-        if (qobject_cast<QMdiSubWindow *>(w) || w->isWindow())
-            return w;
-    }
-    return window;
-}
-
 // The named control that holds the focus widget (a list's inner line edit counts as the list).
 QWidget *namedControl(QWidget *focus, QWidget *window)
 {
@@ -68,7 +58,7 @@ QWidget *openWithKeyboard(const std::function<QWidget *()> &open)
     QWidget *form = open();
     if (!form)
         return nullptr;
-    QWidget *window = shownWindow(form);
+    QWidget *window = frameAround(form);
     window->activateWindow();
     if (!QTest::qWaitForWindowActive(window->window()) || !QTest::qWaitFor([window] {
             return QApplication::focusWidget() && window->isAncestorOf(QApplication::focusWidget());

@@ -324,16 +324,6 @@ void tst_ScreenFit::reportWindowFitsTheScreen()
 
 namespace {
 
-// The window a person sees and sizes: the sub-window of a form in the workspace, or the window.
-QWidget *shownWindow(QWidget *window)
-{
-    for (QWidget *w = window; w; w = w->parentWidget()) {
-        if (qobject_cast<QMdiSubWindow *>(w) || w->isWindow())
-            return w;
-    }
-    return window;
-}
-
 // A control as drawn: its rectangle in the window, cut to what its parents show of it.
 struct DrawnControl
 {
@@ -437,7 +427,7 @@ void tst_ScreenFit::controlsKeepApart()
     ReadingFixture fixture;
     QWidget *form = open();
     QVERIFY(form);
-    QWidget *window = shownWindow(form);
+    QWidget *window = frameAround(form);
     QVERIFY(QTest::qWaitForWindowExposed(window->window()));
     if (smallest) {
         // As far as dragging its border takes it: a sub-window in the workspace stops at its

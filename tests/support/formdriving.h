@@ -78,6 +78,17 @@ template <class T> T *shownWindow()
     return nullptr;
 }
 
+// The window a person sees and sizes around a form or control: the sub-window of a form in the
+// workspace, or the window itself.
+inline QWidget *frameAround(QWidget *widget)
+{
+    for (QWidget *w = widget; w; w = w->parentWidget()) {
+        if (qobject_cast<QMdiSubWindow *>(w) || w->isWindow())
+            return w;
+    }
+    return widget;
+}
+
 // The reading form last opened in the workspace and still loaded, or null.
 inline Form *latestReadingForm(QMdiArea *workspace)
 {
