@@ -5,7 +5,6 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QDialog>
-#include <QMdiSubWindow>
 #include <QTest>
 
 #include <functional>
