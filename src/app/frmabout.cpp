@@ -22,6 +22,8 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui::f
     drawFocusOfEveryControl(this);
     connect(ui->cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
     connectVendorLinks({{ui->lblCoBrand, Page::FullyBranded}, {ui->lblHomePage, Page::Home}});
+    // The links are drawn above OK, but the box opens on OK: Return and Space close it.
+    ui->cmdOK->setFocus();
 }
 
 frmAbout::~frmAbout() = default;

@@ -1,18 +1,19 @@
 #include "frmnagscreen2.h"
 #include "ui_frmnagscreen2.h"
-#include <QShortcut>
 
 #include "common/names.h"
 #include "common/vendorpages.h"
 #include "forms/desktop.h"
 #include "forms/fixedcolours.h"
 #include "forms/focusframe.h"
+#include "forms/form.h"
 #include "forms/keypressfilter.h"
+#include "forms/screenplacement.h"
 #include "forms/vendorlinks.h"
 
 #include <QApplication>
 #include <QRandomGenerator>
-#include <QShortcut>
+#include <QScreen>
 
 namespace Lumo {
 
@@ -21,8 +22,7 @@ constexpr QSize ClientArea(741, 315); // 11115 by 4725 twips
 constexpr int IconSize = 32;
 } // namespace
 
-frmNagScreen2::frmNagScreen2()
-    : Form(Placement::TopLevel), ui(std::make_unique<Ui::frmNagScreen2>())
+frmNagScreen2::frmNagScreen2() : ui(std::make_unique<Ui::frmNagScreen2>())
 {
     ui->setupUi(this);
     // Kept above other windows, also while the browser opens, and shown without taking the focus.
@@ -48,10 +48,9 @@ frmNagScreen2::frmNagScreen2()
     KeyPressFilter::install(ui->txtFriendEmail, [this](int &key) { txtFriendEmail_KeyPress(key); });
     connect(ui->cmdSubmit, &QPushButton::clicked, this, &frmNagScreen2::cmdSubmit_Click);
     connect(ui->cmdClose, &QPushButton::clicked, this, &frmNagScreen2::cmdClose_Click);
-    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(escape, &QShortcut::activated, ui->cmdClose, &QPushButton::click);
     connect(ui->Check1, &QCheckBox::toggled, this, &frmNagScreen2::Check1_Click);
     connectVendorLinks({{ui->lblGoToHome, Page::OtherPrograms}});
+    Form_Load();
 }
 
 frmNagScreen2::~frmNagScreen2() = default;
@@ -85,18 +84,28 @@ void frmNagScreen2::Form_Load()
     ui->Label2->setText(messages.at(QRandomGenerator::global()->bounded(messages.size())));
 
     setFixedSize(ClientArea);
-    placeAtTopCentre();
-    show();
+    if (const QScreen *screen = this->screen())
+        placeOnScreen(this, screen->availableGeometry(), size(), VerticalPlacement::Centred);
+}
+
+void frmNagScreen2::done(int result)
+{
+    QDialog::done(result);
+    if (m_left)
+        return;
+    m_left = true;
+    Form_Unload();
 }
 
 void frmNagScreen2::Form_Unload()
 {
+    deleteLater();
     EndProgram();
 }
 
 void frmNagScreen2::cmdClose_Click()
 {
-    EndProgram();
+    reject();
 }
 
 void frmNagScreen2::txtEmail_KeyPress(int &KeyAscii)
@@ -155,12 +164,11 @@ void frmNagScreen2::Check1_Click()
     OpenVendorPage(Page::Home, this);
 }
 
-void showSupportDialog()
+frmNagScreen2 *showSupportDialog()
 {
-    // Form_Load shows it without taking the focus; show() again leaves the activation alone.
     auto *support = new frmNagScreen2;
-    support->open();
     support->show();
+    return support;
 }
 
 } // namespace Lumo

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "forms/form.h"
 #include "modtellafriend.h"
+
+#include <QDialog>
 
 #include <memory>
 
@@ -12,9 +13,11 @@ class frmNagScreen2;
 namespace Lumo {
 
 // The last window of the program, shown when the main window has closed: a plea to support the
-// vendor's forum, a link to the vendor's other programs and a refer-a-friend form. It stays above
-// other windows; leaving it ends the program.
-class frmNagScreen2 : public Form
+// vendor's forum, a link to the vendor's other programs and a refer-a-friend form. A modeless
+// dialog of its own that stays above other windows. Return presses Refer A Friend Now (in the
+// message it starts a new line); leaving the dialog (Exit, Escape or the close box) ends the
+// program.
+class frmNagScreen2 : public QDialog
 {
     Q_OBJECT
 
@@ -29,11 +32,12 @@ public:
     void cmdClose_Click();
     void Check1_Click();
 
-protected:
-    void Form_Load() override;
-    void Form_Unload() override;
+    // Every way of leaving the dialog ends here, and so does the program.
+    void done(int result) override;
 
 private:
+    void Form_Load();
+    void Form_Unload();
     void SendReferral();
     void txtEmail_KeyPress(int &KeyAscii);
     void txtFriendEmail_KeyPress(int &KeyAscii);
@@ -41,9 +45,10 @@ private:
 
     std::unique_ptr<Ui::frmNagScreen2> ui;
     Referral m_referral;
+    bool m_left = false;
 };
 
-// Shows the support dialog, modeless; called once the main window has unloaded.
-void showSupportDialog();
+// Shows the support dialog, modeless, and gives it; called once the main window has unloaded.
+frmNagScreen2 *showSupportDialog();
 
 } // namespace Lumo

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QLayout>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QScreen>
@@ -27,7 +28,12 @@ void Form::open(QMdiArea *workspace)
             m_subWindow->hide();
             m_subWindow->adjustSize();
             m_designedSize = m_subWindow->size();
+            const QMargins frame = m_subWindow->contentsMargins();
+            m_designedWidth = m_designedSize.width() - frame.left() - frame.right();
+            if (centralWidget() && centralWidget()->layout())
+                m_designedMargins = centralWidget()->layout()->contentsMargins();
             workspace->installEventFilter(this);
+            m_subWindow->installEventFilter(this);
         }
     }
     Form_Load();
@@ -111,9 +117,44 @@ void Form::fitToWorkspace()
     const bool roomy = m_designedSize.height() <= area.height();
     if (m_body)
         m_body->setSqueezed(!roomy);
+    keepLayoutHeight();
     // The main window's smallest size leaves the workspace room for every form's buttons.
     m_subWindow->resize(qMin(m_designedSize.width(), area.width()),
                         roomy ? m_designedSize.height() : area.height());
+}
+
+// Wider than designed (maximised, say), the form keeps its designed width in the middle: the
+// room to spare goes to its margins, so that fields do not stretch and captions stay next to
+// what they name.
+void Form::keepDesignedWidth()
+{
+    QWidget *central = centralWidget();
+    QLayout *layout = central ? central->layout() : nullptr;
+    if (!m_subWindow || !layout)
+        return;
+    const QMargins frame = m_subWindow->contentsMargins();
+    const int spare =
+        qMax(0, m_subWindow->width() - frame.left() - frame.right() - m_designedWidth);
+    const QMargins margins = m_designedMargins + QMargins(spare / 2, 0, spare - spare / 2, 0);
+    if (layout->contentsMargins() != margins)
+        layout->setContentsMargins(margins);
+}
+
+// The labels that wrap their text need more lines the narrower the form is, which the smallest
+// size Qt gives a sub-window leaves out: at any width, the sub-window stops where its layout
+// would squeeze the buttons and labels, rather than drawing them cut.
+void Form::keepLayoutHeight()
+{
+    QWidget *central = centralWidget();
+    QLayout *layout = central ? central->layout() : nullptr;
+    if (!m_subWindow || !layout)
+        return;
+    // The form fills the sub-window inside its title bar and border.
+    const QMargins frame = m_subWindow->contentsMargins();
+    const int width = m_subWindow->width() - frame.left() - frame.right();
+    const int needed = layout->totalMinimumHeightForWidth(width) + frame.top() + frame.bottom();
+    if (m_subWindow->minimumHeight() != needed)
+        m_subWindow->setMinimumHeight(needed);
 }
 
 // The workspace grows or shrinks with the main window: the form fits it again.
@@ -121,6 +162,10 @@ bool Form::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::Resize && watched == workspace() && m_subWindow->isVisible())
         placeAtTopCentre();
+    if (event->type() == QEvent::Resize && watched == m_subWindow) {
+        keepDesignedWidth();
+        keepLayoutHeight();
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 

@@ -60,11 +60,17 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void keepDesignedWidth();
+    void keepLayoutHeight();
+
     Placement m_placement;
     QPointer<QMdiSubWindow> m_subWindow;
     QPointer<FormBody> m_body;
     // The size of the sub-window as designed, which it has wherever there is room.
     QSize m_designedSize;
+    // The form's width as designed, and its layout's margins at that width.
+    int m_designedWidth = 0;
+    QMargins m_designedMargins;
     bool m_unloading = false;
 };
 

@@ -83,10 +83,17 @@ FormBody *FormBody::wrapTopOf(QWidget *centralWidget)
     contents->installEventFilter(body);
     outer->insertWidget(0, body);
 
+    bool grows = false;
     for (QAbstractScrollArea *box : contents->findChildren<QAbstractScrollArea *>()) {
-        if (qobject_cast<QPlainTextEdit *>(box) || qobject_cast<QTextEdit *>(box))
+        if (qobject_cast<QPlainTextEdit *>(box) || qobject_cast<QTextEdit *>(box)) {
             body->m_textBoxes.append({box, box->minimumHeight(), box->maximumHeight()});
+            grows = grows || box->maximumHeight() == QWIDGETSIZE_MAX;
+        }
     }
+    // Given more height than designed, the body grows only where a long text box can take the
+    // room; otherwise the room goes below the form's buttons, and the fields stay together.
+    body->setSizePolicy(QSizePolicy::Expanding,
+                        grows ? QSizePolicy::Expanding : QSizePolicy::Preferred);
     // A list under the pointer while the form scrolls must not change its choice: it takes the
     // wheel only once it has the focus, and the wheel no longer gives it the focus.
     for (QComboBox *list : contents->findChildren<QComboBox *>()) {

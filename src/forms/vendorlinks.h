@@ -15,9 +15,10 @@ struct VendorLink
     QString page;
 };
 
-// Makes each link control open its vendor page when clicked; link buttons come after the window's
-// other controls in its Tab order. A link without a page, or whose control is missing or neither
-// a link button nor a menu item, is left unconnected with a warning: it opens nothing.
+// Makes each link control open its vendor page when clicked. A link without a page, or whose
+// control is missing or neither a link button nor a menu item, is left unconnected with a
+// warning: it opens nothing. Tab reaches the link buttons after the window's own controls, in the
+// order given, which is the order in which they are drawn.
 void connectVendorLinks(std::initializer_list<VendorLink> links);
 
 } // namespace Lumo

@@ -118,11 +118,7 @@ void tst_Contrast::captionsStandOut_data()
                         about->show();
                         return about;
                     }});
-    windows.append({"frmNagScreen2", []() -> QWidget * {
-                        auto *support = openedForm<frmNagScreen2>();
-                        support->showForm();
-                        return support;
-                    }});
+    windows.append({"frmNagScreen2", []() -> QWidget * { return showSupportDialog(); }});
     for (bool dark : {false, true}) {
         for (const auto &[name, open] : std::as_const(windows))
             QTest::addRow("%s, %s", qPrintable(name), dark ? "dark" : "light") << dark << open;

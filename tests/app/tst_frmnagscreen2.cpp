@@ -37,9 +37,17 @@ int runEventLoopAfter(const std::function<void()> &step)
     return QCoreApplication::exec();
 }
 
+// The support dialog that is shown, or a new one.
+frmNagScreen2 *supportDialog()
+{
+    if (frmNagScreen2 *dialog = shownWindow<frmNagScreen2>())
+        return dialog;
+    return showSupportDialog();
+}
+
 frmNagScreen2 *activeDialog()
 {
-    frmNagScreen2 *dialog = openedForm<frmNagScreen2>();
+    frmNagScreen2 *dialog = supportDialog();
     dialog->activateWindow();
     if (!QTest::qWaitForWindowActive(dialog))
         return nullptr;
@@ -72,6 +80,8 @@ private Q_SLOTS:
     void links();
     void leavingEndsTheProgram_data();
     void leavingEndsTheProgram();
+    void returnKey_data();
+    void returnKey();
     void closingMainWindowShowsDialogAndKeepsRunning();
 };
 
@@ -89,7 +99,7 @@ void tst_frmNagScreen2::cleanup()
 
 void tst_frmNagScreen2::showsItsControls()
 {
-    frmNagScreen2 *dialog = openedForm<frmNagScreen2>();
+    frmNagScreen2 *dialog = supportDialog();
 
     QVERIFY(dialog->isVisible());
     QCOMPARE(dialog->windowTitle(), QStringLiteral("Lumo Tessaray v" LUMO_PROGRAM_VERSION));
@@ -112,8 +122,10 @@ void tst_frmNagScreen2::showsItsControls()
              QStringLiteral("Refer A Friend &Now"));
     QCOMPARE(control<QPushButton>(dialog, "cmdClose")->text(), QStringLiteral("E&xit"));
     // Everything fits the fixed client area.
-    QVERIFY(dialog->centralWidget()->minimumSizeHint().width() <= 741);
-    QVERIFY(dialog->centralWidget()->minimumSizeHint().height() <= 315);
+    QVERIFY(dialog->minimumSizeHint().width() <= 741);
+    QVERIFY(dialog->minimumSizeHint().height() <= 315);
+    // Modeless: the other windows stay usable while it is up.
+    QVERIFY(!QApplication::activeModalWidget());
 }
 
 void tst_frmNagScreen2::picksEverySupportMessage()
@@ -124,7 +136,7 @@ void tst_frmNagScreen2::picksEverySupportMessage()
              4);
     QSet<QString> shown;
     for (int load = 0; load < 80 && shown.size() < 4; ++load) {
-        shown.insert(control<QLabel>(openedForm<frmNagScreen2>(), "Label2")->text());
+        shown.insert(control<QLabel>(supportDialog(), "Label2")->text());
         closeAllForms();
     }
     QCOMPARE(shown.size(), 4);
@@ -170,7 +182,7 @@ void tst_frmNagScreen2::submit()
     QFETCH(QString, query);
 
     ScriptedDesktop desktop;
-    frmNagScreen2 *dialog = openedForm<frmNagScreen2>();
+    frmNagScreen2 *dialog = supportDialog();
     control<QLineEdit>(dialog, "txtName")->setText(typed[0]);
     control<QLineEdit>(dialog, "txtEmail")->setText(typed[1]);
     control<QPlainTextEdit>(dialog, "txtMessage")->setPlainText(typed[2]);
@@ -201,7 +213,7 @@ void tst_frmNagScreen2::submit()
 void tst_frmNagScreen2::staysOpenForFurtherReferrals()
 {
     ScriptedDesktop desktop;
-    frmNagScreen2 *dialog = openedForm<frmNagScreen2>();
+    frmNagScreen2 *dialog = supportDialog();
     control<QLineEdit>(dialog, "txtName")->setText("Ann");
     control<QLineEdit>(dialog, "txtEmail")->setText("ann@example.com");
     control<QPlainTextEdit>(dialog, "txtMessage")->setPlainText("Hello");
@@ -212,7 +224,7 @@ void tst_frmNagScreen2::staysOpenForFurtherReferrals()
     control<QLineEdit>(dialog, "txtFriendEmail")->setText("cy@example.net");
     control<QPushButton>(dialog, "cmdSubmit")->click();
 
-    QCOMPARE(loadedForm<frmNagScreen2>(), dialog);
+    QCOMPARE(shownWindow<frmNagScreen2>(), dialog);
     QCOMPARE(desktop.openedUrls.size(), 2);
     QVERIFY(desktop.openedUrls[1].toString(QUrl::FullyEncoded).contains("taf5=cy%40example.net"));
 }
@@ -302,7 +314,7 @@ void tst_frmNagScreen2::placeholders()
 void tst_frmNagScreen2::links()
 {
     ScriptedDesktop desktop;
-    frmNagScreen2 *dialog = openedForm<frmNagScreen2>();
+    frmNagScreen2 *dialog = supportDialog();
 
     QTest::mouseClick(control<QCheckBox>(dialog, "Check1"), Qt::LeftButton);
     QVERIFY(!control<QCheckBox>(dialog, "Check1")->isChecked());
@@ -318,9 +330,11 @@ void tst_frmNagScreen2::leavingEndsTheProgram_data()
 {
     QTest::addColumn<QString>("how");
     // clang-format off
-    QTest::newRow("cmdClose")  << "cmdClose";
-    QTest::newRow("close box") << "close box";
-    QTest::newRow("Escape")    << "Escape";
+    QTest::newRow("cmdClose")           << "cmdClose";
+    QTest::newRow("close box")          << "close box";
+    QTest::newRow("Escape")             << "Escape";
+    QTest::newRow("Escape in txtMessage") << "Escape in txtMessage";
+    QTest::newRow("Return on cmdClose") << "Return on cmdClose";
     // clang-format on
 }
 
@@ -329,20 +343,79 @@ void tst_frmNagScreen2::leavingEndsTheProgram()
     QFETCH(QString, how);
     ScriptedDesktop desktop;
     (new SignInputForm(ZodiacSoulmateSign))->open();
-    frmNagScreen2 *dialog = how == "Escape" ? activeDialog() : openedForm<frmNagScreen2>();
+    frmNagScreen2 *dialog =
+        how == "cmdClose" || how == "close box" ? supportDialog() : activeDialog();
     QVERIFY(dialog);
 
     const int result = runEventLoopAfter([dialog, how] {
+        const auto press = [dialog](const char *focus, Qt::Key key) {
+            if (focus)
+                control(dialog, focus)->setFocus();
+            QTest::keyClick(dialog->focusWidget(), key);
+        };
         if (how == "close box")
             dialog->close();
         else if (how == "Escape")
-            QTest::keyClick(dialog->focusWidget() ? dialog->focusWidget() : dialog, Qt::Key_Escape);
+            press(nullptr, Qt::Key_Escape);
+        else if (how == "Escape in txtMessage")
+            press("txtMessage", Qt::Key_Escape);
+        else if (how == "Return on cmdClose")
+            press("cmdClose", Qt::Key_Return);
         else
             QTest::mouseClick(control<QPushButton>(dialog, "cmdClose"), Qt::LeftButton);
     });
 
     QCOMPARE(result, 0);
     QVERIFY(loadedForms().isEmpty());
+    QVERIFY(!shownWindow<frmNagScreen2>());
+}
+
+void tst_frmNagScreen2::returnKey_data()
+{
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<bool>("filledIn");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<bool>("sent");
+
+    // clang-format off
+    QTest::newRow("new line in txtMessage")   << "txtMessage"     << true  << "Hello\n" << false;
+    QTest::newRow("txtFriendEmail sends")     << "txtFriendEmail" << true  << "Hello"    << true;
+    QTest::newRow("txtName checks the entry") << "txtName"        << false << ""         << false;
+    QTest::newRow("Check1 checks the entry")  << "Check1"         << false << ""         << false;
+    // clang-format on
+}
+
+// Return presses the default button, Refer A Friend Now, but in the message it starts a new
+// line: a referral is sent only from a finished form, never while the message is written.
+void tst_frmNagScreen2::returnKey()
+{
+    QFETCH(QString, focus);
+    QFETCH(bool, filledIn);
+    QFETCH(QString, message);
+    QFETCH(bool, sent);
+
+    ScriptedDesktop desktop;
+    frmNagScreen2 *dialog = activeDialog();
+    QVERIFY(dialog);
+    if (filledIn) {
+        control<QLineEdit>(dialog, "txtName")->setText("Ann");
+        control<QLineEdit>(dialog, "txtEmail")->setText("ann@example.com");
+        control<QPlainTextEdit>(dialog, "txtMessage")->setPlainText("Hello");
+        control<QLineEdit>(dialog, "txtFriendName")->setText("Bob");
+        control<QLineEdit>(dialog, "txtFriendEmail")->setText("bob@example.org");
+    }
+    auto *box = control<QPlainTextEdit>(dialog, "txtMessage");
+    box->moveCursor(QTextCursor::End);
+    QWidget *target = control(dialog, qPrintable(focus));
+    target->setFocus();
+
+    QTest::keyClick(target, Qt::Key_Return);
+
+    QCOMPARE(box->toPlainText(), message);
+    QCOMPARE(desktop.openedUrls.size(), sent ? 1 : 0);
+    QCOMPARE(desktop.messageTexts(),
+             filledIn ? QStringList() : QStringList{"Please Enter Proper Email Address"});
+    QCOMPARE(shownWindow<frmNagScreen2>(), dialog);
 }
 
 void tst_frmNagScreen2::closingMainWindowShowsDialogAndKeepsRunning()
@@ -361,10 +434,9 @@ void tst_frmNagScreen2::closingMainWindowShowsDialogAndKeepsRunning()
     QVERIFY(!loadedForm<frmMDI>());
     QVERIFY(!loadedForm<SignInputForm>("frmZodiacSoulmateSignMain"));
     QVERIFY(!loadedForm<SignDisplayForm>("frmZodiacSoulmateSignDisplay"));
-    frmNagScreen2 *dialog = loadedForm<frmNagScreen2>();
+    QVERIFY(loadedForms().isEmpty());
+    frmNagScreen2 *dialog = shownWindow<frmNagScreen2>();
     QVERIFY(dialog);
-    QVERIFY(dialog->isVisible());
-    QCOMPARE(loadedForms(), QList<Form *>{dialog});
 
     QCOMPARE(runEventLoopAfter([dialog] { control<QPushButton>(dialog, "cmdClose")->click(); }), 0);
     QVERIFY(loadedForms().isEmpty());

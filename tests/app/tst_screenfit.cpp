@@ -5,6 +5,7 @@
 #include "forms/textboxes.h"
 #include "readings/astrology/frmkarmicastrologydisplay.h"
 #include "readings/astrology/frmkarmicastrologysave.h"
+#include "support/everywindow.h"
 #include "support/readingfixture.h"
 #include "support/scripteddesktop.h"
 
@@ -41,6 +42,8 @@ private Q_SLOTS:
     void formsAreUsableWithoutScrollingTheWorkspace_data();
     void formsAreUsableWithoutScrollingTheWorkspace();
     void reportWindowFitsTheScreen();
+    void controlsKeepApart_data();
+    void controlsKeepApart();
 
 private:
     static QRect available() { return QGuiApplication::primaryScreen()->availableGeometry(); }
@@ -317,6 +320,126 @@ void tst_ScreenFit::reportWindowFitsTheScreen()
             qPrintable(control->objectName()));
     }
     report->close();
+}
+
+namespace {
+
+// A control as drawn: its rectangle in the window, cut to what its parents show of it.
+struct DrawnControl
+{
+    QWidget *widget;
+    QRect rect;    // where it lies
+    QRect visible; // what of it shows
+};
+
+// The named controls that draw something of their own (not the plain containers that only hold
+// a layout), as they lie in the window.
+QList<DrawnControl> drawnControls(QWidget *window)
+{
+    QList<DrawnControl> controls;
+    for (QWidget *widget : window->findChildren<QWidget *>()) {
+        const QString name = widget->objectName();
+        if (name.isEmpty() || name.startsWith(QLatin1String("qt_")) ||
+            !widget->isVisibleTo(window) || widget->metaObject() == &QWidget::staticMetaObject ||
+            qobject_cast<FormBody *>(widget) || qobject_cast<QMdiArea *>(widget))
+            continue;
+        const QRect rect(widget->mapTo(window, QPoint(0, 0)), widget->size());
+        QRect visible = rect;
+        for (QWidget *parent = widget->parentWidget(); parent && parent != window;
+             parent = parent->parentWidget())
+            visible &= QRect(parent->mapTo(window, QPoint(0, 0)), parent->size());
+        controls.append({widget, rect, visible & window->rect()});
+    }
+    return controls;
+}
+
+// The smallest size at which a control still shows all of itself: a label that wraps its text
+// needs the height of its lines at its width; a picture scales.
+QSize smallestWhole(const QWidget *control)
+{
+    if (auto *label = qobject_cast<const QLabel *>(control); label && label->hasScaledContents())
+        return QSize(1, 1); // a picture drawn to the label's size
+    // A minimum set on the control stands for what it needs, as in Qt's layouts.
+    const QSize hint = control->minimumSizeHint();
+    QSize smallest(control->minimumWidth() > 0 ? control->minimumWidth() : hint.width(),
+                   control->minimumHeight() > 0 ? control->minimumHeight() : hint.height());
+    if (control->hasHeightForWidth())
+        smallest.setHeight(
+            qMax(control->minimumHeight(), control->heightForWidth(control->width())));
+    return smallest.boundedTo(control->maximumSize());
+}
+
+// What a person would see wrong: a control that lies partly outside its window, is squeezed
+// smaller than it can be drawn, or is drawn over another. A control may lie outside the part of
+// a form that scrolls, but only there.
+QStringList drawingFaults(QWidget *window)
+{
+    QStringList faults;
+    const QList<DrawnControl> controls = drawnControls(window);
+    for (const DrawnControl &control : controls) {
+        const QString name = control.widget->objectName();
+        const bool scrolls =
+            window->findChild<FormBody *>() &&
+            window->findChild<FormBody *>()->widget()->isAncestorOf(control.widget);
+        if (!scrolls && !window->rect().contains(control.rect))
+            faults << name + QStringLiteral(" lies outside the window");
+        const QSize smallest = smallestWhole(control.widget);
+        if (control.rect.width() < smallest.width() || control.rect.height() < smallest.height())
+            faults << QStringLiteral("%1 is squeezed to %2x%3, needs %4x%5")
+                          .arg(name)
+                          .arg(control.rect.width())
+                          .arg(control.rect.height())
+                          .arg(smallest.width())
+                          .arg(smallest.height());
+    }
+    for (qsizetype i = 0; i < controls.size(); ++i) {
+        for (qsizetype j = i + 1; j < controls.size(); ++j) {
+            const DrawnControl &a = controls[i];
+            const DrawnControl &b = controls[j];
+            if (a.widget->isAncestorOf(b.widget) || b.widget->isAncestorOf(a.widget))
+                continue;
+            if (a.visible.intersects(b.visible))
+                faults << QStringLiteral("%1 and %2 overlap")
+                              .arg(a.widget->objectName(), b.widget->objectName());
+        }
+    }
+    return faults;
+}
+
+} // namespace
+
+void tst_ScreenFit::controlsKeepApart_data()
+{
+    QTest::addColumn<std::function<QWidget *()>>("open");
+    QTest::addColumn<bool>("smallest");
+    forEveryWindow([](const char *name, const std::function<QWidget *()> &open) {
+        QTest::addRow("%s as opened", name) << open << false;
+        QTest::addRow("%s at its smallest", name) << open << true;
+    });
+}
+
+// Every window a person can open, as it opens on this screen and made as small as it lets
+// itself be made: its controls lie inside it, none over another.
+void tst_ScreenFit::controlsKeepApart()
+{
+    QFETCH(std::function<QWidget *()>, open);
+    QFETCH(bool, smallest);
+    ReadingFixture fixture;
+    QWidget *form = open();
+    QVERIFY(form);
+    QWidget *window = frameAround(form);
+    QVERIFY(QTest::qWaitForWindowExposed(window->window()));
+    if (smallest) {
+        // As far as dragging its border takes it: a sub-window in the workspace stops at its
+        // smallest size as its contents give it.
+        window->resize(window->minimumSizeHint().expandedTo(window->minimumSize()));
+        QCoreApplication::processEvents();
+    }
+    // Layouts settle through posted events; a fault that stays is real.
+    QTRY_VERIFY2(drawingFaults(window).isEmpty(),
+                 qPrintable(drawingFaults(window).join(QLatin1String("; "))));
+    if (auto *dialog = qobject_cast<QDialog *>(window))
+        dialog->close();
 }
 
 QTEST_MAIN(tst_ScreenFit)

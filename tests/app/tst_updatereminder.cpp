@@ -12,7 +12,7 @@
 #include <QTest>
 
 using namespace Lumo;
-using Lumo::Testing::loadedForms;
+using Lumo::Testing::closeAllForms;
 using Lumo::Testing::openedForm;
 using Lumo::Testing::ScriptedDesktop;
 
@@ -35,13 +35,6 @@ void storeText(const QString &plainText)
     QSettings().setValue(settingsKey(), ShiftEncode(plainText));
 }
 
-void closeAllForms()
-{
-    // Closing the main window brings up the support dialog; closing that one ends the rest.
-    while (!loadedForms().isEmpty())
-        EndProgram();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
 } // namespace
 
 class tst_UpdateReminder : public QObject

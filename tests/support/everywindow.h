@@ -40,11 +40,7 @@ inline void forEveryWindow(
         report->show();
         return report;
     });
-    add("frmNagScreen2", []() -> QWidget * {
-        auto *support = openedForm<frmNagScreen2>();
-        support->showForm();
-        return support;
-    });
+    add("frmNagScreen2", []() -> QWidget * { return showSupportDialog(); });
 }
 
 } // namespace Lumo::Testing

@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDialog>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
@@ -17,7 +18,8 @@ template <class T = QWidget> T *control(const QObject *window, const char *name)
     return window ? window->findChild<T *>(QLatin1String(name)) : nullptr;
 }
 
-// Every loaded form: the windows of their own and the forms in their workspaces.
+// Every loaded form: the windows of their own and the forms in their workspaces. The dialogs
+// (the About box, the report, the support dialog) are not forms.
 inline QList<Form *> loadedForms()
 {
     QList<Form *> forms;
@@ -65,6 +67,28 @@ template <class T> T *openedForm()
     return form;
 }
 
+// The shown window of class T that is a window of its own, such as the support dialog, or null.
+template <class T> T *shownWindow()
+{
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        auto *typed = qobject_cast<T *>(window);
+        if (typed && typed->isVisible())
+            return typed;
+    }
+    return nullptr;
+}
+
+// The window a person sees and sizes around a form or control: the sub-window of a form in the
+// workspace, or the window itself.
+inline QWidget *frameAround(QWidget *widget)
+{
+    for (QWidget *w = widget; w; w = w->parentWidget()) {
+        if (qobject_cast<QMdiSubWindow *>(w) || w->isWindow())
+            return w;
+    }
+    return widget;
+}
+
 // The reading form last opened in the workspace and still loaded, or null.
 inline Form *latestReadingForm(QMdiArea *workspace)
 {
@@ -90,13 +114,17 @@ inline void pickDate(InputForm *form, const QString &day, const QString &month, 
     pick("cboYear", year);
 }
 
-// Unloads every form, including the support dialog that closing the main window opens, and
-// checks that no window is left behind.
+// Unloads every form, then closes the dialogs still shown, among them the support dialog that
+// closing the main window opens, and checks that no window is left behind.
 inline void closeAllForms()
 {
     while (!loadedForms().isEmpty()) {
         for (Form *form : loadedForms())
             form->unload();
+    }
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (qobject_cast<QDialog *>(window) && window->isVisible())
+            window->close();
     }
     verifyNoWindowLeft();
 }

@@ -59,11 +59,14 @@ frmKarmicAstrologySave::frmKarmicAstrologySave(const NodeReadingData &reading, Q
     drawFocusOfEveryControl(this);
     connect(ui->cmdSave, &QPushButton::clicked, this, &frmKarmicAstrologySave::cmdSave_Click);
     connect(ui->cmdPrint, &QPushButton::clicked, this, &frmKarmicAstrologySave::cmdprint_Click);
-    connectVendorLinks({{ui->Label1, Page::Home},
-                        {ui->Label14, Page::Home},
-                        {ui->lblCobrand, Page::CoBrand},
-                        {ui->lblFullBrand, Page::FullyBranded}});
+    connectVendorLinks({{ui->Label14, Page::Home},
+                        {ui->Label1, Page::Home},
+                        {ui->lblFullBrand, Page::FullyBranded},
+                        {ui->lblCobrand, Page::CoBrand}});
     preventCopying(ui->RTB);
+    // The heading above the report is a link: the window opens on the report itself, and Return
+    // presses Save.
+    ui->RTB->setFocus();
     Form_Load();
 }
 
@@ -80,16 +83,24 @@ void frmKarmicAstrologySave::Form_Load()
 // lines; the report scrolls inside it) and the window takes the screen's height.
 void frmKarmicAstrologySave::placeAtTopCentre()
 {
-    adjustSize();
     const QScreen *screen = parentWidget() ? parentWidget()->screen() : this->screen();
     if (!screen)
         return;
     const QRect area = screen->availableGeometry();
     const QMargins frame = windowFrameMargins(this);
-    if (height() + frame.top() + frame.bottom() > area.height())
+    QLayout *layout = this->layout();
+    const QSize designed(layout->totalSizeHint().width(),
+                         layout->totalHeightForWidth(layout->totalSizeHint().width()));
+    if (designed.height() + frame.top() + frame.bottom() > area.height()) {
         ui->RTB->setMinimumHeight(
             qMin(ui->RTB->minimumHeight(), heightForLines(ui->RTB, SqueezedTextBoxLines)));
-    placeOnScreen(this, area, size(), VerticalPlacement::Top);
+        layout->invalidate();
+    }
+    // The labels below the buttons wrap to more lines the narrower the window is, which the
+    // minimum size Qt gives a window leaves out: the window is never made shorter than its
+    // layout needs at its narrowest, so the buttons never cover the report.
+    setMinimumHeight(layout->totalMinimumHeightForWidth(layout->totalMinimumSize().width()));
+    placeOnScreen(this, area, designed, VerticalPlacement::Top);
 }
 
 // Each segment goes in at the caret with its emphasis and colour set first; the first one keeps
