@@ -7,9 +7,7 @@
 
 namespace Lumo {
 
-namespace {
-
-const QString &explanatoryParagraph()
+const QString &karmicLessonExplanation()
 {
     static const QString text = QStringLiteral(
         "Karmic Lessons are areas that you are presently weak in, and that you must look into and "
@@ -17,7 +15,13 @@ const QString &explanatoryParagraph()
     return text;
 }
 
-} // namespace
+QString karmicLessonHeadline(const QList<int> &digits)
+{
+    QString headline = QStringLiteral("Your Karmic Lesson Number is: ");
+    for (const int digit : digits)
+        headline += u' ' + QString::number(digit);
+    return headline;
+}
 
 QList<int> missingLessonDigits(const QString &fullName)
 {
@@ -102,16 +106,14 @@ QString karmicLessonDescription(int digit)
 
 QString karmicLessonReading(const QString &fullName)
 {
-    QString digitList;
+    const QList<int> digits = missingLessonDigits(fullName);
     QString lessonText;
-    for (const int digit : missingLessonDigits(fullName)) {
-        digitList += u' ' + QString::number(digit);
+    for (const int digit : digits)
         lessonText += CrLf + QString::number(digit) + CrLf + karmicLessonDescription(digit);
-    }
     const QString twoBreaks = CrLf + CrLf;
     QString text;
-    text += QStringLiteral("Your Karmic Lesson Number is: ") + digitList + twoBreaks;
-    text += explanatoryParagraph() + CrLf;
+    text += karmicLessonHeadline(digits) + twoBreaks;
+    text += karmicLessonExplanation() + CrLf;
     text += lessonText + twoBreaks;
     text += twoBreaks;
     return text;
