@@ -1,6 +1,7 @@
 #include "frmkarmicastrologysave.h"
 #include "ui_frmkarmicastrologysave.h"
 
+#include "common/filenames.h"
 #include "common/vendorpages.h"
 #include "forms/desktop.h"
 #include "forms/fixedcolours.h"
@@ -15,7 +16,6 @@
 #include <QComboBox>
 #include <QDir>
 #include <QPrinter>
-#include <QRegularExpression>
 #include <QSaveFile>
 #include <QScreen>
 #include <QScrollBar>
@@ -123,14 +123,6 @@ void frmKarmicAstrologySave::Form_Unload()
     DisableLinkClicks(ui->RTB);
 }
 
-// The reading's name as a file name: characters that cannot stand in a file name become spaces.
-static QString suggestedFileName(const QString &name)
-{
-    static const QRegularExpression notInFileNames(QStringLiteral(R"([\\/:*?"<>|[:cntrl:]])"));
-    const QString base = QString(name).replace(notInFileNames, QStringLiteral(" ")).trimmed();
-    return base.isEmpty() ? QString() : base + QStringLiteral(".kar");
-}
-
 // The file is written whole or not at all: an existing file stays as it was when writing fails.
 // The write is unbuffered, so a full disk shows in write() itself; a buffered write would only
 // fail in commit(), which still replaces the old file with the empty new one.
@@ -139,7 +131,8 @@ void frmKarmicAstrologySave::cmdSave_Click()
     const FileDialogRequest request{.title = KarFileTitle,
                                     .filter = KarFileFilter,
                                     .defaultSuffix = QStringLiteral("kar"),
-                                    .suggestedName = suggestedFileName(m_reading.name)};
+                                    .suggestedName =
+                                        suggestedFileName(m_reading.name, QStringLiteral("kar"))};
     const QString fileName = askSaveFileName(this, request);
     if (fileName.isEmpty())
         return;
