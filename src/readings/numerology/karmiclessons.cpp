@@ -23,6 +23,14 @@ QString karmicLessonHeadline(const QList<int> &digits)
     return headline;
 }
 
+const QString &noKarmicLessonSentence()
+{
+    static const QString text = QStringLiteral(
+        "Your name holds every number from 1 to 9, so there is no Karmic Lesson for you to learn "
+        "in this life.");
+    return text;
+}
+
 QList<int> missingLessonDigits(const QString &fullName)
 {
     std::array<bool, 10> present{};
@@ -110,6 +118,8 @@ QString karmicLessonReading(const QString &fullName)
     QString lessonText;
     for (const int digit : digits)
         lessonText += CrLf + QString::number(digit) + CrLf + karmicLessonDescription(digit);
+    if (digits.isEmpty())
+        lessonText = CrLf + noKarmicLessonSentence();
     const QString twoBreaks = CrLf + CrLf;
     QString text;
     text += karmicLessonHeadline(digits) + twoBreaks;

@@ -6,11 +6,11 @@
 
 namespace Lumo {
 
-// The paragraph on Neptune in sign. Empty (not null) for Aries and Taurus.
+// The paragraph on Neptune in sign.
 QString describeSpiritualSign(Zodiac::Sign sign);
 
 // The same chosen by the exact, case-sensitive sign name; a null QString for any text that is no
-// sign name.
+// sign name, so the caller can leave its caption as it was.
 QString spiritualDescription(const QString &sign);
 
 } // namespace Lumo
