@@ -37,12 +37,15 @@ constexpr int ExitButtonRightMargin = 8; // 120 twips
 constexpr QSize ClientArea(792, 546);    // 11880 by 8190 twips
 constexpr int KarmicAstrology = 0;       // the reading whose files can be opened
 
-// The first local file among the dragged addresses, or an empty text.
+// The first file among the dragged addresses, or an empty text. A file on another computer is
+// given by its address, to be refused by it when it is opened.
 QString droppedFile(const QMimeData *data)
 {
     for (const QUrl &url : data->urls()) {
-        if (url.isLocalFile())
-            return localFileFromUrl(url);
+        if (url.isLocalFile()) {
+            const QString local = localFileFromUrl(url);
+            return local.isEmpty() ? url.toString() : local;
+        }
     }
     return QString();
 }

@@ -23,9 +23,14 @@ QString fileNameForDisplay(const QString &fileName);
 // that cannot stand in a file name on any system become spaces. Empty when nothing is left.
 QString suggestedFileName(const QString &name, const QString &suffix);
 
-// The local file of a file: address, with percent-encoded bytes kept as fileNameFromNative keeps
-// them; an empty text for any other address.
+// The local file of a file: address, file:///path or file://localhost/path, with percent-encoded
+// bytes kept as fileNameFromNative keeps them. An empty text for a file: address with any other
+// host, which names a file on another computer, and for every other kind of address.
 QString localFileFromUrl(const QUrl &url);
+
+// The host of a file: address that names a file on another computer (file://host/path), or an
+// empty text for anything else: a path, a local file: address, another kind of address.
+QString remoteFileHost(const QString &fileOrAddress);
 
 // The program's arguments from main's argc and argv (after QApplication took its own options):
 // on Unix decoded with fileNameFromNative; elsewhere QCoreApplication::arguments().

@@ -138,15 +138,16 @@ bool InputForm::failEntry(const QString &message, QWidget *focus)
 bool InputForm::ValidateEntry()
 {
     const InputControls &c = m_controls;
+    // A name of only spaces is no name at all: the reading would be one of nobody.
+    const auto isBlank = [](const QLineEdit *box) { return box->text().trimmed().isEmpty(); };
     if (QLineEdit *const *single = std::get_if<QLineEdit *>(&c.name)) {
-        // The reading takes the name trimmed: a name of only spaces would be no name at all.
-        if ((*single)->text().trimmed().isEmpty())
+        if (isBlank(*single))
             return failEntry(QStringLiteral("Please Enter Your Name"), *single);
     } else {
         const NameBoxes &boxes = std::get<NameBoxes>(c.name);
-        if (boxes.txtFirstName->text().isEmpty())
+        if (isBlank(boxes.txtFirstName))
             return failEntry(QStringLiteral("Please Enter Your First Name"), boxes.txtFirstName);
-        if (boxes.txtLastName->text().isEmpty())
+        if (isBlank(boxes.txtLastName))
             return failEntry(QStringLiteral("Please Enter Your Last Name"), boxes.txtLastName);
         if (c.cboDate->currentText().isEmpty())
             return failEntry(QStringLiteral("Please Specify Your Birth Date"), c.cboDate);
