@@ -3,6 +3,7 @@
 
 #include "common/filenames.h"
 #include "forms/desktop.h"
+#include "forms/documentprinting.h"
 #include "forms/fixedcolours.h"
 #include "forms/textboxes.h"
 #include "profiledocument.h"
@@ -54,17 +55,28 @@ void frmKarmicProfileDisplay::cmdPrint_Click()
     const QAbstractPrintDialog::PrintDialogOptions options =
         QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize |
         QAbstractPrintDialog::PrintCollateCopies;
-    if (Desktop::instance().choosePrinter(this, printer, options, QAbstractPrintDialog::AllPages))
-        ui->txtProfile->print(&printer);
+    if (!Desktop::instance().choosePrinter(this, printer, options, QAbstractPrintDialog::AllPages))
+        return;
+    const QString failure = printDocument(document(), printer);
+    if (failure.isEmpty())
+        return;
+    const QString target = printer.outputFileName().isEmpty()
+                               ? printer.printerName()
+                               : QDir::toNativeSeparators(printer.outputFileName());
+    showCritical(this,
+                 QStringLiteral("The profile could not be printed.\n%1: %2").arg(target, failure));
 }
 
+// The PDF is written whole or not at all: an earlier file of that name stays as it was when
+// writing fails.
 void frmKarmicProfileDisplay::cmdSavePdf_Click()
 {
-    const FileDialogRequest request{
-        .title = QStringLiteral("Save as PDF"),
-        .filter = QStringLiteral("PDF files (*.pdf)"),
-        .defaultSuffix = QStringLiteral("pdf"),
-        .suggestedName = suggestedFileName(m_profile.person.fullName(), QStringLiteral("pdf"))};
+    const QString name = m_profile.person.fullName();
+    const FileDialogRequest request{.title = QStringLiteral("Save as PDF"),
+                                    .filter = QStringLiteral("PDF files (*.pdf)"),
+                                    .defaultSuffix = QStringLiteral("pdf"),
+                                    .suggestedName =
+                                        suggestedFileName(name, QStringLiteral("pdf"))};
     const QString fileName = askSaveFileName(this, request);
     if (fileName.isEmpty())
         return;
@@ -72,7 +84,10 @@ void frmKarmicProfileDisplay::cmdSavePdf_Click()
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(fileName);
     printer.setDocName(profileTitle(m_profile.person));
-    ui->txtProfile->print(&printer);
+    const QString failure = printDocument(document(), printer);
+    if (!failure.isEmpty())
+        showCritical(this, QStringLiteral("The file could not be saved.\n%1: %2")
+                               .arg(QDir::toNativeSeparators(fileName), failure));
 }
 
 } // namespace Lumo
