@@ -12,6 +12,7 @@
 #include "forms/vendorlinks.h"
 #include "frmabout.h"
 #include "frmnagscreen2.h"
+#include "profile/frmkarmicprofilemain.h"
 #include "readings/astrology/frmkarmicastrologymain.h"
 #include "readings/astrology/karfile.h"
 #include "readings/numerology/numerologyforms.h"
@@ -339,7 +340,11 @@ void frmMDI::showInputForm(int index)
 {
     if (index < 0 || index >= ReadingCount)
         return;
-    InputForm *input = ReadingInputForms[index]();
+    showInputForm(ReadingInputForms[index]());
+}
+
+void frmMDI::showInputForm(InputForm *input)
+{
     connect(input, &InputForm::updateReminderDue, this, &UpdateReminder);
     createMdiChild(input);
     input->showForm();
@@ -351,6 +356,13 @@ void frmMDI::OpenReading(int index)
     closeReadings();
     ui->picMain->hide();
     showInputForm(index);
+}
+
+void frmMDI::openKarmicProfile()
+{
+    closeReadings();
+    ui->picMain->hide();
+    showInputForm(new frmKarmicProfileMain);
 }
 
 bool frmMDI::openSavedReading(const QString &filePath)
