@@ -5,6 +5,8 @@
 #include "frmkarmicprofiledisplay.h"
 #include "recentpeople.h"
 
+#include <QTimer>
+
 namespace Lumo {
 
 frmKarmicProfileMain::frmKarmicProfileMain()
@@ -31,13 +33,13 @@ frmKarmicProfileMain::~frmKarmicProfileMain() = default;
 void frmKarmicProfileMain::Form_Load()
 {
     InputForm::Form_Load();
-    showRecentPeople();
+    offerRecentPeople(recentPeople());
 }
 
 // The list offers the recent people and nothing else; none is chosen until the user chooses one.
-void frmKarmicProfileMain::showRecentPeople()
+void frmKarmicProfileMain::offerRecentPeople(const QList<Person> &people)
 {
-    m_recentPeople = recentPeople();
+    m_recentPeople = people;
     ui->cboRecent->clear();
     for (const Person &person : std::as_const(m_recentPeople))
         ui->cboRecent->addItem(personText(person));
@@ -61,11 +63,39 @@ void frmKarmicProfileMain::cmdNext_Click()
     if (!ValidateEntry())
         return;
     const Person shown = person();
+    // The display form shows first, at its size, so that its document is laid out only once.
     auto *display = displayForm<frmKarmicProfileDisplay>();
-    display->showProfile(karmicProfile(shown));
-    rememberPerson(shown);
-    showRecentPeople();
     handOverTo(display);
+    display->showProfile(karmicProfile(shown));
+    rememberShown(shown);
+}
+
+// The list offers the person first at once. The settings file is written once the profile has
+// been drawn: writing it waits for the disk.
+void frmKarmicProfileMain::rememberShown(const Person &person)
+{
+    const QList<Person> people = withPersonFirst(m_recentPeople, person);
+    if (people == m_recentPeople)
+        return;
+    offerRecentPeople(people);
+    if (!m_recentPeopleUnsaved) {
+        m_recentPeopleUnsaved = true;
+        QTimer::singleShot(0, this, &frmKarmicProfileMain::saveRecentPeople);
+    }
+}
+
+void frmKarmicProfileMain::saveRecentPeople()
+{
+    if (!m_recentPeopleUnsaved)
+        return;
+    m_recentPeopleUnsaved = false;
+    storeRecentPeople(m_recentPeople);
+}
+
+void frmKarmicProfileMain::Form_Unload()
+{
+    saveRecentPeople();
+    InputForm::Form_Unload();
 }
 
 void frmKarmicProfileMain::cboRecent_Click(int index)
@@ -84,8 +114,9 @@ void frmKarmicProfileMain::cboRecent_Click(int index)
 
 void frmKarmicProfileMain::mnuForgetRecent_Click()
 {
+    m_recentPeopleUnsaved = false;
     forgetRecentPeople();
-    showRecentPeople();
+    offerRecentPeople({});
 }
 
 } // namespace Lumo

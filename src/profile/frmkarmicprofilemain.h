@@ -33,12 +33,16 @@ public:
 
 protected:
     void Form_Load() override;
+    void Form_Unload() override;
 
 private:
-    void showRecentPeople();
+    void offerRecentPeople(const QList<Person> &people);
+    void rememberShown(const Person &person);
+    void saveRecentPeople();
 
     std::unique_ptr<Ui::frmKarmicProfileMain> ui;
     QList<Person> m_recentPeople;
+    bool m_recentPeopleUnsaved = false;
 };
 
 } // namespace Lumo

@@ -15,11 +15,19 @@ namespace Lumo {
 
 namespace {
 
-// Appends paragraphs to a document, each with its own block and character format.
+// Appends paragraphs to a document, each with its own block and character format. The document
+// hears of them as one change, when the writer goes: a document shown in a box is laid out once,
+// not again after each paragraph.
 class ProfileWriter
 {
 public:
-    explicit ProfileWriter(QTextDocument &document) : m_cursor(&document) {}
+    explicit ProfileWriter(QTextDocument &document) : m_cursor(&document)
+    {
+        m_cursor.beginEditBlock();
+    }
+    ~ProfileWriter() { m_cursor.endEditBlock(); }
+    ProfileWriter(const ProfileWriter &) = delete;
+    ProfileWriter &operator=(const ProfileWriter &) = delete;
 
     // Level 1 is the person, level 2 a reading, level 3 a part of one.
     void heading(int level, const QString &text)

@@ -49,22 +49,6 @@ std::optional<Person> storedPerson(const QSettings &settings)
     return Person{*first, *middle, *last, date};
 }
 
-void storePeople(const QList<Person> &people)
-{
-    QSettings settings;
-    settings.remove(RecentPeopleKey);
-    settings.beginWriteArray(RecentPeopleKey, int(people.size()));
-    for (int i = 0; i < people.size(); ++i) {
-        const Person &person = people.at(i);
-        settings.setArrayIndex(i);
-        settings.setValue(FirstNameKey, person.firstName);
-        settings.setValue(MiddleNameKey, person.middleName);
-        settings.setValue(LastNameKey, person.lastName);
-        settings.setValue(BirthDateKey, person.birthDate.toString(Qt::ISODate));
-    }
-    settings.endArray();
-}
-
 } // namespace
 
 QList<Person> recentPeople()
@@ -83,12 +67,32 @@ QList<Person> recentPeople()
     return people;
 }
 
-void rememberPerson(const Person &person)
+QList<Person> withPersonFirst(QList<Person> people, const Person &person)
 {
-    QList<Person> people = recentPeople();
     people.removeAll(person);
     people.prepend(person);
-    storePeople(people.first(std::min<qsizetype>(people.size(), RecentPeopleKept)));
+    return people.first(std::min<qsizetype>(people.size(), RecentPeopleKept));
+}
+
+void storeRecentPeople(const QList<Person> &people)
+{
+    QSettings settings;
+    settings.remove(RecentPeopleKey);
+    settings.beginWriteArray(RecentPeopleKey, int(people.size()));
+    for (int i = 0; i < people.size(); ++i) {
+        const Person &person = people.at(i);
+        settings.setArrayIndex(i);
+        settings.setValue(FirstNameKey, person.firstName);
+        settings.setValue(MiddleNameKey, person.middleName);
+        settings.setValue(LastNameKey, person.lastName);
+        settings.setValue(BirthDateKey, person.birthDate.toString(Qt::ISODate));
+    }
+    settings.endArray();
+}
+
+void rememberPerson(const Person &person)
+{
+    storeRecentPeople(withPersonFirst(recentPeople(), person));
 }
 
 void forgetRecentPeople()

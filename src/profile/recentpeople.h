@@ -20,8 +20,14 @@ inline const QString RecentPeopleKey = QStringLiteral("Settings/RecentPeople");
 // person a second time.
 QList<Person> recentPeople();
 
-// Puts the person first in the list, taking the same person out further down, and keeps the
-// list to RecentPeopleKept.
+// The list with the person first, the same person taken out further down, and no more than
+// RecentPeopleKept people.
+QList<Person> withPersonFirst(QList<Person> people, const Person &person);
+
+// Keeps the list in the settings in place of the one there.
+void storeRecentPeople(const QList<Person> &people);
+
+// Puts the person first in the list kept in the settings.
 void rememberPerson(const Person &person);
 
 // Empties the list.
