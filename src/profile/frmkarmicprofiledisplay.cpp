@@ -23,6 +23,12 @@ frmKarmicProfileDisplay::frmKarmicProfileDisplay()
     box.setColor(QPalette::Base, FixedColour::ClassicBase);
     box.setColor(QPalette::Text, FixedColour::ClassicText);
     ui->txtProfile->setPalette(box);
+    // Text in a script that needs no shaping (Latin, as the readings' texts) is laid out without
+    // it: the long document lays out in a third of the time, giving up only kerning and
+    // ligatures. Text in a script that needs shaping is shaped all the same.
+    QFont font = ui->txtProfile->font();
+    font.setStyleStrategy(QFont::PreferNoShaping);
+    ui->txtProfile->setFont(font);
     ui->txtProfile->setAccessibleName(QStringLiteral("Karmic Profile"));
     preventCopying(ui->txtProfile);
     connectDisplayControls(ui->cmdBack, ui->cmdExit, ui->mnuFileBack, ui->mnuExit);
