@@ -14,8 +14,8 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui::f
     ui->setupUi(this);
     setWindowTitle(AppTitle);
     ui->Label2->setText(AppTitle);
-    for (QLabel *label : {ui->lblCoBrand, ui->lblHomePage})
-        setFixedColours(label, FixedColour::Link, FixedColour::ClassicWindow);
+    for (QWidget *link : {ui->lblCoBrand, ui->lblHomePage})
+        setFixedColours(link, FixedColour::Link, FixedColour::ClassicWindow);
     ui->Picture1->setPixmap(programIcon().pixmap(64, 64));
     setFixedSize(sizeHint());
     connect(ui->cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);

@@ -5,9 +5,9 @@
 #include "common/names.h"
 #include "common/vendorpages.h"
 #include "forms/captionfit.h"
-#include "forms/clickablelabel.h"
 #include "forms/desktop.h"
 #include "forms/fixedcolours.h"
+#include "forms/linkbutton.h"
 #include "forms/screenplacement.h"
 #include "forms/vendorlinks.h"
 #include "frmabout.h"
@@ -72,6 +72,8 @@ frmMDI::frmMDI() : ui(std::make_unique<Ui::frmMDI>())
     ui->setupUi(this);
     m_captions = {ui->lblCaption_0, ui->lblCaption_1, ui->lblCaption_2, ui->lblCaption_3,
                   ui->lblCaption_4, ui->lblCaption_5, ui->lblCaption_6, ui->lblCaption_7};
+    m_readingCaptions = {ui->lblCaption_3, ui->lblCaption_4, ui->lblCaption_5, ui->lblCaption_6,
+                         ui->lblCaption_7};
     m_readingButtons = new QButtonGroup(this);
     QPushButton *const readingButtons[] = {ui->cmdSelectOption_0, ui->cmdSelectOption_1,
                                            ui->cmdSelectOption_2, ui->cmdSelectOption_3,
@@ -84,18 +86,20 @@ frmMDI::frmMDI() : ui(std::make_unique<Ui::frmMDI>())
     for (QAbstractButton *button : m_readingButtons->buttons())
         keepCaptionFitted(button);
     connect(m_readingButtons, &QButtonGroup::idClicked, this, &frmMDI::OpenReading);
-    for (int i = 0; i < CaptionCount; ++i) {
-        ClickableLabel *label = captionLabel(i);
-        connect(label, &ClickableLabel::clicked, this, [this, i] { lblCaption_Click(i); });
-        connect(label, &ClickableLabel::mouseMoved, this, [this, i] { lblCaption_MouseMove(i); });
-        if (i < FirstReadingCaption)
-            label->setCursor(Qt::ArrowCursor);
-        if (!label->wordWrap())
-            label->resize(label->sizeHint().width() + 16, label->height());
+    for (int reading = 0; reading < ReadingCount; ++reading) {
+        LinkButton *caption = readingCaption(reading);
+        // They open a reading in this window, as the buttons above them do.
+        caption->setAccessibleRole(QAccessible::Button);
+        caption->setUnderlinedOnHover(true);
+        connect(caption, &LinkButton::clicked, this,
+                [this, reading] { lblCaption_Click(reading + FirstReadingCaption); });
+    }
+    for (QWidget *caption : m_captions) {
+        if (!caption->sizePolicy().hasHeightForWidth())
+            caption->resize(caption->sizeHint().width() + 16, caption->height());
     }
     setSmallestSize();
     showPictures();
-    ui->picMain->setMouseTracking(true);
     ui->picMain->installEventFilter(this);
     ui->Picture1->installEventFilter(this);
     ui->Picture6->installEventFilter(this);
@@ -104,9 +108,10 @@ frmMDI::frmMDI() : ui(std::make_unique<Ui::frmMDI>())
     connect(ui->cmdMdiExit, &QPushButton::clicked, this, &frmMDI::unload);
     connect(ui->mnuExit, &QAction::triggered, this, &frmMDI::unload);
     connect(ui->mnuAbout, &QAction::triggered, this, [this] { showAboutBox(this); });
-    connectVendorLinks({{ui->Label7, Page::FullyBranded},
-                        {ui->Picture6, Page::Home},
-                        {ui->lblQuennetBanner, Page::Home},
+    // The banner's strip is a larger target for the banner; Tab reaches the banner alone.
+    ui->Picture6->setCursor(Qt::PointingHandCursor);
+    connectVendorLinks({{ui->lblQuennetBanner, Page::Home},
+                        {ui->Label7, Page::FullyBranded},
                         {ui->mnuOnline, Page::Help},
                         {ui->mnuVisit, Page::Home},
                         {ui->mnuUpdate, Page::Download},
@@ -143,7 +148,7 @@ void frmMDI::setColours()
     setFixedColours(ui->lblQuennetBanner, Black, White);
     setBackgroundColour(ui->picMain, Black);
     for (int i = 0; i < CaptionCount; ++i)
-        setTextColour(captionLabel(i), CaptionColours[i]);
+        setTextColour(m_captions.at(i), CaptionColours[i]);
     setBackgroundColour(ui->PicCoBrand, FixedColour::Strip);
     setTextColour(ui->Label7, FixedColour::Link);
 }
@@ -154,7 +159,7 @@ void frmMDI::setSmallestSize()
 {
     int width = ui->picButtonContainer->width();
     int depth = 0;
-    for (const ClickableLabel *caption : m_captions) {
+    for (const QWidget *caption : m_captions) {
         const QRect label = caption->geometry();
         width = qMax(width, label.width());
         depth = qMax(depth, label.y() + label.height());
@@ -175,9 +180,9 @@ void frmMDI::showPictures()
     }
 }
 
-ClickableLabel *frmMDI::captionLabel(int index) const
+LinkButton *frmMDI::readingCaption(int index) const
 {
-    return m_captions.at(index);
+    return m_readingCaptions.at(index);
 }
 
 // As in any MDI program, the active form's own menus (its QMenu objects, with its actions) stand
@@ -247,7 +252,7 @@ void frmMDI::centreContents()
     };
     centreIn(ui->lblQuennetBanner, ui->Picture6->width());
     centreIn(ui->picButtonContainer, ui->Picture1->width());
-    for (ClickableLabel *caption : m_captions)
+    for (QWidget *caption : m_captions)
         centreIn(caption, ui->picMain->width());
     const int exitLeft =
         ui->PicCoBrand->width() - (ui->cmdMdiExit->width() + ExitButtonRightMargin);
@@ -297,8 +302,8 @@ bool frmMDI::eventFilter(QObject *watched, QEvent *event)
         centreContents();
     else if (watched == menuBar() && event->type() == QEvent::ActionRemoved)
         QMetaObject::invokeMethod(this, &frmMDI::showActiveFormMenus, Qt::QueuedConnection);
-    else if (watched == ui->picMain && event->type() == QEvent::MouseMove)
-        picMain_MouseMove();
+    else if (watched == ui->Picture6 && event->type() == QEvent::MouseButtonRelease)
+        Picture6_MouseUp(static_cast<QMouseEvent *>(event));
     return Form::eventFilter(watched, event);
 }
 
@@ -401,23 +406,13 @@ void frmMDI::lblCaption_Click(int index)
     showInputForm(index - FirstReadingCaption);
 }
 
-void frmMDI::lblCaption_MouseMove(int index)
+// A click on the banner's strip is a click on the banner. The release comes to the strip only
+// when the press did.
+void frmMDI::Picture6_MouseUp(const QMouseEvent *event)
 {
-    if (index < FirstReadingCaption)
-        return;
-    QLabel *label = captionLabel(index);
-    QFont font = label->font();
-    font.setUnderline(true);
-    label->setFont(font);
-}
-
-void frmMDI::picMain_MouseMove()
-{
-    for (ClickableLabel *caption : m_captions) {
-        QFont font = caption->font();
-        font.setUnderline(false);
-        caption->setFont(font);
-    }
+    if (event->button() == Qt::LeftButton &&
+        ui->Picture6->rect().contains(event->position().toPoint()))
+        ui->lblQuennetBanner->click();
 }
 
 void frmMDI::showAboutBox(QWidget *over)

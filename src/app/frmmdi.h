@@ -14,8 +14,8 @@ class frmMDI;
 
 namespace Lumo {
 
-class ClickableLabel;
 class InputForm;
+class LinkButton;
 class ReadingForm;
 
 // The main window: the banner, the five reading buttons, the welcome panel over the workspace in
@@ -41,10 +41,9 @@ public:
     // and shows it. True when the reading was shown.
     bool openSavedReading(const QString &filePath);
     void lblCaption_Click(int index);
-    void lblCaption_MouseMove(int index);
-    void picMain_MouseMove();
 
-    ClickableLabel *captionLabel(int index) const;
+    // The start panel's caption that opens the reading of the index.
+    LinkButton *readingCaption(int index) const;
     // The reading's input form in the workspace, or null while no reading is open.
     InputForm *activeMdiChild() const;
     // Closes the forms of the reading open in the workspace; the start panel shows again.
@@ -60,6 +59,7 @@ protected:
 
 private:
     void MDIForm_Unload();
+    void Picture6_MouseUp(const QMouseEvent *event);
     void showAboutBox(QWidget *over);
     void createMdiChild(ReadingForm *form);
     void showStartPanelWhenNoFormShows();
@@ -79,7 +79,8 @@ private:
     std::unique_ptr<Ui::frmMDI> ui;
     // The reading buttons, each with the index of its reading as its id.
     QButtonGroup *m_readingButtons = nullptr;
-    std::array<ClickableLabel *, CaptionCount> m_captions{};
+    std::array<QWidget *, CaptionCount> m_captions{};
+    std::array<LinkButton *, ReadingCount> m_readingCaptions{};
     QList<QAction *> m_ownMenus;
 };
 

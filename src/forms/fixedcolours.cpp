@@ -18,6 +18,7 @@ void setRole(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
 void setTextColour(QWidget *widget, const QColor &text)
 {
     setRole(widget, QPalette::WindowText, text);
+    setRole(widget, QPalette::Link, text);
 }
 
 void setBackgroundColour(QWidget *widget, const QColor &background)

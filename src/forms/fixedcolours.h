@@ -19,7 +19,8 @@ inline constexpr QColor ClassicBase(0xff, 0xff, 0xff); // the background of text
 inline constexpr QColor ClassicLink(0x00, 0x00, 0xff); // links inside text boxes
 } // namespace FixedColour
 
-// The text drawn by a label (its window text) in every state of the window.
+// The text drawn by a label (its window text) or a link button (its link colour) in every state of
+// the window.
 void setTextColour(QWidget *widget, const QColor &text);
 // The widget fills its background with the colour.
 void setBackgroundColour(QWidget *widget, const QColor &background);

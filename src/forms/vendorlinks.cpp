@@ -1,8 +1,8 @@
 #include "vendorlinks.h"
 
-#include "clickablelabel.h"
 #include "common/vendorpages.h"
 #include "desktop.h"
+#include "linkbutton.h"
 
 #include <QAction>
 #include <QDebug>
@@ -26,13 +26,16 @@ void connectVendorLinks(std::initializer_list<VendorLink> links)
             continue;
         }
         const auto open = [page = link.page] { OpenVendorPage(page); };
-        if (auto *label = qobject_cast<ClickableLabel *>(link.control)) {
-            QObject::connect(label, &ClickableLabel::clicked, label, open);
-            label->makeWebLink(vendorPageUrl(link.page).host());
+        if (auto *button = qobject_cast<LinkButton *>(link.control)) {
+            QObject::connect(button, &LinkButton::clicked, button, open);
+            // The window's own controls come first in the Tab order, its links after them.
+            QWidget *lastInChain = button->window()->previousInFocusChain();
+            if (lastInChain != button)
+                QWidget::setTabOrder(lastInChain, button);
         } else if (auto *action = qobject_cast<QAction *>(link.control)) {
             QObject::connect(action, &QAction::triggered, action, open);
         } else {
-            refuse(link, "it is neither a clickable label nor a menu item");
+            refuse(link, "it is neither a link button nor a menu item");
         }
     }
 }

@@ -1,4 +1,3 @@
-#include "forms/clickablelabel.h"
 #include "support/everywindow.h"
 #include "support/readingfixture.h"
 #include "support/scripteddesktop.h"
@@ -31,14 +30,12 @@ private:
     static QStringList silentControls(QWidget *window);
 };
 
-// A control can be acted on when Tab reaches it or a click on it does something (a clickable
-// label shows the pointing hand); decorative pictures and captions are neither.
+// A control can be acted on when Tab reaches it or it is a button; decorative pictures and
+// captions are neither.
 static bool actedOn(const QWidget *control)
 {
-    if (control->focusPolicy() & Qt::TabFocus)
-        return true;
-    return qobject_cast<const ClickableLabel *>(control) &&
-           control->cursor().shape() == Qt::PointingHandCursor;
+    return (control->focusPolicy() & Qt::TabFocus) ||
+           qobject_cast<const QAbstractButton *>(control);
 }
 
 QStringList tst_Accessibility::silentControls(QWidget *window)

@@ -1,8 +1,9 @@
 #include "common/buildconfig.h"
-#include "forms/clickablelabel.h"
+#include "forms/linkbutton.h"
 #include "support/readingfixture.h"
 #include "support/scripteddesktop.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
@@ -29,19 +30,14 @@ QWidget *control(const QString &name)
     return mainWindow()->findChild<QWidget *>(name);
 }
 
-ClickableLabel *caption(int index)
+QWidget *caption(int index)
 {
-    return mainWindow()->captionLabel(index);
+    return control(QString("lblCaption_%1").arg(index));
 }
 
-QList<int> underlinedCaptions()
+QImage picture(QWidget *widget)
 {
-    QList<int> underlined;
-    for (int i = 0; i < 8; ++i) {
-        if (caption(i)->font().underline())
-            underlined.append(i);
-    }
-    return underlined;
+    return widget->grab().toImage();
 }
 
 // The caption of a control, button, label, menu or menu item.
@@ -82,9 +78,9 @@ private Q_SLOTS:
     void openReadingLeavesOnlyTheNewInputForm();
     void buttonAndLabelOpenTheSameFormAtTheSamePlace_data();
     void buttonAndLabelOpenTheSameFormAtTheSamePlace();
-    void introductionLabelsOnlyCloseReadingForms_data();
-    void introductionLabelsOnlyCloseReadingForms();
-    void readingLabelsUnderlineWhileThePointerIsOverThem();
+    void introductionCaptionsAreText_data();
+    void introductionCaptionsAreText();
+    void readingCaptionsUnderlineWhileThePointerIsOverThem();
     void exitClosesTheReadingForms_data();
     void exitClosesTheReadingForms();
 
@@ -407,7 +403,7 @@ void tst_frmMDI::buttonAndLabelOpenTheSameFormAtTheSamePlace()
     closeReadingForms();
     QVERIFY(startPanelVisible());
 
-    QTest::mouseClick(caption(reading + 3), Qt::LeftButton);
+    QTest::mouseClick(mainWindow()->readingCaption(reading), Qt::LeftButton);
     QCOMPARE(readingForms().size(), 1);
     Form *byLabel = readingForms().first();
     QCOMPARE(byLabel->objectName(), formName);
@@ -420,7 +416,7 @@ void tst_frmMDI::buttonAndLabelOpenTheSameFormAtTheSamePlace()
     QCOMPARE(byLabel->frame()->x(), qMax(0, (areaWidth - byLabel->frame()->width()) / 2));
 }
 
-void tst_frmMDI::introductionLabelsOnlyCloseReadingForms_data()
+void tst_frmMDI::introductionCaptionsAreText_data()
 {
     QTest::addColumn<int>("index");
     // clang-format off
@@ -430,46 +426,52 @@ void tst_frmMDI::introductionLabelsOnlyCloseReadingForms_data()
     // clang-format on
 }
 
-void tst_frmMDI::introductionLabelsOnlyCloseReadingForms()
+// The heading and the paragraphs are read as text, take no focus and open nothing.
+void tst_frmMDI::introductionCaptionsAreText()
 {
     QFETCH(int, index);
+    QWidget *text = caption(index);
+    QCOMPARE(QAccessible::queryAccessibleInterface(text)->role(), QAccessible::StaticText);
+    QCOMPARE(text->focusPolicy(), Qt::NoFocus);
+    QCOMPARE(text->cursor().shape(), Qt::ArrowCursor);
 
-    QTest::mouseClick(caption(index), Qt::LeftButton);
-    flushDeletes();
-    QVERIFY(readingForms().isEmpty());
-    QVERIFY(startPanelVisible());
-
-    openDisplayForm(KarmicDebt);
-    mainWindow()->lblCaption_Click(index);
+    QTest::mouseClick(text, Qt::LeftButton);
     flushDeletes();
     QVERIFY(readingForms().isEmpty());
     QVERIFY(startPanelVisible());
 }
 
-void tst_frmMDI::readingLabelsUnderlineWhileThePointerIsOverThem()
+// A reading caption is underlined while the pointer is over it, and no other caption is.
+void tst_frmMDI::readingCaptionsUnderlineWhileThePointerIsOverThem()
 {
     QWidget *panel = mainWindow()->startPanel();
     const QPoint emptyPlace(2, panel->height() - 2);
     QCOMPARE(panel->childAt(emptyPlace), nullptr);
     QTest::mouseMove(panel, emptyPlace);
-    QCOMPARE(underlinedCaptions(), QList<int>());
+    QList<QImage> atRest;
+    for (int i = 0; i < 8; ++i)
+        atRest.append(picture(caption(i)));
+    const auto underlined = [&atRest] {
+        QList<int> differing;
+        for (int i = 0; i < 8; ++i) {
+            if (picture(caption(i)) != atRest.at(i))
+                differing.append(i);
+        }
+        return differing;
+    };
 
-    QTest::mouseMove(caption(3));
-    QCOMPARE(underlinedCaptions(), QList<int>({3}));
-    QTest::mouseMove(caption(5));
-    QCOMPARE(underlinedCaptions(), QList<int>({3, 5}));
-
-    QTest::mouseMove(panel, emptyPlace);
-    QCOMPARE(underlinedCaptions(), QList<int>());
-
+    for (int index : {3, 5, 7}) {
+        QTest::mouseMove(caption(index));
+        QTRY_COMPARE(underlined(), QList<int>({index}));
+    }
     for (int index : {0, 1, 2}) {
         QTest::mouseMove(caption(index));
-        QCOMPARE(underlinedCaptions(), QList<int>());
+        QTRY_COMPARE(underlined(), QList<int>());
     }
-    QTest::mouseMove(caption(7));
-    QCOMPARE(underlinedCaptions(), QList<int>({7}));
+    QTest::mouseMove(caption(4));
+    QTRY_COMPARE(underlined(), QList<int>({4}));
     QTest::mouseMove(panel, emptyPlace);
-    QCOMPARE(underlinedCaptions(), QList<int>());
+    QTRY_COMPARE(underlined(), QList<int>());
 }
 
 void tst_frmMDI::exitClosesTheReadingForms_data()

@@ -1,7 +1,7 @@
 #include "app/frmmdi.h"
 #include "app/startup.h"
-#include "forms/clickablelabel.h"
 #include "forms/formbody.h"
+#include "forms/linkbutton.h"
 #include "forms/textboxes.h"
 #include "readings/astrology/frmkarmicastrologydisplay.h"
 #include "readings/astrology/frmkarmicastrologysave.h"
@@ -258,7 +258,7 @@ void tst_ScreenFit::formsAreUsableWithoutScrollingTheWorkspace()
             mustShow.append(button);
     }
     for (const char *name : {"Label61", "lblFullBrand", "lblCobrand"})
-        mustShow.append(form->findChild<ClickableLabel *>(name));
+        mustShow.append(form->findChild<LinkButton *>(name));
     for (QWidget *control : mustShow) {
         QVERIFY(control && control->isVisible());
         const QRect rect(control->mapTo(workspace->viewport(), QPoint(0, 0)), control->size());

@@ -1,19 +1,18 @@
 #include "app/frmabout.h"
 #include "common/buildconfig.h"
 #include "common/vendorpages.h"
-#include "forms/clickablelabel.h"
 #include "forms/fixedcolours.h"
+#include "forms/linkbutton.h"
 #include "forms/vendorlinks.h"
 #include "support/readingfixture.h"
 #include "support/scripteddesktop.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
-#include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStandardPaths>
-#include <QTextDocument>
 #include <QTimer>
 
 using namespace Lumo;
@@ -30,7 +29,7 @@ const QString FullBrandCaption = QStringLiteral(
     "this software fully branded for your website. Click here for more details.");
 const QString CoBrandCaption = QStringLiteral(
     "Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your "
-    "site's name &  link here. See \"Help\" for details.    Click Here for more info on "
+    "site's name &&  link here. See \"Help\" for details.    Click Here for more info on "
     "co-branding.");
 
 // A form named as in the tables below: "main window", "<reading> input" or "<reading> display".
@@ -52,15 +51,6 @@ QString pageAddress(const QString &key)
     return VendorPageBase() + "ssd.php?page=" + key;
 }
 
-// The text a label shows: plain text keeps its runs of spaces; a label with a buddy would take
-// "&" for a mnemonic.
-bool showsItsTextAsWritten(const QLabel *label)
-{
-    const bool plain = label->textFormat() == Qt::PlainText ||
-                       (label->textFormat() == Qt::AutoText && !Qt::mightBeRichText(label->text()));
-    return plain && !label->buddy();
-}
-
 } // namespace
 
 class tst_VendorLinks : public QObject
@@ -80,6 +70,8 @@ private Q_SLOTS:
     void pageWithoutABrowserShowsItsAddress();
     void promotionalCaptions_data();
     void promotionalCaptions();
+    void linksComeLastInTheTabOrder_data();
+    void linksComeLastInTheTabOrder();
     void aboutBoxLinks_data();
     void aboutBoxLinks();
     void aboutItemShowsTheAboutBoxModally_data();
@@ -171,9 +163,9 @@ void tst_VendorLinks::controlOpensItsPage()
     QVERIFY(form);
     m_desktop.openedUrls.clear();
 
-    if (auto *label = form->findChild<ClickableLabel *>(control)) {
-        // A spot of the label itself, not of a label inside it.
-        QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(2, 2));
+    if (auto *widget = form->findChild<QWidget *>(control)) {
+        // A spot of the control itself, not of a control inside it.
+        QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(2, 2));
     } else {
         auto *item = form->findChild<QAction *>(control);
         QVERIFY2(item, qPrintable(control));
@@ -207,8 +199,8 @@ void tst_VendorLinks::pageWithoutABrowserShowsItsAddress()
     QVERIFY(form);
     m_desktop.browserOpens = false;
 
-    if (auto *label = form->findChild<ClickableLabel *>(control))
-        QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(2, 2));
+    if (auto *link = form->findChild<LinkButton *>(control))
+        QTest::mouseClick(link, Qt::LeftButton, {}, QPoint(2, 2));
     else
         form->findChild<QAction *>(control)->trigger();
 
@@ -238,22 +230,49 @@ void tst_VendorLinks::promotionalCaptions()
     Form *form = openForm(where);
     QVERIFY(form);
 
-    const auto *coBrand = form->findChild<QLabel *>("lblCobrand");
+    auto *coBrand = form->findChild<LinkButton *>("lblCobrand");
     QVERIFY(coBrand);
     QCOMPARE(coBrand->text(), CoBrandCaption);
-    QVERIFY(showsItsTextAsWritten(coBrand));
+    // "&&" shows one "&" and makes no keyboard shortcut; the runs of spaces stay.
+    QCOMPARE(QAccessible::queryAccessibleInterface(coBrand)->text(QAccessible::Name),
+             QString(CoBrandCaption).replace("&&", "&"));
+    QCOMPARE(coBrand->shortcut(), QKeySequence());
 
-    const auto *fullBrand = form->findChild<QLabel *>("lblFullBrand");
+    const auto *fullBrand = form->findChild<LinkButton *>("lblFullBrand");
     QVERIFY(fullBrand);
     QCOMPARE(fullBrand->text(), FullBrandCaption);
-    QVERIFY(!form->findChild<QLabel *>("Label61")->text().isEmpty());
+    QVERIFY(!form->findChild<LinkButton *>("Label61")->text().isEmpty());
 
     // They read as links in the design's colour, whatever the system palette.
     for (const char *name : {"Label61", "lblFullBrand", "lblCobrand"}) {
-        const QPalette palette = form->findChild<QLabel *>(name)->palette();
-        QCOMPARE(palette.color(QPalette::WindowText), FixedColour::Link);
+        const QPalette palette = form->findChild<LinkButton *>(name)->palette();
+        QCOMPARE(palette.color(QPalette::Link), FixedColour::Link);
         QCOMPARE(palette.color(QPalette::Window), FixedColour::ClassicWindow);
     }
+}
+
+void tst_VendorLinks::linksComeLastInTheTabOrder_data()
+{
+    promotionalCaptions_data();
+}
+
+// Tab reaches a form's own controls first and its vendor links, in the order they are drawn,
+// after them.
+void tst_VendorLinks::linksComeLastInTheTabOrder()
+{
+    QFETCH(QString, where);
+    Form *form = openForm(where);
+    QVERIFY(form);
+    QStringList reached;
+    for (QWidget *widget = form->nextInFocusChain(); widget != form;
+         widget = widget->nextInFocusChain()) {
+        if (form->isAncestorOf(widget) && widget->isVisibleTo(form) && widget->isEnabled() &&
+            (widget->focusPolicy() & Qt::TabFocus))
+            reached.append(widget->objectName());
+    }
+    QVERIFY2(reached.size() > 3, qPrintable(reached.join(' ')));
+    QCOMPARE(reached.mid(reached.size() - 3),
+             QStringList({"Label61", "lblFullBrand", "lblCobrand"}));
 }
 
 void tst_VendorLinks::aboutBoxLinks_data()
@@ -272,10 +291,10 @@ void tst_VendorLinks::aboutBoxLinks()
     QFETCH(QString, pageKey);
     frmAbout about(mainWindow());
     about.show();
-    auto *label = about.findChild<ClickableLabel *>(control);
-    QVERIFY(label);
+    auto *link = about.findChild<LinkButton *>(control);
+    QVERIFY(link);
 
-    QTest::mouseClick(label, Qt::LeftButton);
+    QTest::mouseClick(link, Qt::LeftButton);
 
     QCOMPARE(m_desktop.openedUrls.size(), 1);
     QCOMPARE(m_desktop.openedUrls.first().toString(), pageAddress(pageKey));
@@ -334,7 +353,7 @@ void tst_VendorLinks::aboutItemShowsTheAboutBoxModally()
 // the build type.
 void tst_VendorLinks::linkWithoutPageOrOfUnknownKindOpensNothing()
 {
-    ClickableLabel noPage;
+    LinkButton noPage;
     noPage.setObjectName("lblNoPage");
     QPushButton notALink;
     notALink.setObjectName("cmdNotALink");

@@ -1,8 +1,8 @@
 // Opening a link with the system's real opener (xdg-open) in a desktop with no browser, and in
 // one where a registered handler takes web addresses.
 #include "common/vendorpages.h"
-#include "forms/clickablelabel.h"
 #include "forms/desktop.h"
+#include "forms/linkbutton.h"
 #include "forms/vendorlinks.h"
 
 #include <QFile>
@@ -103,7 +103,7 @@ void TestWebOpener::linkClick()
     }
 
     RecordingDesktop desktop;
-    ClickableLabel link;
+    LinkButton link;
     link.setObjectName(QStringLiteral("lblQuennetBanner"));
     link.setText(QStringLiteral("Visit the forum"));
     connectVendorLinks({{&link, Page::Home}});

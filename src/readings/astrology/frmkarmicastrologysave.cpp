@@ -47,8 +47,8 @@ frmKarmicAstrologySave::frmKarmicAstrologySave(const NodeReadingData &reading, Q
     : QDialog(parent), ui(std::make_unique<Ui::frmKarmicAstrologySave>()), m_reading(reading)
 {
     ui->setupUi(this);
-    for (QLabel *label : {ui->Label14, ui->Label1, ui->lblFullBrand, ui->lblCobrand})
-        setFixedColours(label, FixedColour::Link, FixedColour::ClassicWindow);
+    for (QWidget *link : {ui->Label14, ui->Label1, ui->lblFullBrand, ui->lblCobrand})
+        setFixedColours(link, FixedColour::Link, FixedColour::ClassicWindow);
     // The report's own colours are black and red: it is black on white under any palette.
     QPalette box = ui->RTB->palette();
     box.setColor(QPalette::Base, FixedColour::ClassicBase);

@@ -1,5 +1,5 @@
 #include "common/vendorpages.h"
-#include "forms/clickablelabel.h"
+#include "forms/linkbutton.h"
 #include "readings/astrology/frmkarmicastrologydisplay.h"
 #include "readings/astrology/frmkarmicastrologymain.h"
 #include "readings/astrology/frmkarmicastrologysave.h"
@@ -330,7 +330,7 @@ void tst_ReportWindow::reportLinksAndLabels()
         QVERIFY(m_desktop->openedUrls.isEmpty());
         pressOnAddress(report);
     } else {
-        auto *label = report->findChild<ClickableLabel *>(control);
+        auto *label = report->findChild<LinkButton *>(control);
         QVERIFY(label);
         QTest::mouseClick(label, Qt::LeftButton);
     }

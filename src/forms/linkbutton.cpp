@@ -1,0 +1,254 @@
+#include "linkbutton.h"
+
+#include <QAccessibleWidget>
+#include <QKeyEvent>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
+
+namespace Lumo {
+
+namespace {
+
+// The caption as read out: "&&" is one "&", a single "&" marks the mnemonic and is dropped.
+QString withoutMnemonic(const QString &caption)
+{
+    QString text;
+    text.reserve(caption.size());
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption.at(i) == u'&' && ++i == caption.size())
+            break;
+        text.append(caption.at(i));
+    }
+    return text;
+}
+
+// What a screen reader sees of a link button: its role, its caption as its name unless it has a
+// name of its own, and a press action that clicks it.
+class AccessibleLinkButton : public QAccessibleWidget
+{
+public:
+    explicit AccessibleLinkButton(LinkButton *link)
+        : QAccessibleWidget(link, link->accessibleRole())
+    {
+        addControllingSignal(QStringLiteral("clicked(bool)"));
+    }
+
+    QAccessible::Role role() const override { return link()->accessibleRole(); }
+
+    QString text(QAccessible::Text t) const override
+    {
+        QString text = QAccessibleWidget::text(t);
+        if (t == QAccessible::Name && text.isEmpty())
+            text = withoutMnemonic(link()->text());
+        return text;
+    }
+
+    QStringList actionNames() const override
+    {
+        return QStringList(pressAction()) + QAccessibleWidget::actionNames();
+    }
+
+    void doAction(const QString &actionName) override
+    {
+        if (actionName == pressAction())
+            link()->click();
+        else
+            QAccessibleWidget::doAction(actionName);
+    }
+
+private:
+    LinkButton *link() const { return static_cast<LinkButton *>(widget()); }
+};
+
+QAccessibleInterface *accessibleLinkButton(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("Lumo::LinkButton") && object->isWidgetType())
+        return new AccessibleLinkButton(static_cast<LinkButton *>(object));
+    return nullptr;
+}
+
+} // namespace
+
+LinkButton::LinkButton(QWidget *parent) : QAbstractButton(parent)
+{
+    // Measured, coloured and filled like a label; only the keyboard gives it the focus.
+    setSizePolicy(QSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred, QSizePolicy::Label));
+    setBackgroundRole(QPalette::Window);
+    setForegroundRole(QPalette::Link);
+    setFocusPolicy(Qt::TabFocus);
+    setCursor(Qt::PointingHandCursor);
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(accessibleLinkButton);
+        return true;
+    }();
+    Q_UNUSED(factoryInstalled);
+}
+
+void LinkButton::setWordWrap(bool on)
+{
+    if (m_wordWrap == on)
+        return;
+    m_wordWrap = on;
+    QSizePolicy policy = sizePolicy();
+    policy.setHeightForWidth(on);
+    setSizePolicy(policy);
+    forgetMeasurements();
+    updateGeometry();
+    update();
+}
+
+void LinkButton::setAlignment(Qt::Alignment alignment)
+{
+    m_alignment = alignment;
+    update();
+}
+
+void LinkButton::setUnderlinedOnHover(bool on)
+{
+    m_underlinedOnHover = on;
+    update();
+}
+
+int LinkButton::textFlags() const
+{
+    int flags = QStyle::visualAlignment(layoutDirection(), m_alignment).toInt() |
+                (layoutDirection() == Qt::LeftToRight ? Qt::TextForceLeftToRight
+                                                      : Qt::TextForceRightToLeft) |
+                Qt::TextShowMnemonic;
+    if (m_wordWrap)
+        flags |= Qt::TextWordWrap;
+    QStyleOption option;
+    option.initFrom(this);
+    if (!style()->styleHint(QStyle::SH_UnderlineShortcut, &option, this))
+        flags |= Qt::TextHideMnemonic;
+    return flags;
+}
+
+void LinkButton::forgetMeasurements() const
+{
+    m_sizeHint = m_minimumSizeHint = QSize();
+    m_heightWidth = m_height = -1;
+}
+
+QSize LinkButton::measure(int width) const
+{
+    // Centring does not change the size, and its halving could round it.
+    const int flags = textFlags() & ~(Qt::AlignHCenter | Qt::AlignVCenter);
+    const QMargins margins = contentsMargins();
+    const int room = qMax(0, width - margins.left() - margins.right());
+    return fontMetrics()
+        .boundingRect(QRect(0, 0, room, QWIDGETSIZE_MAX), flags, text())
+        .size()
+        .grownBy(margins);
+}
+
+QSize LinkButton::sizeHint() const
+{
+    ensurePolished();
+    if (m_measuredText != text()) {
+        m_measuredText = text();
+        forgetMeasurements();
+    }
+    if (!m_sizeHint.isValid()) {
+        if (m_wordWrap) {
+            // As a word-wrapped label: about 80 characters wide, narrower for a short caption.
+            const QFontMetrics metrics = fontMetrics();
+            const int wide = qMin(metrics.averageCharWidth() * 80, maximumWidth());
+            m_sizeHint = measure(wide);
+            for (const int part : {2, 4}) {
+                const int lines = part == 2 ? 4 : 2;
+                if (m_sizeHint.height() < lines * metrics.lineSpacing() &&
+                    m_sizeHint.width() > wide / part)
+                    m_sizeHint = measure(wide / part);
+            }
+        } else {
+            m_sizeHint = measure(QWIDGETSIZE_MAX);
+        }
+    }
+    return m_sizeHint.expandedTo(minimumSize());
+}
+
+QSize LinkButton::minimumSizeHint() const
+{
+    const QSize hint = sizeHint();
+    if (!m_wordWrap)
+        return hint;
+    if (!m_minimumSizeHint.isValid()) {
+        // The longest word wide, one line high.
+        m_minimumSizeHint =
+            QSize(measure(0).width(), qMin(measure(QWIDGETSIZE_MAX).height(), m_sizeHint.height()));
+    }
+    return m_minimumSizeHint.expandedTo(minimumSize());
+}
+
+int LinkButton::heightForWidth(int width) const
+{
+    if (!m_wordWrap)
+        return QAbstractButton::heightForWidth(width);
+    sizeHint(); // forgets the measurements of an earlier caption
+    if (width != m_heightWidth) {
+        m_heightWidth = width;
+        m_height = measure(width).height();
+    }
+    return qMax(m_height, minimumHeight());
+}
+
+void LinkButton::paintEvent(QPaintEvent *)
+{
+    QStylePainter painter(this);
+    if (m_underlinedOnHover && underMouse()) {
+        QFont font = painter.font();
+        font.setUnderline(true);
+        painter.setFont(font);
+    }
+    painter.drawItemText(contentsRect(), textFlags(), palette(), isEnabled(), text(),
+                         foregroundRole());
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.backgroundColor = palette().color(backgroundRole());
+        painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+    }
+}
+
+void LinkButton::keyPressEvent(QKeyEvent *event)
+{
+    // Return and Enter follow a link, as in a browser; Space, as on any button.
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        !event->isAutoRepeat()) {
+        event->accept();
+        click();
+        return;
+    }
+    QAbstractButton::keyPressEvent(event);
+}
+
+void LinkButton::enterEvent(QEnterEvent *event)
+{
+    if (m_underlinedOnHover)
+        update();
+    QAbstractButton::enterEvent(event);
+}
+
+void LinkButton::leaveEvent(QEvent *event)
+{
+    if (m_underlinedOnHover)
+        update();
+    QAbstractButton::leaveEvent(event);
+}
+
+void LinkButton::changeEvent(QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::FontChange:
+    case QEvent::StyleChange:
+    case QEvent::ContentsRectChange:
+        forgetMeasurements();
+        break;
+    default:
+        break;
+    }
+    QAbstractButton::changeEvent(event);
+}
+
+} // namespace Lumo
