@@ -55,7 +55,7 @@ constexpr QColor Black(0x00, 0x00, 0x00), White(0xff, 0xff, 0xff), Cyan(0x00, 0x
     Red(0xff, 0x00, 0x00), Yellow(0xff, 0xff, 0x00), Green(0x00, 0xff, 0x00),
     Magenta(0xff, 0x00, 0xff);
 // The welcome labels' text colours on the black panel, by label index.
-constexpr QColor CaptionColours[] = {Cyan, Red, Cyan, Yellow, Cyan, Green, Red, Magenta};
+constexpr QColor CaptionColours[] = {Cyan, Red, Cyan, Yellow, Cyan, Green, Red, Magenta, Yellow};
 
 // A new input form of each reading, in the order of the reading buttons.
 constexpr InputForm *(*const ReadingInputForms[])() = {
@@ -70,8 +70,9 @@ static_assert(std::size(ReadingInputForms) == frmMDI::ReadingCount);
 frmMDI::frmMDI() : ui(std::make_unique<Ui::frmMDI>())
 {
     ui->setupUi(this);
-    m_captions = {ui->lblCaption_0, ui->lblCaption_1, ui->lblCaption_2, ui->lblCaption_3,
-                  ui->lblCaption_4, ui->lblCaption_5, ui->lblCaption_6, ui->lblCaption_7};
+    m_captions = {ui->lblCaption_0, ui->lblCaption_1, ui->lblCaption_2,
+                  ui->lblCaption_3, ui->lblCaption_4, ui->lblCaption_5,
+                  ui->lblCaption_6, ui->lblCaption_7, ui->lblCaption_8};
     m_readingCaptions = {ui->lblCaption_3, ui->lblCaption_4, ui->lblCaption_5, ui->lblCaption_6,
                          ui->lblCaption_7};
     m_readingButtons = new QButtonGroup(this);
@@ -94,6 +95,13 @@ frmMDI::frmMDI() : ui(std::make_unique<Ui::frmMDI>())
         connect(caption, &LinkButton::clicked, this,
                 [this, reading] { lblCaption_Click(reading + FirstReadingCaption); });
     }
+    // The Karmic Profile's caption under the readings' looks and works as theirs do.
+    ui->lblCaption_8->setAccessibleRole(QAccessible::Button);
+    ui->lblCaption_8->setUnderlinedOnHover(true);
+    connect(ui->lblCaption_8, &LinkButton::clicked, this, &frmMDI::openKarmicProfile);
+    connect(ui->mnuKarmicProfile, &QAction::triggered, this, &frmMDI::openKarmicProfile);
+    // Its shortcut works while a reading's menus stand in the menu bar in place of the File menu.
+    addAction(ui->mnuKarmicProfile);
     for (QWidget *caption : m_captions) {
         if (!caption->sizePolicy().hasHeightForWidth())
             caption->resize(caption->sizeHint().width() + 16, caption->height());

@@ -74,7 +74,7 @@ private:
     void showActiveFormMenus();
     void centreContents();
 
-    static constexpr int CaptionCount = 8;
+    static constexpr int CaptionCount = 9;
 
     std::unique_ptr<Ui::frmMDI> ui;
     // The reading buttons, each with the index of its reading as its id.
