@@ -45,6 +45,8 @@ void frmKarmicProfileMain::offerRecentPeople(const QList<Person> &people)
         ui->cboRecent->addItem(personText(person));
     ui->cboRecent->setCurrentIndex(-1);
     const bool any = !m_recentPeople.isEmpty();
+    ui->cboRecent->setPlaceholderText(any ? QStringLiteral("Choose a person shown before")
+                                          : QStringLiteral("None yet"));
     ui->cboRecent->setEnabled(any);
     ui->lblRecent->setEnabled(any);
     ui->mnuForgetRecent->setEnabled(any);
