@@ -4,7 +4,6 @@
 #include "common/filenames.h"
 #include "common/names.h"
 #include "common/vendorpages.h"
-#include "forms/captionfit.h"
 #include "forms/desktop.h"
 #include "forms/fixedcolours.h"
 #include "forms/linkbutton.h"
@@ -34,9 +33,8 @@ namespace Lumo {
 
 namespace {
 constexpr int FirstReadingCaption = 3;
-constexpr int ExitButtonRightMargin = 8; // 120 twips
-constexpr QSize ClientArea(792, 546);    // 11880 by 8190 twips
-constexpr int KarmicAstrology = 0;       // the reading whose files can be opened
+constexpr QSize ClientArea(792, 546); // 11880 by 8190 twips
+constexpr int KarmicAstrology = 0;    // the reading whose files can be opened
 
 // The first file among the dragged addresses, or an empty text. A file on another computer is
 // given by its address, to be refused by it when it is opened.
@@ -70,9 +68,6 @@ static_assert(std::size(ReadingInputForms) == frmMDI::ReadingCount);
 frmMDI::frmMDI() : ui(std::make_unique<Ui::frmMDI>())
 {
     ui->setupUi(this);
-    m_captions = {ui->lblCaption_0, ui->lblCaption_1, ui->lblCaption_2,
-                  ui->lblCaption_3, ui->lblCaption_4, ui->lblCaption_5,
-                  ui->lblCaption_6, ui->lblCaption_7, ui->lblCaption_8};
     m_readingCaptions = {ui->lblCaption_3, ui->lblCaption_4, ui->lblCaption_5, ui->lblCaption_6,
                          ui->lblCaption_7};
     m_readingButtons = new QButtonGroup(this);
@@ -83,9 +78,6 @@ frmMDI::frmMDI() : ui(std::make_unique<Ui::frmMDI>())
         m_readingButtons->addButton(readingButtons[i], i);
     setWindowTitle(AppTitle);
     setColours();
-    keepCaptionFitted(ui->lblQuennetBanner);
-    for (QAbstractButton *button : m_readingButtons->buttons())
-        keepCaptionFitted(button);
     connect(m_readingButtons, &QButtonGroup::idClicked, this, &frmMDI::OpenReading);
     for (int reading = 0; reading < ReadingCount; ++reading) {
         LinkButton *caption = readingCaption(reading);
@@ -102,17 +94,15 @@ frmMDI::frmMDI() : ui(std::make_unique<Ui::frmMDI>())
     connect(ui->mnuKarmicProfile, &QAction::triggered, this, &frmMDI::openKarmicProfile);
     // Its shortcut works while a reading's menus stand in the menu bar in place of the File menu.
     addAction(ui->mnuKarmicProfile);
-    for (QWidget *caption : m_captions) {
-        if (!caption->sizePolicy().hasHeightForWidth())
-            caption->resize(caption->sizeHint().width() + 16, caption->height());
-    }
-    setSmallestSize();
     showPictures();
-    ui->picMain->installEventFilter(this);
-    ui->Picture1->installEventFilter(this);
+    // The window keeps room for the start panel while a reading covers it.
+    QSizePolicy panelPolicy = ui->picMain->sizePolicy();
+    panelPolicy.setRetainSizeWhenHidden(true);
+    ui->picMain->setSizePolicy(panelPolicy);
     ui->Picture6->installEventFilter(this);
-    ui->PicCoBrand->installEventFilter(this);
 
+    // A reading's Exit has the same caption but closes only the reading.
+    ui->cmdMdiExit->setAccessibleDescription(QStringLiteral("Quits the program"));
     connect(ui->cmdMdiExit, &QPushButton::clicked, this, &frmMDI::unload);
     connect(ui->mnuExit, &QAction::triggered, this, &frmMDI::unload);
     connect(ui->mnuAbout, &QAction::triggered, this, [this] { showAboutBox(this); });
@@ -155,36 +145,33 @@ void frmMDI::setColours()
     setBackgroundColour(ui->Picture6, FixedColour::Strip);
     setFixedColours(ui->lblQuennetBanner, Black, White);
     setBackgroundColour(ui->picMain, Black);
-    for (int i = 0; i < CaptionCount; ++i)
-        setTextColour(m_captions.at(i), CaptionColours[i]);
+    QWidget *const captions[] = {ui->lblCaption_0, ui->lblCaption_1, ui->lblCaption_2,
+                                 ui->lblCaption_3, ui->lblCaption_4, ui->lblCaption_5,
+                                 ui->lblCaption_6, ui->lblCaption_7, ui->lblCaption_8};
+    static_assert(std::size(captions) == std::size(CaptionColours));
+    for (std::size_t i = 0; i < std::size(captions); ++i)
+        setTextColour(captions[i], CaptionColours[i]);
     setBackgroundColour(ui->PicCoBrand, FixedColour::Strip);
     setTextColour(ui->Label7, FixedColour::Link);
 }
 
-// The window shrinks no further than keeps every control visible: the button row and the
-// welcome labels whole. The menu bar and the strips add their own heights.
-void frmMDI::setSmallestSize()
-{
-    int width = ui->picButtonContainer->width();
-    int depth = 0;
-    for (const QWidget *caption : m_captions) {
-        const QRect label = caption->geometry();
-        width = qMax(width, label.width());
-        depth = qMax(depth, label.y() + label.height());
-    }
-    ui->workspaceHost->setMinimumSize(width, depth);
-}
-
+// Each picture is named, for screen readers, by what it shows.
 void frmMDI::showPictures()
 {
-    const std::pair<QLabel *, const char *> pictures[] = {{ui->Picture2, ":/pictures/sun.png"},
-                                                          {ui->Picture4, ":/pictures/star.png"},
-                                                          {ui->Picture5, ":/pictures/planet.png"},
-                                                          {ui->Picture7, ":/pictures/moon.png"},
-                                                          {ui->Picture8, ":/pictures/stars.png"}};
-    for (const auto &[label, file] : pictures) {
+    const struct
+    {
+        QLabel *label;
+        const char *file;
+        const char *shows;
+    } pictures[] = {{ui->Picture2, ":/pictures/sun.png", "Sun"},
+                    {ui->Picture4, ":/pictures/star.png", "Star"},
+                    {ui->Picture5, ":/pictures/planet.png", "Ringed planet"},
+                    {ui->Picture7, ":/pictures/moon.png", "Crescent moon"},
+                    {ui->Picture8, ":/pictures/stars.png", "Three stars"}};
+    for (const auto &[label, file, shows] : pictures) {
         label->setPixmap(QPixmap(QLatin1String(file)));
         label->setScaledContents(true);
+        label->setAccessibleName(QLatin1String(shows));
     }
 }
 
@@ -216,7 +203,6 @@ void frmMDI::showActiveFormMenus()
 void frmMDI::Form_Load()
 {
     restorePlacement();
-    centreContents();
     m_readingButtons->button(0)->setFocus();
 }
 
@@ -249,23 +235,6 @@ void frmMDI::storePlacement()
     QSettings settings;
     settings.setValue(WindowGeometryKey, normalGeometry());
     settings.setValue(WindowMaximizedKey, isMaximized());
-}
-
-// Centres the banner, the button row and the welcome labels on the width of the area that holds
-// them, and keeps the Exit button at the right edge; runs again whenever the window is resized.
-void frmMDI::centreContents()
-{
-    const auto centreIn = [](QWidget *child, int areaWidth) {
-        child->move(qMax(0, (areaWidth - child->width()) / 2), child->y());
-    };
-    centreIn(ui->lblQuennetBanner, ui->Picture6->width());
-    centreIn(ui->picButtonContainer, ui->Picture1->width());
-    for (QWidget *caption : m_captions)
-        centreIn(caption, ui->picMain->width());
-    const int exitLeft =
-        ui->PicCoBrand->width() - (ui->cmdMdiExit->width() + ExitButtonRightMargin);
-    ui->cmdMdiExit->move(exitLeft, ui->cmdMdiExit->y());
-    ui->Label7->resize(qMax(0, exitLeft - 2 * ui->Label7->x()), ui->Label7->height());
 }
 
 // The start panel shows exactly while no reading form shows in the workspace.
@@ -306,9 +275,7 @@ bool frmMDI::eventFilter(QObject *watched, QEvent *event)
             showStartPanelWhenNoFormShows();
         return Form::eventFilter(watched, event);
     }
-    if (event->type() == QEvent::Resize)
-        centreContents();
-    else if (watched == menuBar() && event->type() == QEvent::ActionRemoved)
+    if (watched == menuBar() && event->type() == QEvent::ActionRemoved)
         QMetaObject::invokeMethod(this, &frmMDI::showActiveFormMenus, Qt::QueuedConnection);
     else if (watched == ui->Picture6 && event->type() == QEvent::MouseButtonRelease)
         Picture6_MouseUp(static_cast<QMouseEvent *>(event));
@@ -358,7 +325,7 @@ void frmMDI::showInputForm(int index)
 
 void frmMDI::showInputForm(InputForm *input)
 {
-    connect(input, &InputForm::updateReminderDue, this, &UpdateReminder);
+    connect(input, &InputForm::updateReminderDue, this, [this] { UpdateReminder(this); });
     createMdiChild(input);
     input->showForm();
     input->placeAtTopCentre();

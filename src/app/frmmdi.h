@@ -67,19 +67,14 @@ private:
     void showInputForm(int index);
     void showInputForm(InputForm *input);
     void setColours();
-    void setSmallestSize();
     void restorePlacement();
     void storePlacement();
     void showPictures();
     void showActiveFormMenus();
-    void centreContents();
-
-    static constexpr int CaptionCount = 9;
 
     std::unique_ptr<Ui::frmMDI> ui;
     // The reading buttons, each with the index of its reading as its id.
     QButtonGroup *m_readingButtons = nullptr;
-    std::array<QWidget *, CaptionCount> m_captions{};
     std::array<LinkButton *, ReadingCount> m_readingCaptions{};
     QList<QAction *> m_ownMenus;
 };

@@ -6,6 +6,7 @@
 #include "frmmdi.h"
 #include "readings/astrology/karfile.h"
 #include "resourceiconengine.h"
+#include "settingsfile.h"
 #include "updatereminder.h"
 
 #include <QApplication>
@@ -220,6 +221,8 @@ std::unique_ptr<SingleInstance> startProgram(QApplication &app, const QString &f
     QObject::connect(instance.get(), &SingleInstance::activationRequested, requests,
                      &LaterCopyRequests::request, Qt::QueuedConnection);
 
+    // Before the settings are first read.
+    checkSettingsFiles();
     UpdateReminder();
     auto *main = new frmMDI;
     main->open();

@@ -133,7 +133,7 @@ QString localFileFromUrl(const QUrl &url)
 
 QString remoteFileHost(const QString &fileOrAddress)
 {
-    // A path never starts so, not even a relative one once the program has made it absolute.
+    // The program makes every path absolute, and an absolute path never starts so.
     if (!fileOrAddress.startsWith(QLatin1String("file:"), Qt::CaseInsensitive))
         return QString();
     const QUrl url(fileOrAddress);

@@ -35,12 +35,13 @@ public:
 
     QAccessible::Role role() const override { return link()->accessibleRole(); }
 
+    // Named by its caption. Qt's own fallback would name a link in a group box after the box.
     QString text(QAccessible::Text t) const override
     {
-        QString text = QAccessibleWidget::text(t);
-        if (t == QAccessible::Name && text.isEmpty())
-            text = withoutMnemonic(link()->text());
-        return text;
+        if (t != QAccessible::Name)
+            return QAccessibleWidget::text(t);
+        const QString name = widget()->accessibleName();
+        return name.isEmpty() ? withoutMnemonic(link()->text()) : name;
     }
 
     QStringList actionNames() const override
@@ -103,6 +104,16 @@ void LinkButton::setAlignment(Qt::Alignment alignment)
     update();
 }
 
+void LinkButton::setMargin(int margin)
+{
+    if (m_margin == margin)
+        return;
+    m_margin = margin;
+    forgetMeasurements();
+    updateGeometry();
+    update();
+}
+
 void LinkButton::setUnderlinedOnHover(bool on)
 {
     m_underlinedOnHover = on;
@@ -130,16 +141,24 @@ void LinkButton::forgetMeasurements() const
     m_heightWidth = m_height = -1;
 }
 
-QSize LinkButton::measure(int width) const
+QMargins LinkButton::textMargins() const
+{
+    return contentsMargins() + QMargins(m_margin, m_margin, m_margin, m_margin);
+}
+
+QSize LinkButton::textSize(int room) const
 {
     // Centring does not change the size, and its halving could round it.
     const int flags = textFlags() & ~(Qt::AlignHCenter | Qt::AlignVCenter);
-    const QMargins margins = contentsMargins();
-    const int room = qMax(0, width - margins.left() - margins.right());
     return fontMetrics()
-        .boundingRect(QRect(0, 0, room, QWIDGETSIZE_MAX), flags, text())
-        .size()
-        .grownBy(margins);
+        .boundingRect(QRect(0, 0, qMax(0, room), QWIDGETSIZE_MAX), flags, text())
+        .size();
+}
+
+QSize LinkButton::measure(int width) const
+{
+    const QMargins margins = textMargins();
+    return textSize(width - margins.left() - margins.right()).grownBy(margins);
 }
 
 QSize LinkButton::sizeHint() const
@@ -150,20 +169,20 @@ QSize LinkButton::sizeHint() const
         forgetMeasurements();
     }
     if (!m_sizeHint.isValid()) {
+        const QMargins margins = textMargins();
+        QSize text = textSize(QWIDGETSIZE_MAX);
         if (m_wordWrap) {
             // As a word-wrapped label: about 80 characters wide, narrower for a short caption.
             const QFontMetrics metrics = fontMetrics();
-            const int wide = qMin(metrics.averageCharWidth() * 80, maximumWidth());
-            m_sizeHint = measure(wide);
-            for (const int part : {2, 4}) {
-                const int lines = part == 2 ? 4 : 2;
-                if (m_sizeHint.height() < lines * metrics.lineSpacing() &&
-                    m_sizeHint.width() > wide / part)
-                    m_sizeHint = measure(wide / part);
-            }
-        } else {
-            m_sizeHint = measure(QWIDGETSIZE_MAX);
+            const int room = qMin(metrics.averageCharWidth() * 80, maximumWidth()) -
+                             margins.left() - margins.right();
+            text = textSize(room);
+            if (text.height() < 4 * metrics.lineSpacing() && text.width() > room / 2)
+                text = textSize(room / 2);
+            if (text.height() < 2 * metrics.lineSpacing() && text.width() > room / 4)
+                text = textSize(room / 4);
         }
+        m_sizeHint = text.grownBy(margins);
     }
     return m_sizeHint.expandedTo(minimumSize());
 }
@@ -193,6 +212,15 @@ int LinkButton::heightForWidth(int width) const
     return qMax(m_height, minimumHeight());
 }
 
+int LinkButton::neededHeight() const
+{
+    sizeHint(); // forgets the measurements of an earlier caption
+    if (!m_wordWrap)
+        return m_sizeHint.height();
+    heightForWidth(width());
+    return m_height;
+}
+
 void LinkButton::paintEvent(QPaintEvent *)
 {
     QStylePainter painter(this);
@@ -201,8 +229,13 @@ void LinkButton::paintEvent(QPaintEvent *)
         font.setUnderline(true);
         painter.setFont(font);
     }
-    painter.drawItemText(contentsRect(), textFlags(), palette(), isEnabled(), text(),
-                         foregroundRole());
+    int flags = textFlags();
+    // A caption that fills its height starts at the top, as a text document lays it out: centring
+    // would move it down by the half pixel its lines' height is rounded up by.
+    if ((flags & Qt::AlignVCenter) && neededHeight() >= height())
+        flags = (flags & ~Qt::AlignVCenter) | Qt::AlignTop;
+    const QRect textRect = rect().marginsRemoved(textMargins());
+    painter.drawItemText(textRect, flags, palette(), isEnabled(), text(), foregroundRole());
     if (hasFocus()) {
         QStyleOptionFocusRect focus;
         focus.initFrom(this);

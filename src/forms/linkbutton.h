@@ -15,6 +15,7 @@ class LinkButton : public QAbstractButton
     Q_OBJECT
     Q_PROPERTY(bool wordWrap READ wordWrap WRITE setWordWrap)
     Q_PROPERTY(Qt::Alignment alignment READ alignment WRITE setAlignment)
+    Q_PROPERTY(int margin READ margin WRITE setMargin)
 
 public:
     explicit LinkButton(QWidget *parent = nullptr);
@@ -23,6 +24,10 @@ public:
     void setWordWrap(bool on);
     Qt::Alignment alignment() const { return m_alignment; }
     void setAlignment(Qt::Alignment alignment);
+    // Room around the caption on every side, as a label's margin: for letters that reach past
+    // their advance, such as the hook of a J.
+    int margin() const { return m_margin; }
+    void setMargin(int margin);
     // The caption is underlined while the pointer is over it.
     void setUnderlinedOnHover(bool on);
     // QAccessible::Link (the default) or QAccessible::Button.
@@ -43,12 +48,18 @@ protected:
 
 private:
     int textFlags() const;
-    // The size of the caption laid out within the given width, margins added.
+    // The size of the caption laid out in lines no wider than room.
+    QSize textSize(int room) const;
+    // The same within the given width of the button, margins added.
     QSize measure(int width) const;
+    QMargins textMargins() const;
+    // The height the caption needs at the button's width, margins included.
+    int neededHeight() const;
     void forgetMeasurements() const;
 
     bool m_wordWrap = false;
     Qt::Alignment m_alignment = Qt::AlignLeft | Qt::AlignVCenter;
+    int m_margin = 0;
     bool m_underlinedOnHover = false;
     QAccessible::Role m_accessibleRole = QAccessible::Link;
 

@@ -74,6 +74,7 @@ private Q_SLOTS:
     void mainMenusComeBackHoweverAReadingGoes_data();
     void mainMenusComeBackHoweverAReadingGoes();
     void contentsStayCentredInTheWindow();
+    void readingButtonsKeepTheDesignedArrangement();
     void openReadingLeavesOnlyTheNewInputForm_data();
     void openReadingLeavesOnlyTheNewInputForm();
     void buttonAndLabelOpenTheSameFormAtTheSamePlace_data();
@@ -348,6 +349,31 @@ void tst_frmMDI::contentsStayCentredInTheWindow()
         QCOMPARE(exit->x() + exit->width(), exit->parentWidget()->width() - 8);
     }
     main->resize(designed);
+}
+
+// At Qt's own font the buttons lie where the design draws them (twips / 15): two staggered
+// columns, Lesson between them, the pictures in between.
+void tst_frmMDI::readingButtonsKeepTheDesignedArrangement()
+{
+    const QWidget *container = control("picButtonContainer");
+    QCOMPARE(container->size(), QSize(721, 85));
+    const std::pair<const char *, QRect> designed[] = {
+        {"cmdSelectOption_0", QRect(64, 13, 174, 33)},
+        {"cmdSelectOption_1", QRect(528, 13, 174, 33)},
+        {"cmdSelectOption_2", QRect(296, 29, 174, 33)},
+        {"cmdSelectOption_3", QRect(64, 48, 174, 33)},
+        {"cmdSelectOption_4", QRect(528, 48, 174, 33)},
+        {"Picture2", QRect(6, 8, 48, 48)},
+        {"Picture4", QRect(250, 6, 40, 40)},
+        {"Picture5", QRect(250, 46, 40, 36)},
+        {"Picture7", QRect(476, 6, 40, 40)},
+        {"Picture8", QRect(476, 46, 40, 36)}};
+    for (const auto &[name, rect] : designed) {
+        const QWidget *widget = control(name);
+        QCOMPARE(widget->parentWidget(), container);
+        QCOMPARE(widget->geometry(), rect);
+    }
+    QCOMPARE(control("cmdMdiExit")->size(), QSize(89, 33));
 }
 
 void tst_frmMDI::openReadingLeavesOnlyTheNewInputForm_data()

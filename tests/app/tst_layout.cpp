@@ -30,6 +30,7 @@ private Q_SLOTS:
     void controlsFitTheirWindow_data();
     void controlsFitTheirWindow();
     void captionsGoBackWhenTheFontDoes();
+    void largerFontWidensTheButtonsWithoutOverlap();
 
 private:
     static QStringList layoutFaults(QWidget *window);
@@ -148,6 +149,42 @@ void tst_Layout::captionsGoBackWhenTheFontDoes()
     QApplication::setFont(m_platformFont);
     for (qsizetype i = 0; i < controls.size(); ++i)
         QTRY_COMPARE(controls[i]->geometry(), drawn[i]);
+}
+
+// Under a large desktop font the reading buttons widen to their captions; they keep their two
+// staggered columns with Lesson between them, and no two controls of the button row overlap.
+void tst_Layout::largerFontWidensTheButtonsWithoutOverlap()
+{
+    QFont larger = m_platformFont;
+    larger.setPointSize(16);
+    QApplication::setFont(larger);
+    ReadingFixture fixture;
+    QWidget *main = ReadingFixture::mainWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(main));
+    const auto *container = main->findChild<QWidget *>(QStringLiteral("picButtonContainer"));
+    QVERIFY(container);
+    QVERIFY(container->width() > 721);
+
+    const QList<QWidget *> children = container->findChildren<QWidget *>();
+    for (const QWidget *child : children) {
+        if (auto *button = qobject_cast<const QAbstractButton *>(child))
+            QVERIFY2(button->width() >= button->sizeHint().width(), qPrintable(button->text()));
+        QVERIFY2(container->rect().contains(child->geometry()), qPrintable(child->objectName()));
+        for (const QWidget *other : children) {
+            QVERIFY2(other == child || !other->geometry().intersects(child->geometry()),
+                     qPrintable(child->objectName() + u' ' + other->objectName()));
+        }
+    }
+    const auto rect = [main](int index) {
+        return main->findChild<QWidget *>(QStringLiteral("cmdSelectOption_%1").arg(index))
+            ->geometry();
+    };
+    QVERIFY(rect(0).right() < rect(2).left());
+    QVERIFY(rect(2).right() < rect(1).left());
+    QCOMPARE(rect(3).left(), rect(0).left());
+    QCOMPARE(rect(4).left(), rect(1).left());
+    QVERIFY(rect(3).top() > rect(0).bottom());
+    QVERIFY(rect(4).top() > rect(1).bottom());
 }
 
 QTEST_MAIN(tst_Layout)

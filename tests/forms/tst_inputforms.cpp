@@ -204,7 +204,7 @@ void tst_InputForms::validateEntry_data()
     QTest::newRow("debt: no day and no month")               << int(KarmicDebt)   << "ANN" << "LEE" << ""   << ""          << "1900" << "Please Specify Your Birth Date" << "cboDate";
     QTest::newRow("lesson: no month")                        << int(KarmicLesson) << "ANN" << "LEE" << "1"  << ""          << "1900" << "Please Specify Your Birth Month" << "cboMonth";
     QTest::newRow("debt: no year")                           << int(KarmicDebt)   << "ANN" << "LEE" << "1"  << "January"   << ""     << "Please Specify Your Birth Year" << "cboYear";
-    QTest::newRow("debt: names padded with spaces")          << int(KarmicDebt)   << " ANN" << "LEE " << "1" << "January"  << "1900" << "" << "";
+    QTest::newRow("debt: names padded with spaces")          << int(KarmicDebt)   << " ANN" << "LEE " << "1"  << "January"   << "1900" << "" << "";
     QTest::newRow("debt: 29 February 1900")                  << int(KarmicDebt)   << "ANN" << "LEE" << "29" << "February"  << "1900" << febOrMonth << stays;
     QTest::newRow("lesson: 29 February 2000")                << int(KarmicLesson) << "ANN" << "LEE" << "29" << "February"  << "2000" << "" << "";
     QTest::newRow("lesson: 31 September 2050")               << int(KarmicLesson) << "ANN" << "LEE" << "31" << "September" << "2050" << thirtyFirstOrMonth << stays;

@@ -152,16 +152,19 @@ void tst_LinkButton::measuresAndDrawsAsTheLabelItReplaces_data()
     QTest::addColumn<bool>("wrap");
     QTest::addColumn<Qt::Alignment>("alignment");
     QTest::addColumn<int>("points");
+    QTest::addColumn<int>("margin");
     QTest::addColumn<QSize>("size");
     const QString coBrand = QStringLiteral("Put your site's name &&  link here.");
     const Qt::Alignment left = Qt::AlignLeft | Qt::AlignVCenter;
     // clang-format off
-    QTest::newRow("one line")              << "Visit the forum" << "Visit the forum" << false << left                   << 9  << QSize(200, 24);
-    QTest::newRow("one line, centred")     << "Karmic Astrology" << "Karmic Astrology" << false << Qt::Alignment(Qt::AlignCenter) << 14 << QSize(301, 33);
-    QTest::newRow("wrapped, centred")      << LongCaption << LongCaption << true << Qt::Alignment(Qt::AlignCenter) << 9 << QSize(331, 80);
-    QTest::newRow("wrapped, left")         << LongCaption << LongCaption << true << left << 9  << QSize(660, 45);
-    QTest::newRow("wrapped, narrow")       << LongCaption << LongCaption << true << left << 11 << QSize(120, 260);
-    QTest::newRow("ampersand")             << coBrand << QString(coBrand).replace("&&", "&") << true << Qt::Alignment(Qt::AlignCenter) << 9 << QSize(200, 40);
+    QTest::newRow("one line")                 << "Visit the forum" << "Visit the forum" << false << left << 9 << 0 << QSize(200, 24);
+    QTest::newRow("one line, centred")        << "Karmic Astrology" << "Karmic Astrology" << false << Qt::Alignment(Qt::AlignCenter) << 14 << 0 << QSize(301, 33);
+    QTest::newRow("one line, margin")         << "Just input your Name" << "Just input your Name" << false << Qt::Alignment(Qt::AlignCenter) << 11 << 2 << QSize(301, 33);
+    QTest::newRow("wrapped, centred")         << LongCaption << LongCaption << true << Qt::Alignment(Qt::AlignCenter) << 9 << 0 << QSize(331, 80);
+    QTest::newRow("wrapped, left")            << LongCaption << LongCaption << true << left << 9 << 0 << QSize(660, 45);
+    QTest::newRow("wrapped, narrow")          << LongCaption << LongCaption << true << left << 11 << 0 << QSize(120, 260);
+    QTest::newRow("wrapped, narrow, margin")  << LongCaption << LongCaption << true << left << 11 << 3 << QSize(120, 260);
+    QTest::newRow("ampersand")                << coBrand << QString(coBrand).replace("&&", "&") << true << Qt::Alignment(Qt::AlignCenter) << 9 << 0 << QSize(200, 40);
     // clang-format on
 }
 
@@ -172,6 +175,7 @@ void tst_LinkButton::measuresAndDrawsAsTheLabelItReplaces()
     QFETCH(bool, wrap);
     QFETCH(Qt::Alignment, alignment);
     QFETCH(int, points);
+    QFETCH(int, margin);
     QFETCH(QSize, size);
     QFont font(QStringLiteral("Verdana"));
     font.setPointSize(points);
@@ -182,6 +186,7 @@ void tst_LinkButton::measuresAndDrawsAsTheLabelItReplaces()
     link.setWordWrap(wrap);
     link.setAlignment(alignment);
     link.setFont(font);
+    link.setMargin(margin);
     setFixedColours(&link, FixedColour::Link, background);
     QLabel label;
     label.setTextFormat(Qt::PlainText);
@@ -189,6 +194,7 @@ void tst_LinkButton::measuresAndDrawsAsTheLabelItReplaces()
     label.setWordWrap(wrap);
     label.setAlignment(alignment);
     label.setFont(font);
+    label.setMargin(margin);
     setFixedColours(&label, FixedColour::Link, background);
 
     QCOMPARE(link.sizeHint(), label.sizeHint());

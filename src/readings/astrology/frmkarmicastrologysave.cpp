@@ -7,6 +7,7 @@
 #include "forms/desktop.h"
 #include "forms/documentprinting.h"
 #include "forms/fixedcolours.h"
+#include "forms/focusframe.h"
 #include "forms/linkclicks.h"
 #include "forms/screenplacement.h"
 #include "forms/textboxes.h"
@@ -55,6 +56,7 @@ frmKarmicAstrologySave::frmKarmicAstrologySave(const NodeReadingData &reading, Q
     box.setColor(QPalette::Text, FixedColour::ClassicText);
     box.setColor(QPalette::Link, FixedColour::ClassicLink);
     ui->RTB->setPalette(box);
+    drawFocusOfEveryControl(this);
     connect(ui->cmdSave, &QPushButton::clicked, this, &frmKarmicAstrologySave::cmdSave_Click);
     connect(ui->cmdPrint, &QPushButton::clicked, this, &frmKarmicAstrologySave::cmdprint_Click);
     connectVendorLinks({{ui->Label1, Page::Home},

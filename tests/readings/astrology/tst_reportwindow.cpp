@@ -679,10 +679,10 @@ void tst_ReportWindow::open_data()
     // Anything that is not a saved reading is refused and changes nothing.
     const QString refused = QStringLiteral("Please Check The File.");
     // clang-format off
-    QTest::newRow("three lines") << "short.kar" << AnnFile.first(AnnFile.size() - 6)                << "BOB" << kept << refused << "";
-    QTest::newRow("empty file")  << "empty.kar" << QByteArray("")                                   << "BOB" << kept << refused << "";
-    QTest::newRow("text file")   << "notes.kar" << QByteArray("ann\r\nmet on 5 may\r\n\r\nbye\r\n") << "BOB" << kept << refused << "";
-    QTest::newRow("name of only spaces") << "spaces.kar" << encodeKarFile("   ", 5, "May", 1960)  << "BOB" << kept << refused << "";
+    QTest::newRow("three lines")         << "short.kar"  << AnnFile.first(AnnFile.size() - 6)                << "BOB" << kept << refused << "";
+    QTest::newRow("empty file")          << "empty.kar"  << QByteArray("")                                   << "BOB" << kept << refused << "";
+    QTest::newRow("text file")           << "notes.kar"  << QByteArray("ann\r\nmet on 5 may\r\n\r\nbye\r\n") << "BOB" << kept << refused << "";
+    QTest::newRow("name of only spaces") << "spaces.kar" << encodeKarFile("   ", 5, "May", 1960)           << "BOB" << kept << refused << "";
     // clang-format on
     const QByteArray name = QByteArray::fromHex("96A3A30D0A");
     const QByteArray day = QByteArray::fromHex("8A0D0A");
