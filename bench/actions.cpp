@@ -9,6 +9,7 @@
 #include "app/startup.h"
 #include "forms/displayform.h"
 #include "forms/inputform.h"
+#include "profile/frmkarmicprofiledisplay.h"
 #include "readings/astrology/frmkarmicastrologydisplay.h"
 #include "readings/astrology/frmkarmicastrologymain.h"
 #include "readings/astrology/frmkarmicastrologysave.h"
@@ -89,6 +90,25 @@ InputForm *openFilledReading(int index, const QString &year = QStringLiteral("19
     return input;
 }
 
+// Opens the Karmic Profile from the start panel and fills in the same name and date of birth.
+InputForm *openFilledProfile()
+{
+    closeReadings();
+    mainWindow()->openKarmicProfile();
+    settle();
+    auto *input = newestForm<InputForm>();
+    for (const char *name : {"txtFirstName", "txtLastName"})
+        input->findChild<QLineEdit *>(QLatin1String(name))->setText(QStringLiteral("ANN"));
+    const auto select = [input](const char *name, const QString &text) {
+        auto *list = input->findChild<QComboBox *>(QLatin1String(name));
+        list->setCurrentIndex(list->findText(text));
+    };
+    select("cboDate", QStringLiteral("5"));
+    select("cboMonth", QStringLiteral("May"));
+    select("cboYear", QStringLiteral("1960"));
+    return input;
+}
+
 frmKarmicAstrologyDisplay *showAstrologyReading()
 {
     openFilledReading(0)->cmdNext_Click();
@@ -120,6 +140,27 @@ void Next(benchmark::State &state, int index, const QString &year)
         stopCounting();
         state.PauseTiming();
         newestForm<DisplayForm>()->cmdBack_Click();
+        settle();
+        state.ResumeTiming();
+    }
+    closeReadings();
+}
+
+// Show My Karmic Profile: the five readings computed, the profile's document written and its
+// window shown, and the person put first among the recent people, whose list is written to the
+// settings file. Each step shows a person of another day of birth, so that the list changes.
+void ShowProfile(benchmark::State &state)
+{
+    InputForm *input = openFilledProfile();
+    auto *day = input->findChild<QComboBox *>(QStringLiteral("cboDate"));
+    for (auto _ : state) {
+        startCounting();
+        input->cmdNext_Click();
+        settle();
+        stopCounting();
+        state.PauseTiming();
+        newestForm<frmKarmicProfileDisplay>()->cmdBack_Click();
+        day->setCurrentIndex((day->currentIndex() + 1) % 28);
         settle();
         state.ResumeTiming();
     }
@@ -280,6 +321,7 @@ void registerBenchmarks()
     addAction("Lookup/ComputedNeptune", [](benchmark::State &state) {
         ComputedLookup(state, [](const QDate &date) { return neptuneSignOn(date); });
     });
+    addAction("Next/KarmicProfile", ShowProfile);
     addAction("OpenReportWindow", OpenReportWindow);
     addAction("BuildReport", BuildReport);
     addAction("SaveKar/ReportWindow", KarSaveThroughReportWindow);
@@ -298,6 +340,8 @@ void warmUp()
         newestForm<DisplayForm>()->cmdBack_Click();
         settle();
     }
+    openFilledProfile()->cmdNext_Click();
+    settle();
     frmKarmicAstrologyDisplay *display = showAstrologyReading();
     delete new frmKarmicAstrologySave(display->reading(), display);
     closeReadings();

@@ -11,6 +11,7 @@
 #include "forms/vendorlinks.h"
 #include "frmabout.h"
 #include "frmnagscreen2.h"
+#include "profile/frmkarmicprofilemain.h"
 #include "readings/astrology/frmkarmicastrologymain.h"
 #include "readings/astrology/karfile.h"
 #include "readings/numerology/numerologyforms.h"
@@ -52,7 +53,7 @@ constexpr QColor Black(0x00, 0x00, 0x00), White(0xff, 0xff, 0xff), Cyan(0x00, 0x
     Red(0xff, 0x00, 0x00), Yellow(0xff, 0xff, 0x00), Green(0x00, 0xff, 0x00),
     Magenta(0xff, 0x00, 0xff);
 // The welcome labels' text colours on the black panel, by label index.
-constexpr QColor CaptionColours[] = {Cyan, Red, Cyan, Yellow, Cyan, Green, Red, Magenta};
+constexpr QColor CaptionColours[] = {Cyan, Red, Cyan, Yellow, Cyan, Green, Red, Magenta, Yellow};
 
 // A new input form of each reading, in the order of the reading buttons.
 constexpr InputForm *(*const ReadingInputForms[])() = {
@@ -86,6 +87,13 @@ frmMDI::frmMDI() : ui(std::make_unique<Ui::frmMDI>())
         connect(caption, &LinkButton::clicked, this,
                 [this, reading] { lblCaption_Click(reading + FirstReadingCaption); });
     }
+    // The Karmic Profile's caption under the readings' looks and works as theirs do.
+    ui->lblCaption_8->setAccessibleRole(QAccessible::Button);
+    ui->lblCaption_8->setUnderlinedOnHover(true);
+    connect(ui->lblCaption_8, &LinkButton::clicked, this, &frmMDI::openKarmicProfile);
+    connect(ui->mnuKarmicProfile, &QAction::triggered, this, &frmMDI::openKarmicProfile);
+    // Its shortcut works while a reading's menus stand in the menu bar in place of the File menu.
+    addAction(ui->mnuKarmicProfile);
     showPictures();
     // The window keeps room for the start panel while a reading covers it.
     QSizePolicy panelPolicy = ui->picMain->sizePolicy();
@@ -139,7 +147,7 @@ void frmMDI::setColours()
     setBackgroundColour(ui->picMain, Black);
     QWidget *const captions[] = {ui->lblCaption_0, ui->lblCaption_1, ui->lblCaption_2,
                                  ui->lblCaption_3, ui->lblCaption_4, ui->lblCaption_5,
-                                 ui->lblCaption_6, ui->lblCaption_7};
+                                 ui->lblCaption_6, ui->lblCaption_7, ui->lblCaption_8};
     static_assert(std::size(captions) == std::size(CaptionColours));
     for (std::size_t i = 0; i < std::size(captions); ++i)
         setTextColour(captions[i], CaptionColours[i]);
@@ -312,7 +320,11 @@ void frmMDI::showInputForm(int index)
 {
     if (index < 0 || index >= ReadingCount)
         return;
-    InputForm *input = ReadingInputForms[index]();
+    showInputForm(ReadingInputForms[index]());
+}
+
+void frmMDI::showInputForm(InputForm *input)
+{
     connect(input, &InputForm::updateReminderDue, this, [this] { UpdateReminder(this); });
     createMdiChild(input);
     input->showForm();
@@ -324,6 +336,13 @@ void frmMDI::OpenReading(int index)
     closeReadings();
     ui->picMain->hide();
     showInputForm(index);
+}
+
+void frmMDI::openKarmicProfile()
+{
+    closeReadings();
+    ui->picMain->hide();
+    showInputForm(new frmKarmicProfileMain);
 }
 
 bool frmMDI::openSavedReading(const QString &filePath)

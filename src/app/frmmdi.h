@@ -34,6 +34,8 @@ public:
     QWidget *startPanel() const;
 
     void OpenReading(int index);
+    // Opens the Karmic Profile's input form in place of any reading.
+    void openKarmicProfile();
     // Checks the saved ".kar" file first; a refused file gives Open's message and changes
     // nothing on screen. A good one opens the Karmic Astrology reading with the file's fields
     // and shows it. True when the reading was shown.
@@ -63,6 +65,7 @@ private:
     void showStartPanelWhenNoFormShows();
 
     void showInputForm(int index);
+    void showInputForm(InputForm *input);
     void setColours();
     void restorePlacement();
     void storePlacement();

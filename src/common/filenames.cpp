@@ -3,6 +3,7 @@
 #include <QByteArrayView>
 #include <QCoreApplication>
 #include <QFile>
+#include <QRegularExpression>
 #include <QUrl>
 
 namespace Lumo {
@@ -101,6 +102,13 @@ QString fileNameForDisplay(const QString &fileName)
             shown[i] = QChar::ReplacementCharacter;
     }
     return shown;
+}
+
+QString suggestedFileName(const QString &name, const QString &suffix)
+{
+    static const QRegularExpression notInFileNames(QStringLiteral(R"([\\/:*?"<>|[:cntrl:]])"));
+    const QString base = QString(name).replace(notInFileNames, QStringLiteral(" ")).trimmed();
+    return base.isEmpty() ? QString() : base + u'.' + suffix;
 }
 
 // A file: address without a host, or with the host "localhost", names a file on this computer.

@@ -19,6 +19,10 @@ QByteArray nativeFileName(const QString &fileName);
 // The file name as the user should see it: kept bytes show as U+FFFD.
 QString fileNameForDisplay(const QString &fileName);
 
+// A name (a person's, say) as the file name a save dialog suggests, with the suffix: characters
+// that cannot stand in a file name on any system become spaces. Empty when nothing is left.
+QString suggestedFileName(const QString &name, const QString &suffix);
+
 // The local file of a file: address, file:///path or file://localhost/path, with percent-encoded
 // bytes kept as fileNameFromNative keeps them. An empty text for a file: address with any other
 // host, which names a file on another computer, and for every other kind of address.

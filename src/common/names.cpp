@@ -16,6 +16,19 @@ const QStringList &signNames()
     return names;
 }
 
+QString signName(Zodiac::Sign sign)
+{
+    return signNames().at(sign);
+}
+
+std::optional<Zodiac::Sign> signNamed(const QString &name)
+{
+    const qsizetype index = signNames().indexOf(name);
+    if (index < 0)
+        return std::nullopt;
+    return Zodiac::Sign(index);
+}
+
 const QStringList &monthNames()
 {
     static const QStringList names{

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 namespace Lumo {
 
 // The program's name as the user sees it in captions and message boxes, with the version of the
@@ -37,6 +39,12 @@ enum Month { Jan = 1, Feb, Mar, Apr, May, Jun, Jul, Aug, Sep, Oct, Nov, Dec };
 
 // The twelve sign names in zodiac order, Aries first.
 const QStringList &signNames();
+
+// The name of a sign: "Aries" for Zodiac::Aries.
+QString signName(Zodiac::Sign sign);
+
+// The sign of an exact, case-sensitive sign name; nothing for any other text.
+std::optional<Zodiac::Sign> signNamed(const QString &name);
 
 // "January" to "December"; position 0 is January.
 const QStringList &monthNames();

@@ -30,12 +30,11 @@ SignDisplayForm::SignDisplayForm(const SignReading &reading)
 
 SignDisplayForm::~SignDisplayForm() = default;
 
-void SignDisplayForm::showSign(const QString &sign)
+void SignDisplayForm::showSign(std::optional<Zodiac::Sign> sign)
 {
-    const QString description = m_reading.describe(sign);
-    if (!description.isNull())
-        ui->lblSignDesc->setText(description);
-    ui->lblSign->setText(sign);
+    if (sign)
+        ui->lblSignDesc->setText(m_reading.describe(*sign));
+    ui->lblSign->setText(sign ? signName(*sign) : QString());
 }
 
 SignInputForm::SignInputForm(const SignReading &reading)
@@ -62,8 +61,8 @@ void SignInputForm::cmdNext_Click()
     const QDate birthDate(ui->cboYear->currentText().toInt(),
                           monthNumber(ui->cboMonth->currentText()),
                           ui->cboDate->currentText().toInt());
-    if (const std::optional<QString> found = m_reading.findSign(birthDate))
-        m_lastSign = *found;
+    if (const std::optional<Zodiac::Sign> found = m_reading.findSign(birthDate))
+        m_lastSign = found;
     auto *display = displayForm<SignDisplayForm>(m_reading);
     display->showSign(m_lastSign);
     handOverTo(display);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/names.h"
 #include "displayform.h"
 #include "inputform.h"
 
@@ -37,9 +38,9 @@ struct SignReading
     int firstYear = 0;
     int lastYear = 0;
     // The sign on a date of birth; nothing when the reading's tables have none for it.
-    std::optional<QString> (*findSign)(const QDate &date) = nullptr;
-    // The description of a sign; a null text for a sign without one.
-    QString (*describe)(const QString &sign) = nullptr;
+    std::optional<Zodiac::Sign> (*findSign)(const QDate &date) = nullptr;
+    // The description of a sign.
+    QString (*describe)(Zodiac::Sign sign) = nullptr;
 };
 
 // The display form: the sign in red in its frame, and its description.
@@ -51,8 +52,9 @@ public:
     explicit SignDisplayForm(const SignReading &reading);
     ~SignDisplayForm() override;
 
-    // Shows a sign with its description; a sign without one keeps the description shown.
-    void showSign(const QString &sign);
+    // Shows a sign with its description; without a sign, the sign shows empty and the
+    // description stays as it was.
+    void showSign(std::optional<Zodiac::Sign> sign);
 
 private:
     std::unique_ptr<Ui::SignDisplayForm> ui;
@@ -76,7 +78,7 @@ public:
 private:
     std::unique_ptr<Ui::SignInputForm> ui;
     const SignReading &m_reading;
-    QString m_lastSign;
+    std::optional<Zodiac::Sign> m_lastSign;
 };
 
 } // namespace Lumo

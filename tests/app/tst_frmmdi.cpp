@@ -83,6 +83,9 @@ private Q_SLOTS:
     void introductionCaptionsAreText_data();
     void introductionCaptionsAreText();
     void readingCaptionsUnderlineWhileThePointerIsOverThem();
+    void karmicProfileOpensFromEveryWayIn_data();
+    void karmicProfileOpensFromEveryWayIn();
+    void karmicProfileCaptionStandsUnderTheReadings();
     void exitClosesTheReadingForms_data();
     void exitClosesTheReadingForms();
 
@@ -131,8 +134,9 @@ void tst_frmMDI::controlsAndMenus_data()
         "your life!",
         "Just input your Name and Date of Birth and get a Karmic Reading instantly!"};
     // On screen the reading labels list Astrology, Lesson, Debt, Soulmate, Spiritual.
-    const QStringList captions = introduction + readings;
-    for (int i = 0; i < 8; ++i)
+    const QStringList captions =
+        introduction + readings + QStringList("Karmic Profile: all five readings for one person");
+    for (int i = 0; i < 9; ++i)
         QTest::addRow("lblCaption_%d", i) << QString("lblCaption_%1").arg(i) << captions.at(i);
 
     // clang-format off
@@ -144,6 +148,7 @@ void tst_frmMDI::controlsAndMenus_data()
         QTest::newRow(name) << name << QString();
     // clang-format off
     QTest::newRow("mnuFile")   << "mnuFile"   << "&File";
+    QTest::newRow("mnuKarmicProfile") << "mnuKarmicProfile" << "Karmic &Profile…";
     QTest::newRow("mnuExit")   << "mnuExit"   << "E&xit";
     QTest::newRow("mnuHelp")   << "mnuHelp"   << "&Help";
     QTest::newRow("mnuOnline") << "mnuOnline" << "&Online Help";
@@ -178,7 +183,7 @@ void tst_frmMDI::menuBarOrder()
     QCOMPARE(captions(mainWindow()->menuBar()->actions()),
              QStringList({"&File", "&Help", "Make Money &Online"}));
     QCOMPARE(captions(mainWindow()->findChild<QMenu *>("mnuFile")->actions()),
-             QStringList({"E&xit"}));
+             QStringList({"Karmic &Profile…", "-", "E&xit"}));
     QCOMPARE(captions(mainWindow()->findChild<QMenu *>("mnuHelp")->actions()),
              QStringList({"&Online Help", "&Visit Us Online", "-", "Check for Software &Update",
                           "-", "&About Software"}));
@@ -476,18 +481,18 @@ void tst_frmMDI::readingCaptionsUnderlineWhileThePointerIsOverThem()
     QCOMPARE(panel->childAt(emptyPlace), nullptr);
     QTest::mouseMove(panel, emptyPlace);
     QList<QImage> atRest;
-    for (int i = 0; i < 8; ++i)
+    for (int i = 0; i < 9; ++i)
         atRest.append(picture(caption(i)));
     const auto underlined = [&atRest] {
         QList<int> differing;
-        for (int i = 0; i < 8; ++i) {
+        for (int i = 0; i < 9; ++i) {
             if (picture(caption(i)) != atRest.at(i))
                 differing.append(i);
         }
         return differing;
     };
 
-    for (int index : {3, 5, 7}) {
+    for (int index : {3, 5, 7, 8}) {
         QTest::mouseMove(caption(index));
         QTRY_COMPARE(underlined(), QList<int>({index}));
     }
@@ -499,6 +504,73 @@ void tst_frmMDI::readingCaptionsUnderlineWhileThePointerIsOverThem()
     QTRY_COMPARE(underlined(), QList<int>({4}));
     QTest::mouseMove(panel, emptyPlace);
     QTRY_COMPARE(underlined(), QList<int>());
+}
+
+void tst_frmMDI::karmicProfileOpensFromEveryWayIn_data()
+{
+    QTest::addColumn<QString>("way");
+    QTest::addColumn<int>("openBefore"); // a reading whose display form shows; -1: none
+    // clang-format off
+    QTest::newRow("File menu")                         << "menu"     << -1;
+    QTest::newRow("Ctrl+6")                            << "shortcut" << -1;
+    QTest::newRow("Ctrl+6 over a reading's own menus") << "shortcut" << int(Astrology);
+    QTest::newRow("start panel caption")               << "caption"  << -1;
+    QTest::newRow("caption by keyboard")               << "keyboard" << -1;
+    // clang-format on
+}
+
+// Every way in opens the profile's input form alone, in place of any reading, at the top centre
+// of the workspace.
+void tst_frmMDI::karmicProfileOpensFromEveryWayIn()
+{
+    QFETCH(QString, way);
+    QFETCH(int, openBefore);
+    auto *item = mainWindow()->findChild<QAction *>("mnuKarmicProfile");
+    QVERIFY(item);
+    QCOMPARE(item->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_6));
+    QPointer<Form> before = openBefore >= 0 ? openDisplayForm(openBefore) : nullptr;
+
+    if (way == "menu") {
+        item->trigger();
+    } else if (way == "shortcut") {
+        // On the offscreen platform a menu an earlier test opened and closed can still count as
+        // the active window; shortcuts go to the active one.
+        QApplication::setActiveWindow(mainWindow());
+        QCOMPARE(QApplication::activeWindow(), mainWindow());
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : mainWindow(),
+                        Qt::Key_6, Qt::ControlModifier);
+    } else if (way == "caption") {
+        QTest::mouseClick(caption(8), Qt::LeftButton);
+    } else {
+        caption(8)->setFocus();
+        QTest::keyClick(caption(8), Qt::Key_Space);
+    }
+    flushDeletes();
+
+    QVERIFY(before.isNull());
+    const QList<Form *> open = readingForms();
+    QCOMPARE(open.size(), 1);
+    QCOMPARE(open.first()->objectName(), QString("frmKarmicProfileMain"));
+    QCOMPARE(open.first()->windowTitle(), QString("Lumo Karmic Profile"));
+    QVERIFY(open.first()->isFormVisible());
+    QVERIFY(!startPanelVisible());
+    QCOMPARE(open.first()->frame()->y(), 0);
+}
+
+// The caption stands under the five reading captions, in their size and weight, is read as a
+// button, and takes the focus as they do.
+void tst_frmMDI::karmicProfileCaptionStandsUnderTheReadings()
+{
+    QWidget *profile = caption(8);
+    for (int reading = 0; reading < frmMDI::ReadingCount; ++reading) {
+        const QWidget *readingCaption = mainWindow()->readingCaption(reading);
+        QVERIFY(profile->geometry().top() >= readingCaption->geometry().bottom());
+        QCOMPARE(profile->font(), readingCaption->font());
+        QCOMPARE(profile->focusPolicy(), readingCaption->focusPolicy());
+    }
+    QCOMPARE(QAccessible::queryAccessibleInterface(profile)->role(), QAccessible::Button);
+    QVERIFY(mainWindow()->startPanel()->rect().contains(profile->geometry()));
+    QVERIFY(profile->width() >= profile->sizeHint().width());
 }
 
 void tst_frmMDI::exitClosesTheReadingForms_data()

@@ -197,9 +197,10 @@ void tst_ScreenFit::formsAreUsableWithoutScrollingTheWorkspace_data()
     QTest::addColumn<bool>("maximised");
     QTest::addColumn<int>("reading");
     QTest::addColumn<bool>("display");
-    const char *names[] = {"astrology", "debt", "lesson", "soulmate", "spiritual"};
+    // After the readings of the buttons, the Karmic Profile.
+    const char *names[] = {"astrology", "debt", "lesson", "soulmate", "spiritual", "profile"};
     for (bool maximised : {false, true}) {
-        for (int reading = 0; reading < frmMDI::ReadingCount; ++reading) {
+        for (int reading = 0; reading <= frmMDI::ReadingCount; ++reading) {
             for (bool display : {false, true}) {
                 QTest::addRow("%s, %s %s", maximised ? "maximised" : "as opened", names[reading],
                               display ? "display" : "input")
@@ -224,7 +225,10 @@ void tst_ScreenFit::formsAreUsableWithoutScrollingTheWorkspace()
         QSKIP("the screen is smaller than the main window");
     QVERIFY(available().contains(main->frameGeometry()));
 
-    main->OpenReading(reading);
+    if (reading == frmMDI::ReadingCount)
+        main->openKarmicProfile();
+    else
+        main->OpenReading(reading);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     Form *form = latestReadingForm(main->workspace());
     if (display) {

@@ -21,7 +21,8 @@ using namespace Lumo::Testing::FormsFixture;
 
 namespace {
 
-const char *const ReadingNames[] = {"astrology", "debt", "lesson", "soulmate", "spiritual"};
+const char *const ReadingNames[] = {"astrology", "debt",      "lesson",
+                                    "soulmate",  "spiritual", "profile"};
 
 const QString FullBrandCaption = QStringLiteral(
     "Home Business Opportunity. Start your own Internet business and make money online. Get "
@@ -38,7 +39,7 @@ Form *openForm(const QString &where)
         return mainWindow();
     const QString reading = where.section(' ', 0, 0);
     const QString kind = where.section(' ', 1, 1);
-    for (int i = Astrology; i <= Spiritual; ++i) {
+    for (int i = Astrology; i <= Profile; ++i) {
         if (reading == QLatin1String(ReadingNames[i]))
             return kind == "input" ? static_cast<Form *>(openInputForm(i)) : openDisplayForm(i);
     }
@@ -134,7 +135,7 @@ void tst_VendorLinks::controlOpensItsPage_data()
     add("main window", "mkmoney",          "fully-branded");
     // clang-format on
 
-    for (int reading = Astrology; reading <= Spiritual; ++reading) {
+    for (int reading = Astrology; reading <= Profile; ++reading) {
         const bool zodiac = reading == Soulmate || reading == Spiritual;
         const bool displayHasMenus = reading != KarmicDebt && reading != KarmicLesson;
         for (const char *kind : {"input", "display"}) {
@@ -215,7 +216,7 @@ void tst_VendorLinks::pageWithoutABrowserShowsItsAddress()
 void tst_VendorLinks::promotionalCaptions_data()
 {
     QTest::addColumn<QString>("where");
-    for (int reading = Astrology; reading <= Spiritual; ++reading) {
+    for (int reading = Astrology; reading <= Profile; ++reading) {
         for (const char *kind : {"input", "display"}) {
             const QString where = QString("%1 %2").arg(ReadingNames[reading], kind);
             QTest::newRow(qPrintable(where)) << where;
@@ -305,9 +306,9 @@ void tst_VendorLinks::aboutItemShowsTheAboutBoxModally_data()
     QTest::addColumn<QString>("where");
     QTest::addColumn<bool>("closeBox");
     QStringList places = {"main window"};
-    for (int reading = Astrology; reading <= Spiritual; ++reading)
+    for (int reading = Astrology; reading <= Profile; ++reading)
         places.append(QString("%1 input").arg(ReadingNames[reading]));
-    for (int reading : {Astrology, Soulmate, Spiritual})
+    for (int reading : {Astrology, Soulmate, Spiritual, Profile})
         places.append(QString("%1 display").arg(ReadingNames[reading]));
     for (const QString &where : places) {
         QTest::addRow("%s, OK", qPrintable(where)) << where << false;

@@ -115,6 +115,7 @@ void tst_InputForms::freshFormShowsItsListsAndCaptions_data()
     QTest::newRow("Karmic Lesson Number")  << int(KarmicLesson) << "frmKarmicLessonNumberMain"  << "Lumo Karmic Lesson Number"  << "&Next" << "E&xit" << 1900 << 2050;
     QTest::newRow("Zodiac Soulmate Sign")  << int(Soulmate)     << "frmZodiacSoulmateSignMain"  << "Lumo Zodiac Soulmate Sign"  << "Find My Zodiac &Soulmate Sign" << "&Exit" << 1900 << 2100;
     QTest::newRow("Zodiac Spiritual Sign") << int(Spiritual)    << "frmZodiacSpiritualSignMain" << "Lumo Zodiac Spiritual Sign" << "Find My Zodiac &Spiritual Sign" << "&Exit" << 1900 << 2100;
+    QTest::newRow("Karmic Profile")        << int(Profile)      << "frmKarmicProfileMain"       << "Lumo Karmic Profile"        << "Show My Karmic &Profile" << "E&xit" << 1900 << 2100;
     // clang-format on
 }
 
@@ -222,6 +223,14 @@ void tst_InputForms::validateEntry_data()
     QTest::newRow("spiritual: 29 February 1900")             << int(Spiritual)    << "ANN" << ""    << "29" << "February"  << "1900" << febOrMonth << stays;
     QTest::newRow("spiritual: 29 February 2024")             << int(Spiritual)    << "ANN" << ""    << "29" << "February"  << "2024" << "" << "";
     QTest::newRow("spiritual: 31 November 1999")             << int(Spiritual)    << "ANN" << ""    << "31" << "November"  << "1999" << thirtyFirstOrMonth << stays;
+
+    // The profile's name boxes and lists are checked as the numerology forms' are.
+    QTest::newRow("profile: no first name")                  << int(Profile)      << ""    << "LEE" << "1"  << "January"   << "1900" << "Please Enter Your First Name" << "txtFirstName";
+    QTest::newRow("profile: last name of spaces")            << int(Profile)      << "ANN" << "  "  << "1"  << "January"   << "1900" << "Please Enter Your Last Name" << "txtLastName";
+    QTest::newRow("profile: no year")                        << int(Profile)      << "ANN" << "LEE" << "1"  << "January"   << ""     << "Please Specify Your Birth Year" << "cboYear";
+    QTest::newRow("profile: 29 February 2100")               << int(Profile)      << "ANN" << "LEE" << "29" << "February"  << "2100" << febOrMonth << stays;
+    QTest::newRow("profile: 31 April 2030")                  << int(Profile)      << "ANN" << "LEE" << "31" << "April"     << "2030" << thirtyFirstOrMonth << stays;
+    QTest::newRow("profile: 31 December 2100")               << int(Profile)      << "ANN" << "LEE" << "31" << "December"  << "2100" << "" << "";
     // clang-format on
 }
 
@@ -354,11 +363,13 @@ void tst_InputForms::numerologyNameBoxesOnlyUpperCase_data()
 {
     QTest::addColumn<int>("reading");
     QTest::addColumn<QString>("boxName");
-    for (int reading : {KarmicDebt, KarmicLesson}) {
+    for (int reading : {KarmicDebt, KarmicLesson, Profile}) {
         for (const char *box : {"txtFirstName", "txtMiddleName", "txtLastName"}) {
-            const QString row = QStringLiteral("%1 %2")
-                                    .arg(reading == KarmicDebt ? "debt" : "lesson")
-                                    .arg(QLatin1String(box));
+            const char *form = reading == KarmicDebt     ? "debt"
+                               : reading == KarmicLesson ? "lesson"
+                                                         : "profile";
+            const QString row =
+                QStringLiteral("%1 %2").arg(QLatin1String(form)).arg(QLatin1String(box));
             QTest::newRow(qPrintable(row)) << reading << QString(box);
         }
     }
@@ -449,6 +460,7 @@ void tst_InputForms::fileMenuNextRunsNext_data()
     QTest::newRow("Karmic Lesson Number")  << int(KarmicLesson) << "nuFile"  << "mnuNext";
     QTest::newRow("Zodiac Soulmate Sign")  << int(Soulmate)     << "mnuFile" << "mnuFindSoulmateSign";
     QTest::newRow("Zodiac Spiritual Sign") << int(Spiritual)    << "mnuFile" << "mnuFindMySpritualSgn";
+    QTest::newRow("Karmic Profile")        << int(Profile)      << "mnuFile" << "mnuNext";
     // clang-format on
 }
 
@@ -489,6 +501,7 @@ void tst_InputForms::enterPressesNext_data()
     QTest::newRow("lesson, month list")     << int(KarmicLesson) << "cboMonth"    << true;
     QTest::newRow("soulmate, name box")     << int(Soulmate)     << "txtName"     << true;
     QTest::newRow("spiritual, day list")    << int(Spiritual)    << "cboDate"     << true;
+    QTest::newRow("profile, middle name")   << int(Profile)      << "txtMiddleName" << true;
     QTest::newRow("astrology, Exit button") << int(Astrology)    << "cmdExit"     << false;
     // clang-format on
 }

@@ -20,9 +20,9 @@ inline void forEveryWindow(
 {
     const auto reading = &ReadingFixture::formOpener;
     add("frmMDI", []() -> QWidget * { return ReadingFixture::mainWindow(); });
-    const char *names[] = {"KarmicAstrology", "KarmicDebtNumber", "KarmicLessonNumber",
-                           "ZodiacSoulmateSign", "ZodiacSpiritualSign"};
-    for (int i = 0; i < frmMDI::ReadingCount; ++i) {
+    const char *names[] = {"KarmicAstrology",    "KarmicDebtNumber",    "KarmicLessonNumber",
+                           "ZodiacSoulmateSign", "ZodiacSpiritualSign", "KarmicProfile"};
+    for (int i = 0; i <= frmMDI::ReadingCount; ++i) {
         add(qPrintable(QStringLiteral("%1 input").arg(QLatin1String(names[i]))), reading(i, false));
         add(qPrintable(QStringLiteral("%1 display").arg(QLatin1String(names[i]))),
             reading(i, true));

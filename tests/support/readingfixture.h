@@ -41,10 +41,14 @@ struct ReadingFixture
 
     // Something that opens a reading's input form (by the main window's button index) or, with
     // the name "ANN LEE" and the first date of its lists, its display form, and gives it.
+    // The reading after the last button's is the Karmic Profile.
     static std::function<QWidget *()> formOpener(int reading, bool display)
     {
         return [reading, display]() -> QWidget * {
-            mainWindow()->OpenReading(reading);
+            if (reading == frmMDI::ReadingCount)
+                mainWindow()->openKarmicProfile();
+            else
+                mainWindow()->OpenReading(reading);
             auto *input = mainWindow()->activeMdiChild();
             if (!display)
                 return input;
@@ -110,17 +114,20 @@ inline void closeReadingForms()
     verifyNoWindowLeft({loadedForm<frmMDI>()});
 }
 
-// Readings in the order of the main window's buttons.
-enum Reading { Astrology, KarmicDebt, KarmicLesson, Soulmate, Spiritual };
+// Readings in the order of the main window's buttons, then the Karmic Profile of all five.
+enum Reading { Astrology, KarmicDebt, KarmicLesson, Soulmate, Spiritual, Profile };
 
 inline bool hasNameBoxes(int reading)
 {
-    return reading == KarmicDebt || reading == KarmicLesson;
+    return reading == KarmicDebt || reading == KarmicLesson || reading == Profile;
 }
 
 inline InputForm *openInputForm(int reading)
 {
-    mainWindow()->OpenReading(reading);
+    if (reading == Profile)
+        mainWindow()->openKarmicProfile();
+    else
+        mainWindow()->OpenReading(reading);
     flushDeletes();
     return loadedForm<InputForm>();
 }

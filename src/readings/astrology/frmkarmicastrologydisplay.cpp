@@ -34,14 +34,14 @@ frmKarmicAstrologyDisplay::~frmKarmicAstrologyDisplay() = default;
 void frmKarmicAstrologyDisplay::showReading(const NodeReadingData &reading)
 {
     m_reading = reading;
-    if (const NodeSignTexts *texts = nodeSignTexts(reading.northSign)) {
-        ui->lblNorthKeyWord->setText(texts->northKeywords);
-        showReadingText(ui->txtNorthDesc, texts->northDescription);
-        ui->lblSouthKeyWord->setText(texts->southKeywords);
-        showReadingText(ui->txtSouthDesc, texts->southDescription);
+    if (const std::optional<NodeSignTexts> &nodes = reading.nodes) {
+        ui->lblNorthKeyWord->setText(nodes->northKeywords);
+        showReadingText(ui->txtNorthDesc, nodes->northDescription);
+        ui->lblSouthKeyWord->setText(nodes->southKeywords);
+        showReadingText(ui->txtSouthDesc, nodes->southDescription);
     }
-    ui->lblNorthSign->setText(reading.northSign);
-    ui->lblSouthSign->setText(reading.southSign);
+    ui->lblNorthSign->setText(reading.northSign());
+    ui->lblSouthSign->setText(reading.southSign());
 }
 
 // The form stays up behind the modal report. The report is a child of the form, so should the form

@@ -1,6 +1,7 @@
 #include "frmkarmicastrologysave.h"
 #include "ui_frmkarmicastrologysave.h"
 
+#include "common/filenames.h"
 #include "common/vendorpages.h"
 #include "common/wholefile.h"
 #include "forms/desktop.h"
@@ -18,7 +19,6 @@
 #include <QComboBox>
 #include <QDir>
 #include <QPrinter>
-#include <QRegularExpression>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTextDocument>
@@ -139,21 +139,14 @@ void frmKarmicAstrologySave::Form_Unload()
     DisableLinkClicks(ui->RTB);
 }
 
-// The reading's name as a file name: characters that cannot stand in a file name become spaces.
-static QString suggestedFileName(const QString &name)
-{
-    static const QRegularExpression notInFileNames(QStringLiteral(R"([\\/:*?"<>|[:cntrl:]])"));
-    const QString base = QString(name).replace(notInFileNames, QStringLiteral(" ")).trimmed();
-    return base.isEmpty() ? QString() : base + QStringLiteral(".kar");
-}
-
 // The file is written whole or not at all: an existing file stays as it was when writing fails.
 void frmKarmicAstrologySave::cmdSave_Click()
 {
     const FileDialogRequest request{.title = KarFileTitle,
                                     .filter = KarFileFilter,
                                     .defaultSuffix = QStringLiteral("kar"),
-                                    .suggestedName = suggestedFileName(m_reading.name)};
+                                    .suggestedName =
+                                        suggestedFileName(m_reading.name, QStringLiteral("kar"))};
     const QString fileName = askSaveFileName(this, request);
     if (fileName.isEmpty())
         return;

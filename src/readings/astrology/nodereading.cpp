@@ -1,18 +1,26 @@
 #include "nodereading.h"
 
-#include "common/names.h"
 #include "lunarnodes.h"
-#include "nodetexts.h"
 
 namespace Lumo {
+
+QString NodeReadingData::northSign() const
+{
+    return nodes ? northNodeName(nodes->north) : QString();
+}
+
+QString NodeReadingData::southSign() const
+{
+    return nodes ? signName(nodes->south) : QString();
+}
 
 NodeReadingData karmicAstrologyReading(const QString &name, int day, const QString &monthName,
                                        int year)
 {
-    NodeReadingData reading{name, qint16(year), monthName, qint16(day), {}, {}};
-    reading.northSign = northNodeOn(QDate(year, monthNumber(monthName), day));
-    if (const NodeSignTexts *texts = nodeSignTexts(reading.northSign))
-        reading.southSign = texts->southSign;
+    NodeReadingData reading{name, qint16(year), monthName, qint16(day), std::nullopt};
+    if (const std::optional<Zodiac::Sign> north =
+            northNodeSign(QDate(year, monthNumber(monthName), day)))
+        reading.nodes = nodeSignTexts(*north);
     return reading;
 }
 

@@ -302,57 +302,65 @@ QString joined(QStringView first, QStringView second)
 
 const QList<NodeSignTexts> &allNodeSignTexts()
 {
+    using namespace Zodiac;
     static const QList<NodeSignTexts> rows{
-        {QStringLiteral("Libra"), QStringLiteral("Aries"),
-         QStringLiteral("Overconfident and Well-Balanced"),
+        {Libra, Aries, QStringLiteral("Overconfident and Well-Balanced"),
          QStringLiteral("Overconfident and Well-Balanced"), LibraNorth.toString(),
          LibraSouth.toString()},
-        {QStringLiteral("Virgo"), QStringLiteral("Pisces"), QStringLiteral("Generous and Kind"),
-         QStringLiteral("Generous and Kind"), VirgoNorth.toString(), VirgoSouth.toString()},
-        {QStringLiteral("Leo"), QStringLiteral("Aquarius"),
-         QStringLiteral("Introvert, Shy and Timid"), QStringLiteral("Introvert, Shy and Timid"),
-         joined(LeoNorthLesson, LeoNorthTrend), joined(LeoSouthLesson, LeoSouthInspiring)},
-        {QStringLiteral("Cancer"), QStringLiteral("Capricorn"),
-         QStringLiteral("Impulsive and Social"), QStringLiteral("Impulsive and Social"),
-         CancerNorth.toString(), CancerSouth.toString()},
-        {QStringLiteral("Gemini"), QStringLiteral("Sagittarius"),
-         QStringLiteral("Impatient and Hasty"), QStringLiteral("Impatient and Hasty"),
-         GeminiNorth.toString(), GeminiSouth.toString()},
-        {QStringLiteral("Taurus"), QStringLiteral("Scorpio"),
-         QStringLiteral("Secretive and Mysterious"), QStringLiteral("Secretive and Mysterious"),
-         TaurusNorth.toString(), TaurusSouth.toString()},
-        {QStringLiteral("Aries"), QStringLiteral("Libra"),
-         QStringLiteral("Co-dependent and Indecisive"),
+        {Virgo, Pisces, QStringLiteral("Generous and Kind"), QStringLiteral("Generous and Kind"),
+         VirgoNorth.toString(), VirgoSouth.toString()},
+        {Leo, Aquarius, QStringLiteral("Introvert, Shy and Timid"),
+         QStringLiteral("Introvert, Shy and Timid"), joined(LeoNorthLesson, LeoNorthTrend),
+         joined(LeoSouthLesson, LeoSouthInspiring)},
+        {Cancer, Capricorn, QStringLiteral("Impulsive and Social"),
+         QStringLiteral("Impulsive and Social"), CancerNorth.toString(), CancerSouth.toString()},
+        {Gemini, Sagittarius, QStringLiteral("Impatient and Hasty"),
+         QStringLiteral("Impatient and Hasty"), GeminiNorth.toString(), GeminiSouth.toString()},
+        {Taurus, Scorpio, QStringLiteral("Secretive and Mysterious"),
+         QStringLiteral("Secretive and Mysterious"), TaurusNorth.toString(),
+         TaurusSouth.toString()},
+        {Aries, Libra, QStringLiteral("Co-dependent and Indecisive"),
          QStringLiteral("Co-dependency and Indecisiveness"), AriesNorth.toString(),
          AriesSouth.toString()},
-        {QStringLiteral("Pisces"), QStringLiteral("Virgo"),
-         QStringLiteral("Compassionate and Worried"), QStringLiteral("Compassionate and Worried"),
-         PiscesNorth.toString(), PiscesSouth.toString()},
-        {QStringLiteral("Aquarious"), QStringLiteral("Leo"),
-         QStringLiteral("Domestic and Emotional"), QStringLiteral("Domestic and Emotional"),
-         AquariusNorth.toString(), AquariusSouth.toString()},
-        {QStringLiteral("Capricorn"), QStringLiteral("Cancer"),
-         QStringLiteral("Nostalgic, Coward, Pessimistic and Sensitive"),
+        {Pisces, Virgo, QStringLiteral("Compassionate and Worried"),
+         QStringLiteral("Compassionate and Worried"), PiscesNorth.toString(),
+         PiscesSouth.toString()},
+        {Aquarius, Leo, QStringLiteral("Domestic and Emotional"),
+         QStringLiteral("Domestic and Emotional"), AquariusNorth.toString(),
+         AquariusSouth.toString()},
+        {Capricorn, Cancer, QStringLiteral("Nostalgic, Coward, Pessimistic and Sensitive"),
          QStringLiteral("Nostalgic, Coward, Pessimistic and Sensitive"), CapricornNorth.toString(),
          CapricornSouth.toString()},
-        {QStringLiteral("Sagittarius"), QStringLiteral("Gemini"),
-         QStringLiteral("Stimulating and Generous"), QStringLiteral("Stimulating and Generous"),
-         SagittariusNorth.toString(), SagittariusSouth.toString()},
+        {Sagittarius, Gemini, QStringLiteral("Stimulating and Generous"),
+         QStringLiteral("Stimulating and Generous"), SagittariusNorth.toString(),
+         SagittariusSouth.toString()},
         // The South phrase has a small "r" in "Self-reliant", the North phrase a capital one.
-        {QStringLiteral("Scorpio"), QStringLiteral("Taurus"),
-         QStringLiteral("Stubborn and Self-Reliant"), QStringLiteral("Stubborn and Self-reliant"),
-         ScorpioNorth.toString(), ScorpioSouth.toString()},
+        {Scorpio, Taurus, QStringLiteral("Stubborn and Self-Reliant"),
+         QStringLiteral("Stubborn and Self-reliant"), ScorpioNorth.toString(),
+         ScorpioSouth.toString()},
     };
     return rows;
 }
 
-const NodeSignTexts *nodeSignTexts(const QString &northSign)
+const NodeSignTexts &nodeSignTexts(Zodiac::Sign north)
 {
     const QList<NodeSignTexts> &rows = allNodeSignTexts();
-    const auto row = std::find_if(rows.cbegin(), rows.cend(), [&](const NodeSignTexts &texts) {
-        return texts.northSign == northSign;
-    });
-    return row == rows.cend() ? nullptr : &*row;
+    return *std::find_if(rows.cbegin(), rows.cend(),
+                         [north](const NodeSignTexts &texts) { return texts.north == north; });
+}
+
+const NodeSignTexts *nodeSignTexts(const QString &northValue)
+{
+    for (const NodeSignTexts &row : allNodeSignTexts()) {
+        if (northNodeName(row.north) == northValue)
+            return &row;
+    }
+    return nullptr;
+}
+
+QString northNodeName(Zodiac::Sign north)
+{
+    return north == Zodiac::Aquarius ? QStringLiteral("Aquarious") : signName(north);
 }
 
 const QString &northNodeExplanation()

@@ -27,14 +27,14 @@ ReportFields reportFields(const NodeReadingData &reading)
     fields.dayText = QString::number(reading.day);
     fields.yearText = QString::number(reading.year);
     fields.northNodeExplanation = northNodeExplanation();
-    fields.northSign = reading.northSign;
+    fields.northSign = reading.northSign();
     fields.southNodeExplanation = southNodeExplanation();
-    fields.southSign = reading.southSign;
-    if (const NodeSignTexts *texts = nodeSignTexts(reading.northSign)) {
-        fields.northKeywords = texts->northKeywords;
-        fields.northDescription = texts->northDescription;
-        fields.southKeywords = texts->southKeywords;
-        fields.southDescription = texts->southDescription;
+    fields.southSign = reading.southSign();
+    if (const std::optional<NodeSignTexts> &nodes = reading.nodes) {
+        fields.northKeywords = nodes->northKeywords;
+        fields.northDescription = nodes->northDescription;
+        fields.southKeywords = nodes->southKeywords;
+        fields.southDescription = nodes->southDescription;
     }
     return fields;
 }

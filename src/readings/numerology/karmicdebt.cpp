@@ -11,7 +11,9 @@ bool isDebtNumber(qint64 number)
     return number == 13 || number == 14 || number == 16 || number == 19;
 }
 
-const QString &generalParagraph()
+} // namespace
+
+const QString &karmicDebtExplanation()
 {
     static const QString text = QStringLiteral(
         "This number signifies some mistake or misuse of opportunities in your previous lifetime "
@@ -20,7 +22,10 @@ const QString &generalParagraph()
     return text;
 }
 
-} // namespace
+QString karmicDebtHeadline(int debtNumber)
+{
+    return QStringLiteral("Karmic Debt Number: ") + QString::number(debtNumber);
+}
 
 int karmicDebtNumber(const NameNumbers &numbers, int birthDay)
 {
@@ -78,8 +83,8 @@ QString karmicDebtReading(int debtNumber)
 {
     const QString twoBreaks = CrLf + CrLf;
     QString text;
-    text += QStringLiteral("Karmic Debt Number: ") + QString::number(debtNumber) + twoBreaks;
-    text += generalParagraph() + twoBreaks;
+    text += karmicDebtHeadline(debtNumber) + twoBreaks;
+    text += karmicDebtExplanation() + twoBreaks;
     text += karmicDebtDescription(debtNumber) + twoBreaks;
     text += twoBreaks;
     return text;

@@ -7,9 +7,7 @@
 
 namespace Lumo {
 
-namespace {
-
-const QString &explanatoryParagraph()
+const QString &karmicLessonExplanation()
 {
     static const QString text = QStringLiteral(
         "Karmic Lessons are areas that you are presently weak in, and that you must look into and "
@@ -17,16 +15,21 @@ const QString &explanatoryParagraph()
     return text;
 }
 
-// Said in place of the lessons when the name holds every number.
-const QString &noLessonSentence()
+QString karmicLessonHeadline(const QList<int> &digits)
+{
+    QString headline = QStringLiteral("Your Karmic Lesson Number is: ");
+    for (const int digit : digits)
+        headline += u' ' + QString::number(digit);
+    return headline;
+}
+
+const QString &noKarmicLessonSentence()
 {
     static const QString text = QStringLiteral(
         "Your name holds every number from 1 to 9, so there is no Karmic Lesson for you to learn "
         "in this life.");
     return text;
 }
-
-} // namespace
 
 QList<int> missingLessonDigits(const QString &fullName)
 {
@@ -111,19 +114,16 @@ QString karmicLessonDescription(int digit)
 
 QString karmicLessonReading(const QString &fullName)
 {
-    QString digitList;
+    const QList<int> digits = missingLessonDigits(fullName);
     QString lessonText;
-    const QList<int> missing = missingLessonDigits(fullName);
-    for (const int digit : missing) {
-        digitList += u' ' + QString::number(digit);
+    for (const int digit : digits)
         lessonText += CrLf + QString::number(digit) + CrLf + karmicLessonDescription(digit);
-    }
-    if (missing.isEmpty())
-        lessonText = CrLf + noLessonSentence();
+    if (digits.isEmpty())
+        lessonText = CrLf + noKarmicLessonSentence();
     const QString twoBreaks = CrLf + CrLf;
     QString text;
-    text += QStringLiteral("Your Karmic Lesson Number is: ") + digitList + twoBreaks;
-    text += explanatoryParagraph() + CrLf;
+    text += karmicLessonHeadline(digits) + twoBreaks;
+    text += karmicLessonExplanation() + CrLf;
     text += lessonText + twoBreaks;
     text += twoBreaks;
     return text;

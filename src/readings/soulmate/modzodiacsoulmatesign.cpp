@@ -3,9 +3,6 @@
 #include "common/names.h"
 #include "common/signchanges.h"
 
-#include <compare>
-#include <vector>
-
 namespace Lumo {
 
 namespace {
@@ -13,189 +10,352 @@ namespace {
 using namespace Zodiac;
 using namespace Calendar;
 
-// Juno enters sign on day/month and stays there until the next change.
-struct JunoChange
-{
-    int day;
-    Month month;
-    Sign sign;
-};
-
-struct JunoYear
-{
-    int year;
-    Sign onFirstJanuary;
-    std::vector<JunoChange> changes; // in date order
-};
-
 constexpr int FirstYear = 1930;
 constexpr int LastYear = 2012;
 
-// One line per year: the sign on 1 January, then each change of the year. The sign on
-// 1 January always continues the previous year's last sign.
-const std::vector<JunoYear> &junoYears()
-{
-    // clang-format off
-    static const std::vector<JunoYear> years{
-        {1930, Sagittarius, {{7, Jan, Capricorn}, {13, Apr, Aquarius}, {19, Jul, Capricorn}, {9, Nov, Aquarius}}},
-        {1931, Aquarius, {{23, Jan, Pisces}, {24, Mar, Aries}, {19, May, Taurus}, {12, Jul, Gemini}, {7, Sep, Cancer}}},
-        {1932, Cancer, {{8, May, Leo}, {24, Jul, Virgo}, {6, Oct, Libra}}},
-        {1933, Libra, {{6, Jan, Scorpio}, {10, Apr, Libra}, {30, Aug, Scorpio}, {26, Nov, Sagittarius}}},
-        {1934, Sagittarius, {{2, Mar, Capricorn}, {25, Jun, Sagittarius}, {12, Oct, Capricorn}}},
-        {1935, Capricorn, {{6, Jan, Aquarius}, {16, Mar, Pisces}, {24, May, Aries}, {23, Aug, Taurus}, {4, Oct, Aries}}},
-        {1936, Aries, {{16, Jan, Taurus}, {21, Mar, Gemini}, {16, May, Cancer}, {12, Jul, Leo}, {13, Sep, Virgo}, {28, Nov, Libra}}},
-        {1937, Libra, {{6, Apr, Virgo}, {30, Jun, Libra}, {11, Oct, Scorpio}}},
-        {1938, Scorpio, {{10, Jan, Sagittarius}, {7, Jul, Scorpio}, {15, Aug, Sagittarius}, {5, Dec, Capricorn}}},
-        {1939, Capricorn, {{22, Feb, Aquarius}, {28, May, Pisces}, {13, Aug, Aquarius}, {4, Dec, Pisces}}},
-        {1940, Pisces, {{9, Feb, Aries}, {3, Apr, Taurus}, {23, May, Gemini}, {14, Jul, Cancer}, {7, Sep, Leo}, {17, Nov, Virgo}}},
-        {1941, Virgo, {{17, Feb, Leo}, {31, May, Virgo}, {31, Aug, Libra}, {23, Nov, Scorpio}}},
-        {1942, Scorpio, {{24, Oct, Sagittarius}}},
-        {1943, Sagittarius, {{18, Jan, Capricorn}, {26, Nov, Aquarius}}},
-        {1944, Aquarius, {{5, Feb, Pisces}, {5, Apr, Aries}, {1, Jun, Taurus}, {28, Jul, Gemini}, {4, Oct, Cancer}, {31, Dec, Gemini}}},
-        {1945, Gemini, {{4, Mar, Cancer}, {27, May, Leo}, {5, Aug, Virgo}, {17, Oct, Libra}}},
-        {1946, Libra, {{5, Feb, Scorpio}, {2, Mar, Libra}, {5, Sep, Scorpio}, {6, Dec, Sagittarius}}},
-        {1947, Sagittarius, {{26, Mar, Capricorn}, {21, May, Sagittarius}, {29, Oct, Capricorn}}},
-        {1948, Capricorn, {{18, Jan, Aquarius}, {29, Mar, Pisces}, {14, Jun, Aries}}},
-        {1949, Aries, {{12, Feb, Taurus}, {8, Apr, Gemini}, {31, May, Cancer}, {26, Jul, Leo}, {25, Sep, Virgo}, {19, Dec, Libra}}},
-        {1950, Libra, {{2, Mar, Virgo}, {20, Jul, Libra}, {21, Oct, Scorpio}}},
-        {1951, Scorpio, {{23, Jan, Sagittarius}, {2, Jun, Scorpio}, {11, Sep, Sagittarius}, {16, Dec, Capricorn}}},
-        {1952, Capricorn, {{7, Mar, Aquarius}, {23, Dec, Pisces}}},
-        {1953, Pisces, {{23, Feb, Aries}, {17, Apr, Taurus}, {7, Jun, Gemini}, {29, Jul, Cancer}, {23, Sep, Leo}}},
-        {1954, Leo, {{20, Jun, Virgo}, {11, Sep, Libra}, {3, Dec, Scorpio}}},
-        {1955, Scorpio, {{2, Nov, Sagittarius}}},
-        {1956, Sagittarius, {{29, Jan, Capricorn}, {9, Dec, Aquarius}}},
-        {1957, Aquarius, {{16, Feb, Pisces}, {18, Apr, Aries}, {17, Jun, Taurus}, {19, Aug, Gemini}}},
-        {1958, Gemini, {{4, Apr, Cancer}, {10, Jun, Leo}, {16, Aug, Virgo}, {27, Oct, Libra}}},
-        {1959, Libra, {{15, Sep, Scorpio}, {14, Dec, Sagittarius}}},
-        {1960, Sagittarius, {{8, Nov, Capricorn}}},
-        {1961, Capricorn, {{26, Jan, Aquarius}, {11, Apr, Pisces}, {29, Dec, Aries}}},
-        {1962, Aries, {{1, Mar, Taurus}, {23, Apr, Gemini}, {14, Jun, Cancer}, {8, Aug, Leo}, {9, Oct, Virgo}}},
-        {1963, Virgo, {{3, Aug, Libra}, {30, Oct, Scorpio}}},
-        {1964, Scorpio, {{7, Feb, Sagittarius}, {7, May, Scorpio}, {24, Sep, Sagittarius}, {24, Dec, Capricorn}}},
-        {1965, Capricorn, {{20, Mar, Aquarius}}},
-        {1966, Aquarius, {{7, Jan, Pisces}, {8, Mar, Aries}, {1, May, Taurus}, {22, Jun, Gemini}, {14, Aug, Cancer}, {15, Oct, Leo}}},
-        {1967, Leo, {{6, Jul, Virgo}, {22, Sep, Libra}, {16, Dec, Scorpio}}},
-        {1968, Scorpio, {{23, May, Libra}, {24, Jul, Scorpio}, {11, Nov, Sagittarius}}},
-        {1969, Sagittarius, {{9, Feb, Capricorn}, {21, Dec, Aquarius}}},
-        {1970, Aquarius, {{28, Feb, Pisces}, {3, May, Aries}, {7, Jul, Taurus}}},
-        {1971, Taurus, {{20, Feb, Gemini}, {26, Apr, Cancer}, {25, Jun, Leo}, {28, Aug, Virgo}, {9, Nov, Libra}}},
-        {1972, Libra, {{25, Sep, Scorpio}, {24, Dec, Sagittarius}}},
-        {1973, Sagittarius, {{20, Nov, Capricorn}}},
-        {1974, Capricorn, {{6, Feb, Aquarius}, {26, Apr, Pisces}}},
-        {1975, Pisces, {{18, Jan, Aries}, {16, Mar, Taurus}, {6, May, Gemini}, {27, Jun, Cancer}, {20, Aug, Leo}, {23, Oct, Virgo}}},
-        {1976, Virgo, {{15, Aug, Libra}, {8, Nov, Scorpio}}},
-        {1977, Scorpio, {{15, Mar, Sagittarius}, {23, Mar, Scorpio}, {7, Oct, Sagittarius}}},
-        {1978, Sagittarius, {{3, Jan, Capricorn}, {5, Apr, Aquarius}, {1, Aug, Capricorn}, {2, Nov, Aquarius}}},
-        {1979, Aquarius, {{19, Jan, Pisces}, {20, Mar, Aries}, {15, May, Taurus}, {7, Jul, Gemini}, {1, Sep, Cancer}}},
-        {1980, Cancer, {{2, May, Leo}, {19, Jul, Virgo}, {2, Oct, Libra}, {30, Dec, Scorpio}}},
-        {1981, Scorpio, {{20, Apr, Libra}, {16, Aug, Scorpio}, {22, Nov, Sagittarius}}},
-        {1982, Sagittarius, {{24, Feb, Capricorn}, {5, Jul, Sagittarius}, {6, Oct, Capricorn}}},
-        {1983, Capricorn, {{3, Jan, Aquarius}, {13, Mar, Pisces}, {20, May, Aries}, {9, Aug, Taurus}, {26, Oct, Aries}}},
-        {1984, Aries, {{7, Jan, Taurus}, {16, Mar, Gemini}, {12, May, Cancer}, {9, Jul, Leo}, {9, Sep, Virgo}, {22, Nov, Libra}}},
-        {1985, Libra, {{19, Apr, Virgo}, {20, Jun, Libra}, {7, Oct, Scorpio}}},
-        {1986, Scorpio, {{5, Jan, Sagittarius}, {2, Dec, Capricorn}}},
-        {1987, Capricorn, {{19, Feb, Aquarius}, {20, May, Pisces}, {25, Aug, Aquarius}, {27, Nov, Pisces}}},
-        {1988, Pisces, {{5, Feb, Aries}, {30, Mar, Taurus}, {20, May, Gemini}, {2, Sep, Leo}, {9, Nov, Virgo}}},
-        {1989, Virgo, {{4, Mar, Leo}, {21, May, Virgo}, {27, Aug, Libra}, {18, Nov, Scorpio}}},
-        {1990, Scorpio, {{19, Oct, Sagittarius}}},
-        {1991, Sagittarius, {{14, Jan, Capricorn}, {5, May, Aquarius}, {17, Jun, Capricorn}, {21, Nov, Aquarius}}},
-        {1992, Aquarius, {{1, Feb, Pisces}, {1, Apr, Aries}, {28, May, Taurus}, {22, Jul, Gemini}, {24, Sep, Cancer}}},
-        {1993, Cancer, {{21, May, Leo}, {31, Jul, Virgo}, {12, Oct, Libra}}},
-        {1994, Libra, {{19, Jan, Scorpio}, {23, Mar, Libra}, {30, Aug, Scorpio}, {1, Dec, Sagittarius}}},
-        {1995, Sagittarius, {{14, Mar, Capricorn}, {5, Jun, Sagittarius}, {23, Oct, Capricorn}}},
-        {1996, Capricorn, {{14, Jan, Aquarius}, {25, Mar, Pisces}, {7, Jun, Aries}}},
-        {1997, Aries, {{7, Feb, Taurus}, {4, Apr, Gemini}, {27, May, Cancer}, {22, Jul, Leo}, {21, Sep, Virgo}, {10, Dec, Libra}}},
-        {1998, Libra, {{14, Mar, Virgo}, {13, Jul, Libra}, {16, Oct, Scorpio}}},
-        {1999, Scorpio, {{16, Jan, Sagittarius}, {15, Jun, Scorpio}, {1, Sep, Sagittarius}, {12, Dec, Capricorn}}},
-        {2000, Capricorn, {{2, Mar, Aquarius}, {18, Dec, Pisces}}},
-        {2001, Pisces, {{20, Feb, Aries}, {14, Apr, Taurus}, {4, Jun, Gemini}, {25, Jul, Cancer}, {19, Sep, Leo}}},
-        {2002, Leo, {{15, Jun, Virgo}, {7, Sep, Libra}, {30, Nov, Scorpio}}},
-        {2003, Scorpio, {{29, Oct, Sagittarius}}},
-        {2004, Sagittarius, {{24, Jan, Capricorn}, {5, Dec, Aquarius}}},
-        {2005, Aquarius, {{13, Feb, Pisces}, {15, Apr, Aries}, {13, Jun, Taurus}, {13, Aug, Gemini}}},
-        {2006, Gemini, {{30, Mar, Cancer}, {7, Jun, Leo}, {13, Aug, Virgo}, {24, Oct, Libra}}},
-        {2007, Libra, {{10, Sep, Scorpio}, {10, Dec, Sagittarius}}},
-        {2008, Sagittarius, {{3, Nov, Capricorn}}},
-        {2009, Capricorn, {{23, Jan, Aquarius}, {6, Apr, Pisces}, {4, Jul, Aries}, {16, Sep, Pisces}, {21, Dec, Aries}}},
-        {2010, Aries, {{24, Feb, Taurus}, {19, Apr, Gemini}, {10, Jun, Cancer}, {3, Aug, Leo}, {4, Oct, Virgo}}},
-        {2011, Virgo, {{30, Jul, Libra}, {27, Oct, Scorpio}}},
-        {2012, Scorpio, {{30, Jan, Sagittarius}, {18, May, Scorpio}, {18, Sep, Sagittarius}, {20, Dec, Capricorn}}},
-    };
-    // clang-format on
-    return years;
-}
-
-QString signName(Sign sign)
-{
-    return signNames().at(sign);
-}
-
-// A place in the year as month and day, compared month first. The day is the number as typed,
-// so it may lie past the month's end; it is not a calendar date.
-struct DayInYear
-{
-    int month;
-    int day;
-
-    auto operator<=>(const DayInYear &) const = default;
+// Each change of Juno's sign from 1930 to 2012, in date order: Juno enters the sign on that day and
+// stays there until the next change.
+// clang-format off
+constexpr SignChange JunoTable[] = {
+    {1930, Jan, 1,  Sagittarius},
+    {1930, Jan, 7,  Capricorn},
+    {1930, Apr, 13, Aquarius},
+    {1930, Jul, 19, Capricorn},
+    {1930, Nov, 9,  Aquarius},
+    {1931, Jan, 23, Pisces},
+    {1931, Mar, 24, Aries},
+    {1931, May, 19, Taurus},
+    {1931, Jul, 12, Gemini},
+    {1931, Sep, 7,  Cancer},
+    {1932, May, 8,  Leo},
+    {1932, Jul, 24, Virgo},
+    {1932, Oct, 6,  Libra},
+    {1933, Jan, 6,  Scorpio},
+    {1933, Apr, 10, Libra},
+    {1933, Aug, 30, Scorpio},
+    {1933, Nov, 26, Sagittarius},
+    {1934, Mar, 2,  Capricorn},
+    {1934, Jun, 25, Sagittarius},
+    {1934, Oct, 12, Capricorn},
+    {1935, Jan, 6,  Aquarius},
+    {1935, Mar, 16, Pisces},
+    {1935, May, 24, Aries},
+    {1935, Aug, 23, Taurus},
+    {1935, Oct, 4,  Aries},
+    {1936, Jan, 16, Taurus},
+    {1936, Mar, 21, Gemini},
+    {1936, May, 16, Cancer},
+    {1936, Jul, 12, Leo},
+    {1936, Sep, 13, Virgo},
+    {1936, Nov, 28, Libra},
+    {1937, Apr, 6,  Virgo},
+    {1937, Jun, 30, Libra},
+    {1937, Oct, 11, Scorpio},
+    {1938, Jan, 10, Sagittarius},
+    {1938, Jul, 7,  Scorpio},
+    {1938, Aug, 15, Sagittarius},
+    {1938, Dec, 5,  Capricorn},
+    {1939, Feb, 22, Aquarius},
+    {1939, May, 28, Pisces},
+    {1939, Aug, 13, Aquarius},
+    {1939, Dec, 4,  Pisces},
+    {1940, Feb, 9,  Aries},
+    {1940, Apr, 3,  Taurus},
+    {1940, May, 23, Gemini},
+    {1940, Jul, 14, Cancer},
+    {1940, Sep, 7,  Leo},
+    {1940, Nov, 17, Virgo},
+    {1941, Feb, 17, Leo},
+    {1941, May, 31, Virgo},
+    {1941, Aug, 31, Libra},
+    {1941, Nov, 23, Scorpio},
+    {1942, Oct, 24, Sagittarius},
+    {1943, Jan, 18, Capricorn},
+    {1943, Nov, 26, Aquarius},
+    {1944, Feb, 5,  Pisces},
+    {1944, Apr, 5,  Aries},
+    {1944, Jun, 1,  Taurus},
+    {1944, Jul, 28, Gemini},
+    {1944, Oct, 4,  Cancer},
+    {1944, Dec, 31, Gemini},
+    {1945, Mar, 4,  Cancer},
+    {1945, May, 27, Leo},
+    {1945, Aug, 5,  Virgo},
+    {1945, Oct, 17, Libra},
+    {1946, Feb, 5,  Scorpio},
+    {1946, Mar, 2,  Libra},
+    {1946, Sep, 5,  Scorpio},
+    {1946, Dec, 6,  Sagittarius},
+    {1947, Mar, 26, Capricorn},
+    {1947, May, 21, Sagittarius},
+    {1947, Oct, 29, Capricorn},
+    {1948, Jan, 18, Aquarius},
+    {1948, Mar, 29, Pisces},
+    {1948, Jun, 14, Aries},
+    {1949, Feb, 12, Taurus},
+    {1949, Apr, 8,  Gemini},
+    {1949, May, 31, Cancer},
+    {1949, Jul, 26, Leo},
+    {1949, Sep, 25, Virgo},
+    {1949, Dec, 19, Libra},
+    {1950, Mar, 2,  Virgo},
+    {1950, Jul, 20, Libra},
+    {1950, Oct, 21, Scorpio},
+    {1951, Jan, 23, Sagittarius},
+    {1951, Jun, 2,  Scorpio},
+    {1951, Sep, 11, Sagittarius},
+    {1951, Dec, 16, Capricorn},
+    {1952, Mar, 7,  Aquarius},
+    {1952, Dec, 23, Pisces},
+    {1953, Feb, 23, Aries},
+    {1953, Apr, 17, Taurus},
+    {1953, Jun, 7,  Gemini},
+    {1953, Jul, 29, Cancer},
+    {1953, Sep, 23, Leo},
+    {1954, Jun, 20, Virgo},
+    {1954, Sep, 11, Libra},
+    {1954, Dec, 3,  Scorpio},
+    {1955, Nov, 2,  Sagittarius},
+    {1956, Jan, 29, Capricorn},
+    {1956, Dec, 9,  Aquarius},
+    {1957, Feb, 16, Pisces},
+    {1957, Apr, 18, Aries},
+    {1957, Jun, 17, Taurus},
+    {1957, Aug, 19, Gemini},
+    {1958, Apr, 4,  Cancer},
+    {1958, Jun, 10, Leo},
+    {1958, Aug, 16, Virgo},
+    {1958, Oct, 27, Libra},
+    {1959, Sep, 15, Scorpio},
+    {1959, Dec, 14, Sagittarius},
+    {1960, Nov, 8,  Capricorn},
+    {1961, Jan, 26, Aquarius},
+    {1961, Apr, 11, Pisces},
+    {1961, Dec, 29, Aries},
+    {1962, Mar, 1,  Taurus},
+    {1962, Apr, 23, Gemini},
+    {1962, Jun, 14, Cancer},
+    {1962, Aug, 8,  Leo},
+    {1962, Oct, 9,  Virgo},
+    {1963, Aug, 3,  Libra},
+    {1963, Oct, 30, Scorpio},
+    {1964, Feb, 7,  Sagittarius},
+    {1964, May, 7,  Scorpio},
+    {1964, Sep, 24, Sagittarius},
+    {1964, Dec, 24, Capricorn},
+    {1965, Mar, 20, Aquarius},
+    {1966, Jan, 7,  Pisces},
+    {1966, Mar, 8,  Aries},
+    {1966, May, 1,  Taurus},
+    {1966, Jun, 22, Gemini},
+    {1966, Aug, 14, Cancer},
+    {1966, Oct, 15, Leo},
+    {1967, Jul, 6,  Virgo},
+    {1967, Sep, 22, Libra},
+    {1967, Dec, 16, Scorpio},
+    {1968, May, 23, Libra},
+    {1968, Jul, 24, Scorpio},
+    {1968, Nov, 11, Sagittarius},
+    {1969, Feb, 9,  Capricorn},
+    {1969, Dec, 21, Aquarius},
+    {1970, Feb, 28, Pisces},
+    {1970, May, 3,  Aries},
+    {1970, Jul, 7,  Taurus},
+    {1971, Feb, 20, Gemini},
+    {1971, Apr, 26, Cancer},
+    {1971, Jun, 25, Leo},
+    {1971, Aug, 28, Virgo},
+    {1971, Nov, 9,  Libra},
+    {1972, Sep, 25, Scorpio},
+    {1972, Dec, 24, Sagittarius},
+    {1973, Nov, 20, Capricorn},
+    {1974, Feb, 6,  Aquarius},
+    {1974, Apr, 26, Pisces},
+    {1975, Jan, 18, Aries},
+    {1975, Mar, 16, Taurus},
+    {1975, May, 6,  Gemini},
+    {1975, Jun, 27, Cancer},
+    {1975, Aug, 20, Leo},
+    {1975, Oct, 23, Virgo},
+    {1976, Aug, 15, Libra},
+    {1976, Nov, 8,  Scorpio},
+    {1977, Mar, 15, Sagittarius},
+    {1977, Mar, 23, Scorpio},
+    {1977, Oct, 7,  Sagittarius},
+    {1978, Jan, 3,  Capricorn},
+    {1978, Apr, 5,  Aquarius},
+    {1978, Aug, 1,  Capricorn},
+    {1978, Nov, 2,  Aquarius},
+    {1979, Jan, 19, Pisces},
+    {1979, Mar, 20, Aries},
+    {1979, May, 15, Taurus},
+    {1979, Jul, 7,  Gemini},
+    {1979, Sep, 1,  Cancer},
+    {1980, May, 2,  Leo},
+    {1980, Jul, 19, Virgo},
+    {1980, Oct, 2,  Libra},
+    {1980, Dec, 30, Scorpio},
+    {1981, Apr, 20, Libra},
+    {1981, Aug, 16, Scorpio},
+    {1981, Nov, 22, Sagittarius},
+    {1982, Feb, 24, Capricorn},
+    {1982, Jul, 5,  Sagittarius},
+    {1982, Oct, 6,  Capricorn},
+    {1983, Jan, 3,  Aquarius},
+    {1983, Mar, 13, Pisces},
+    {1983, May, 20, Aries},
+    {1983, Aug, 9,  Taurus},
+    {1983, Oct, 26, Aries},
+    {1984, Jan, 7,  Taurus},
+    {1984, Mar, 16, Gemini},
+    {1984, May, 12, Cancer},
+    {1984, Jul, 9,  Leo},
+    {1984, Sep, 9,  Virgo},
+    {1984, Nov, 22, Libra},
+    {1985, Apr, 19, Virgo},
+    {1985, Jun, 20, Libra},
+    {1985, Oct, 7,  Scorpio},
+    {1986, Jan, 5,  Sagittarius},
+    {1986, Dec, 2,  Capricorn},
+    {1987, Feb, 19, Aquarius},
+    {1987, May, 20, Pisces},
+    {1987, Aug, 25, Aquarius},
+    {1987, Nov, 27, Pisces},
+    {1988, Feb, 5,  Aries},
+    {1988, Mar, 30, Taurus},
+    {1988, May, 20, Gemini},
+    {1988, Sep, 2,  Leo},
+    {1988, Nov, 9,  Virgo},
+    {1989, Mar, 4,  Leo},
+    {1989, May, 21, Virgo},
+    {1989, Aug, 27, Libra},
+    {1989, Nov, 18, Scorpio},
+    {1990, Oct, 19, Sagittarius},
+    {1991, Jan, 14, Capricorn},
+    {1991, May, 5,  Aquarius},
+    {1991, Jun, 17, Capricorn},
+    {1991, Nov, 21, Aquarius},
+    {1992, Feb, 1,  Pisces},
+    {1992, Apr, 1,  Aries},
+    {1992, May, 28, Taurus},
+    {1992, Jul, 22, Gemini},
+    {1992, Sep, 24, Cancer},
+    {1993, May, 21, Leo},
+    {1993, Jul, 31, Virgo},
+    {1993, Oct, 12, Libra},
+    {1994, Jan, 19, Scorpio},
+    {1994, Mar, 23, Libra},
+    {1994, Aug, 30, Scorpio},
+    {1994, Dec, 1,  Sagittarius},
+    {1995, Mar, 14, Capricorn},
+    {1995, Jun, 5,  Sagittarius},
+    {1995, Oct, 23, Capricorn},
+    {1996, Jan, 14, Aquarius},
+    {1996, Mar, 25, Pisces},
+    {1996, Jun, 7,  Aries},
+    {1997, Feb, 7,  Taurus},
+    {1997, Apr, 4,  Gemini},
+    {1997, May, 27, Cancer},
+    {1997, Jul, 22, Leo},
+    {1997, Sep, 21, Virgo},
+    {1997, Dec, 10, Libra},
+    {1998, Mar, 14, Virgo},
+    {1998, Jul, 13, Libra},
+    {1998, Oct, 16, Scorpio},
+    {1999, Jan, 16, Sagittarius},
+    {1999, Jun, 15, Scorpio},
+    {1999, Sep, 1,  Sagittarius},
+    {1999, Dec, 12, Capricorn},
+    {2000, Mar, 2,  Aquarius},
+    {2000, Dec, 18, Pisces},
+    {2001, Feb, 20, Aries},
+    {2001, Apr, 14, Taurus},
+    {2001, Jun, 4,  Gemini},
+    {2001, Jul, 25, Cancer},
+    {2001, Sep, 19, Leo},
+    {2002, Jun, 15, Virgo},
+    {2002, Sep, 7,  Libra},
+    {2002, Nov, 30, Scorpio},
+    {2003, Oct, 29, Sagittarius},
+    {2004, Jan, 24, Capricorn},
+    {2004, Dec, 5,  Aquarius},
+    {2005, Feb, 13, Pisces},
+    {2005, Apr, 15, Aries},
+    {2005, Jun, 13, Taurus},
+    {2005, Aug, 13, Gemini},
+    {2006, Mar, 30, Cancer},
+    {2006, Jun, 7,  Leo},
+    {2006, Aug, 13, Virgo},
+    {2006, Oct, 24, Libra},
+    {2007, Sep, 10, Scorpio},
+    {2007, Dec, 10, Sagittarius},
+    {2008, Nov, 3,  Capricorn},
+    {2009, Jan, 23, Aquarius},
+    {2009, Apr, 6,  Pisces},
+    {2009, Jul, 4,  Aries},
+    {2009, Sep, 16, Pisces},
+    {2009, Dec, 21, Aries},
+    {2010, Feb, 24, Taurus},
+    {2010, Apr, 19, Gemini},
+    {2010, Jun, 10, Cancer},
+    {2010, Aug, 3,  Leo},
+    {2010, Oct, 4,  Virgo},
+    {2011, Jul, 30, Libra},
+    {2011, Oct, 27, Scorpio},
+    {2012, Jan, 30, Sagittarius},
+    {2012, May, 18, Scorpio},
+    {2012, Sep, 18, Sagittarius},
+    {2012, Dec, 20, Capricorn},
 };
-
-// A change on the 1st of a month is decided in the month before: it takes effect on the day
-// after that month's last day, so a typed day past the month's end already gets the new sign.
-DayInYear takesEffectOn(int year, const JunoChange &change)
-{
-    if (change.day != 1 || change.month == Jan)
-        return {change.month, change.day};
-    const int monthBefore = change.month - 1;
-    return {monthBefore, QDate(year, monthBefore, 1).daysInMonth() + 1};
-}
-
-QString signOn(const JunoYear &year, DayInYear day)
-{
-    Sign sign = year.onFirstJanuary;
-    for (const JunoChange &change : year.changes) {
-        if (day < takesEffectOn(year.year, change))
-            break;
-        sign = change.sign;
-    }
-    return signName(sign);
-}
-
-// The year text as a number, or 0 when it is no whole number (which no table year equals).
-int yearNumber(const QString &yearText)
-{
-    return yearText.toInt();
-}
+// clang-format on
 
 // Juno's sign at 00:00 UT on the days outside the table.
 constexpr SignChange computedJunoChanges[] = {
 #include "computedjuno.inc"
 };
 
+static_assert(isInDateOrder(JunoTable));
+static_assert(isInDateOrder(computedJunoChanges));
+
+constexpr SignTables JunoTables{JunoTable, {LastYear, Dec, 31}, computedJunoChanges};
+
+// A typed day as the table reads it. The day is the number as typed and is never checked against
+// the month's length: a day past the month's end reads as the 1st of the next month, so a change
+// on that 1st already applies (30 February 1962 is "Taurus", like 1 March 1962). A day before the
+// 1st (a day text that is no number reads as 0) reads as the 1st.
+DayNumbers typedDay(int year, int month, int day)
+{
+    if (day > QDate(year, month, 1).daysInMonth())
+        return {year, month + 1, 1};
+    return {year, month, qMax(day, 1)};
+}
+
 } // namespace
+
+std::optional<Zodiac::Sign> junoSign(const QDate &date)
+{
+    return signOn(JunoTables, date);
+}
 
 std::optional<QString> junoSignOn(const QString &yearText, const QString &monthText,
                                   const QString &dayText)
 {
-    const int year = yearNumber(yearText);
+    // A year text that is no number reads as 0, which lies outside the table.
+    const int year = yearText.toInt();
     if (year < FirstYear || year > LastYear)
         return std::nullopt;
     const int month = monthNumber(monthText);
     if (month == 0)
         return std::nullopt;
-    // A day text that is no number reads as 0, before every change of the month.
-    return signOn(junoYears().at(year - FirstYear), {month, dayText.toInt()});
+    return signName(*signOn(JunoTable, typedDay(year, month, dayText.toInt())));
 }
 
 std::optional<QString> junoSignOn(const QDate &date)
 {
-    if (date.isValid() && date >= QDate(FirstYear, Jan, 1) && date <= QDate(LastYear, Dec, 31))
-        return junoSignOn(QString::number(date.year()), monthNames().at(date.month() - 1),
-                          QString::number(date.day()));
-    const std::optional<Sign> computed = computedSignOn(computedJunoChanges, date);
-    if (!computed)
+    const std::optional<Sign> sign = junoSign(date);
+    if (!sign)
         return std::nullopt;
-    return signName(*computed);
+    return signName(*sign);
 }
 
 } // namespace Lumo

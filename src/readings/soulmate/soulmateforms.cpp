@@ -27,7 +27,7 @@ const SignReading ZodiacSoulmateSign{
                  .placedIn = QStringLiteral("Juno in your Chart is Placed in")},
     .firstYear = FirstBirthYear,
     .lastYear = LastBirthYear,
-    .findSign = junoSignOn,
-    .describe = soulmateDescription};
+    .findSign = junoSign,
+    .describe = describeSoulmateSign};
 
 } // namespace Lumo

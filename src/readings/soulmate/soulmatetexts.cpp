@@ -6,7 +6,7 @@
 
 namespace Lumo {
 
-QString soulmateDescription(const QString &sign)
+QString describeSoulmateSign(Zodiac::Sign sign)
 {
     // In zodiac order, Aries first. Capricorn's text ends with a space and Sagittarius's has
     // no closing full stop: both are shown exactly so.
@@ -36,8 +36,13 @@ QString soulmateDescription(const QString &sign)
         QStringLiteral("You can live with imaginary partners. Even if you have a real partner you "
                        "will tend to make up for his shortcomings by imagining the rest."),
     };
-    const qsizetype index = signNames().indexOf(sign);
-    return index < 0 ? QString() : descriptions.at(index);
+    return descriptions.at(sign);
+}
+
+QString soulmateDescription(const QString &sign)
+{
+    const std::optional<Zodiac::Sign> named = signNamed(sign);
+    return named ? describeSoulmateSign(*named) : QString();
 }
 
 } // namespace Lumo

@@ -26,7 +26,7 @@ const SignReading ZodiacSpiritualSign{
                  .placedIn = QStringLiteral("Neptune in Your Chart is Placed in")},
     .firstYear = FirstBirthYear,
     .lastYear = LastBirthYear,
-    .findSign = neptuneSignOn,
-    .describe = spiritualDescription};
+    .findSign = neptuneSign,
+    .describe = describeSpiritualSign};
 
 } // namespace Lumo

@@ -6,7 +6,7 @@
 
 namespace Lumo {
 
-QString spiritualDescription(const QString &sign)
+QString describeSpiritualSign(Zodiac::Sign sign)
 {
     // In zodiac order, Aries first.
     static const std::array<QString, 12> descriptions{
@@ -71,8 +71,13 @@ QString spiritualDescription(const QString &sign)
                        "is at home here, so your compassion runs very deep. Guard your boundaries "
                        "and keep your feet on the ground."),
     };
-    const qsizetype index = signNames().indexOf(sign);
-    return index < 0 ? QString() : descriptions.at(index);
+    return descriptions.at(sign);
+}
+
+QString spiritualDescription(const QString &sign)
+{
+    const std::optional<Zodiac::Sign> named = signNamed(sign);
+    return named ? describeSpiritualSign(*named) : QString();
 }
 
 } // namespace Lumo

@@ -93,8 +93,8 @@ void tst_AstrologyReading::showsBothNodes()
     QCOMPARE(reading.day, qint16(day.toInt()));
     QCOMPARE(reading.monthName, month);
     QCOMPARE(reading.year, qint16(year.toInt()));
-    QCOMPARE(reading.northSign, north);
-    QCOMPARE(reading.southSign, south);
+    QCOMPARE(reading.northSign(), north);
+    QCOMPARE(reading.southSign(), south);
 }
 
 void tst_AstrologyReading::backThenNewDateShowsOnlyTheNewReading()
@@ -144,7 +144,7 @@ void tst_AstrologyReading::refusedEntryLeavesTheShownReadingAlone()
              QStringList({"Please Enter Your Name", "Please Enter Correct Date Of Birth !"}));
     QCOMPARE(loadedForm<frmKarmicAstrologyDisplay>(), display);
     QCOMPARE(display->reading().name, QStringLiteral("ANN"));
-    QCOMPARE(display->reading().northSign, QStringLiteral("Virgo"));
+    QCOMPARE(display->reading().northSign(), QStringLiteral("Virgo"));
     QCOMPARE(control<QLabel>(display, "lblNorthSign")->text(), QStringLiteral("Virgo"));
 }
 
