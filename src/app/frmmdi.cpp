@@ -21,6 +21,7 @@
 
 #include <QButtonGroup>
 #include <QChildEvent>
+#include <QDataStream>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMimeData>
@@ -28,12 +29,45 @@
 #include <QScreen>
 #include <QSettings>
 
+#include <optional>
+
 namespace Lumo {
 
 namespace {
 constexpr int FirstReadingCaption = 3;
 constexpr QSize ClientArea(792, 546); // 11880 by 8190 twips
 constexpr int KarmicAstrology = 0;    // the reading whose files can be opened
+
+// What QWidget::saveGeometry keeps of a window, read back to check where the window was before it
+// is put there again.
+struct SavedPlacement
+{
+    QRect normal; // the client area when not maximised
+    bool maximised = false;
+};
+
+// saveGeometry writes, in Qt's version 4.0 stream format, a magic number, its format's major and
+// minor version, the frame and the normal geometry, the screen's number and the maximised state
+// (then more that is not needed here). A record in another format gives nothing.
+std::optional<SavedPlacement> readSavedPlacement(const QByteArray &record)
+{
+    QDataStream stream(record);
+    stream.setVersion(QDataStream::Qt_4_0);
+    quint32 magic = 0;
+    quint16 majorVersion = 0;
+    quint16 minorVersion = 0;
+    QRect frame;
+    SavedPlacement saved;
+    qint32 screen = 0;
+    quint8 maximised = 0;
+    stream >> magic >> majorVersion >> minorVersion >> frame >> saved.normal >> screen >> maximised;
+    constexpr quint32 GeometryMagic = 0x1D9D0CB;
+    if (stream.status() != QDataStream::Ok || magic != GeometryMagic || majorVersion < 1 ||
+        majorVersion > 3)
+        return std::nullopt;
+    saved.maximised = maximised != 0;
+    return saved;
+}
 
 // The first local file among the dragged addresses, or an empty text.
 QString droppedFile(const QMimeData *data)
@@ -187,34 +221,54 @@ void frmMDI::Form_Load()
 }
 
 // Where the window was when it last closed, if that still lies on a screen; otherwise the
-// designed client area, centred on the primary screen and made to fit it.
+// designed client area, centred on the primary screen and made to fit it. With nothing saved yet
+// (the first start) the window fills the screen, which its screen-wide banner and centred
+// captions are drawn for. A place kept by an earlier version, under keys of its own, is read
+// here once: closing the window keeps it the new way.
 void frmMDI::restorePlacement()
 {
     const QSettings settings;
-    const QRect saved = settings.value(WindowGeometryKey).toRect();
-    const QScreen *savedScreen =
-        saved.isValid() ? QGuiApplication::screenAt(saved.center()) : nullptr;
-    const QRect savedFrame = saved.marginsAdded(windowFrameMargins(this));
-    if (savedScreen && savedScreen->availableGeometry().contains(savedFrame) &&
-        saved.width() >= minimumWidth() && saved.height() >= minimumHeight()) {
-        setGeometry(saved);
+    QRect normal;
+    bool maximised = true;
+    if (settings.contains(WindowPlacementKey)) {
+        const QByteArray placement = settings.value(WindowPlacementKey).toByteArray();
+        const std::optional<SavedPlacement> saved = readSavedPlacement(placement);
+        if (saved && liesOnAScreen(saved->normal) && restoreGeometry(placement))
+            return;
+        maximised = saved && saved->maximised;
+    } else {
+        normal = settings.value(OldWindowGeometryKey).toRect();
+        maximised = settings.value(OldWindowMaximizedKey, true).toBool();
+    }
+    if (liesOnAScreen(normal)) {
+        setGeometry(normal);
     } else if (const QScreen *screen = QGuiApplication::primaryScreen()) {
         const QSize designed(ClientArea.width(),
                              ClientArea.height() + menuBar()->sizeHint().height());
         Lumo::placeOnScreen(this, screen->availableGeometry(), designed,
                             VerticalPlacement::Centred);
     }
-    // With no placement saved yet (the first start) the window fills the screen, which is what its
-    // screen-wide banner and centred captions are drawn for.
-    if (settings.value(WindowMaximizedKey, true).toBool())
+    if (maximised)
         setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+// A client area lies on a screen when its frame lies wholly on one screen's available area and
+// it is no smaller than the window can be.
+bool frmMDI::liesOnAScreen(const QRect &normal)
+{
+    const QScreen *screen = normal.isValid() ? QGuiApplication::screenAt(normal.center()) : nullptr;
+    const QSize smallest = minimumSize().expandedTo(minimumSizeHint());
+    return screen &&
+           screen->availableGeometry().contains(normal.marginsAdded(windowFrameMargins(this))) &&
+           normal.width() >= smallest.width() && normal.height() >= smallest.height();
 }
 
 void frmMDI::storePlacement()
 {
     QSettings settings;
-    settings.setValue(WindowGeometryKey, normalGeometry());
-    settings.setValue(WindowMaximizedKey, isMaximized());
+    settings.setValue(WindowPlacementKey, saveGeometry());
+    settings.remove(OldWindowGeometryKey);
+    settings.remove(OldWindowMaximizedKey);
 }
 
 // The start panel shows exactly while no reading form shows in the workspace.

@@ -65,6 +65,7 @@ private:
     void showInputForm(int index);
     void setColours();
     void restorePlacement();
+    bool liesOnAScreen(const QRect &normal);
     void storePlacement();
     void showPictures();
     void showActiveFormMenus();
@@ -76,9 +77,12 @@ private:
     QList<QAction *> m_ownMenus;
 };
 
-// Where the main window's size and position are kept in the program's settings: the window's
-// client area when last shown normal (not maximised) and whether it was maximised.
-inline const QString WindowGeometryKey = QStringLiteral("Settings/WindowGeometry");
-inline const QString WindowMaximizedKey = QStringLiteral("Settings/WindowMaximized");
+// Where the main window's size, position and state are kept in the program's settings: what
+// QWidget::saveGeometry gives.
+inline const QString WindowPlacementKey = QStringLiteral("Settings/MainWindowGeometry");
+// Where earlier versions kept them: the client area when last shown normal (not maximised), and
+// whether the window was maximised. Read once, never written.
+inline const QString OldWindowGeometryKey = QStringLiteral("Settings/WindowGeometry");
+inline const QString OldWindowMaximizedKey = QStringLiteral("Settings/WindowMaximized");
 
 } // namespace Lumo
