@@ -19,6 +19,7 @@
 #include "startup.h"
 #include "updatereminder.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QChildEvent>
 #include <QDataStream>
@@ -28,6 +29,7 @@
 #include <QMouseEvent>
 #include <QScreen>
 #include <QSettings>
+#include <QShortcut>
 
 #include <optional>
 
@@ -136,6 +138,7 @@ frmMDI::frmMDI() : ui(std::make_unique<Ui::frmMDI>())
                         {ui->mnuUpdate, Page::Download},
                         {ui->mkmoney, Page::FullyBranded}});
     setAcceptDrops(true);
+    setUpKeyboard();
 
     m_ownMenus = menuBar()->actions();
     connect(ui->mdiWorkspace, &QMdiArea::subWindowActivated, this, &frmMDI::showActiveFormMenus);
@@ -269,6 +272,67 @@ void frmMDI::storePlacement()
     settings.setValue(WindowPlacementKey, saveGeometry());
     settings.remove(OldWindowGeometryKey);
     settings.remove(OldWindowMaximizedKey);
+}
+
+// Ctrl+1 to Ctrl+5 click the reading buttons, in the order of their indexes, wherever the focus
+// is in the window; their tooltips say so. F6 (and Shift+F6) moves the focus between the reading
+// open in the workspace and the window's own controls.
+void frmMDI::setUpKeyboard()
+{
+    for (int reading = 0; reading < ReadingCount; ++reading) {
+        QAbstractButton *button = m_readingButtons->button(reading);
+        button->setShortcut(QKeySequence(Qt::CTRL | Qt::Key(Qt::Key_1 + reading)));
+        button->setToolTip(
+            QStringLiteral("Open the %1 reading (%2)")
+                .arg(button->text(), button->shortcut().toString(QKeySequence::NativeText)));
+    }
+    for (const QKeySequence &key :
+         {QKeySequence(Qt::Key_F6), QKeySequence(Qt::SHIFT | Qt::Key_F6)}) {
+        auto *shortcut = new QShortcut(key, this);
+        connect(shortcut, &QShortcut::activated, this, &frmMDI::switchFocusArea);
+    }
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+        if (now && isAncestorOf(now) && !ui->mdiWorkspace->isAncestorOf(now))
+            m_ownFocus = now;
+    });
+}
+
+// The reading's form that shows in the workspace (its input or its display form), if any.
+QMdiSubWindow *frmMDI::shownReading() const
+{
+    const QList<QMdiSubWindow *> windows = ui->mdiWorkspace->subWindowList();
+    const auto shown =
+        std::find_if(windows.cbegin(), windows.cend(),
+                     [](const QMdiSubWindow *window) { return window->isVisible(); });
+    return shown == windows.cend() ? nullptr : *shown;
+}
+
+// From the reading to the window's own control that last had the focus (the first reading
+// button if none did), and back to the reading's control that last had it.
+void frmMDI::switchFocusArea()
+{
+    QMdiSubWindow *reading = shownReading();
+    if (!reading)
+        return;
+    if (reading->isAncestorOf(QApplication::focusWidget())) {
+        QWidget *own = m_ownFocus && m_ownFocus->isVisible() && m_ownFocus->isEnabled()
+                           ? m_ownFocus.data()
+                           : m_readingButtons->button(0);
+        own->setFocus(Qt::ShortcutFocusReason);
+        return;
+    }
+    ui->mdiWorkspace->setActiveSubWindow(reading);
+    QWidget *form = reading->widget();
+    QWidget *target = form->focusWidget();
+    // A form not yet visited takes the focus at its first control, as Tab would give it.
+    for (QWidget *next = form->nextInFocusChain(); !target && next != form;
+         next = next->nextInFocusChain()) {
+        if (form->isAncestorOf(next) && (next->focusPolicy() & Qt::TabFocus) && next->isVisible() &&
+            next->isEnabled())
+            target = next;
+    }
+    if (target)
+        target->setFocus(Qt::ShortcutFocusReason);
 }
 
 // The start panel shows exactly while no reading form shows in the workspace.

@@ -2,6 +2,8 @@
 
 #include "forms/form.h"
 
+#include <QPointer>
+
 #include <algorithm>
 #include <array>
 #include <memory>
@@ -61,6 +63,9 @@ private:
     void showAboutBox(QWidget *over);
     void createMdiChild(ReadingForm *form);
     void showStartPanelWhenNoFormShows();
+    void setUpKeyboard();
+    QMdiSubWindow *shownReading() const;
+    void switchFocusArea();
 
     void showInputForm(int index);
     void setColours();
@@ -75,6 +80,8 @@ private:
     QButtonGroup *m_readingButtons = nullptr;
     std::array<LinkButton *, ReadingCount> m_readingCaptions{};
     QList<QAction *> m_ownMenus;
+    // The window's own control (not a reading's) that last had the focus.
+    QPointer<QWidget> m_ownFocus;
 };
 
 // Where the main window's size, position and state are kept in the program's settings: what

@@ -6,10 +6,31 @@
 
 #include <QAction>
 #include <QDebug>
+#include <QWidget>
 
 namespace Lumo {
 
 namespace {
+// Puts the links, in the order given, after the last of their window's other controls in its Tab
+// order. Each link is set right after the one before it: setting a control after one it already
+// follows, counting round the end of the order, would change nothing.
+void placeLastInTabOrder(const QList<QWidget *> &links)
+{
+    if (links.isEmpty())
+        return;
+    QWidget *window = links.first()->window();
+    QWidget *previous = window->previousInFocusChain();
+    while (previous != window &&
+           (previous->focusPolicy() == Qt::NoFocus || links.contains(previous)))
+        previous = previous->previousInFocusChain();
+    if (previous == window)
+        return;
+    for (QWidget *link : links) {
+        QWidget::setTabOrder(previous, link);
+        previous = link;
+    }
+}
+
 void refuse(const VendorLink &link, const char *reason)
 {
     qWarning("Vendor link %s left unconnected: %s",
@@ -20,6 +41,7 @@ void refuse(const VendorLink &link, const char *reason)
 
 void connectVendorLinks(std::initializer_list<VendorLink> links)
 {
+    QList<QWidget *> buttons;
     for (const VendorLink &link : links) {
         if (link.page.isEmpty()) {
             refuse(link, "it has no page");
@@ -28,16 +50,15 @@ void connectVendorLinks(std::initializer_list<VendorLink> links)
         const auto open = [page = link.page] { OpenVendorPage(page); };
         if (auto *button = qobject_cast<LinkButton *>(link.control)) {
             QObject::connect(button, &LinkButton::clicked, button, open);
-            // The window's own controls come first in the Tab order, its links after them.
-            QWidget *lastInChain = button->window()->previousInFocusChain();
-            if (lastInChain != button)
-                QWidget::setTabOrder(lastInChain, button);
+            buttons.append(button);
         } else if (auto *action = qobject_cast<QAction *>(link.control)) {
             QObject::connect(action, &QAction::triggered, action, open);
         } else {
             refuse(link, "it is neither a link button nor a menu item");
         }
     }
+    // The window's own controls come first in the Tab order, its links after them.
+    placeLastInTabOrder(buttons);
 }
 
 } // namespace Lumo

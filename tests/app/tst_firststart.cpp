@@ -38,6 +38,7 @@ private Q_SLOTS:
     void cleanupTestCase();
 
     void settingsLiveInOneFile();
+    void keyboardLeavesAReadingForTheWindowsControls();
     void windowPlacement_data();
     void windowPlacement();
 
@@ -227,6 +228,43 @@ void tst_FirstStart::settingsLiveInOneFile()
     QVERIFY2(!text.contains(QLatin1String("WindowGeometry=@Rect")) &&
                  !text.contains(QLatin1String("WindowMaximized=")),
              qPrintable(text));
+}
+
+// Ctrl+4 opens a reading, which takes the focus. F6 brings it back to the first reading button,
+// from which Tab runs along the other four (the start panel's readings hide with the panel) to
+// Exit, and Space there closes the main window: the support dialog is left, and Alt+X ends.
+void tst_FirstStart::keyboardLeavesAReadingForTheWindowsControls()
+{
+    const QString mainWindow = startProgram();
+    QVERIFY(!mainWindow.isEmpty());
+    const auto keys = [this, &mainWindow](const QStringList &names) {
+        xdotool(QStringList{QStringLiteral("windowactivate"), QStringLiteral("--sync"), mainWindow,
+                            QStringLiteral("key"), QStringLiteral("--delay"),
+                            QStringLiteral("150")} +
+                names);
+    };
+    keys({QStringLiteral("ctrl+4")});
+    QTest::qWait(1000);
+    keys({QStringLiteral("F6"), QStringLiteral("Tab"), QStringLiteral("Tab"), QStringLiteral("Tab"),
+          QStringLiteral("Tab"), QStringLiteral("Tab"), QStringLiteral("space")});
+
+    const auto visibleWindows = [this] {
+        return xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                        QStringLiteral("--class"), ProgramClass})
+            .split(u'\n', Qt::SkipEmptyParts);
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(!visibleWindows().contains(mainWindow) && !visibleWindows().isEmpty(),
+                             Timeout);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        [&] {
+            const QString active = xdotool({QStringLiteral("getactivewindow")});
+            return !active.isEmpty() && active != mainWindow;
+        }(),
+        Timeout);
+    xdotool({QStringLiteral("key"), QStringLiteral("alt+x")});
+    QVERIFY(m_program.waitForFinished(Timeout));
+    QCOMPARE(m_program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(m_program.exitCode(), 0);
 }
 
 bool tst_FirstStart::isMaximised(const QString &window)
