@@ -10,10 +10,14 @@ cd "$(dirname "$0")/.."
 
 export DEBIAN_FRONTEND=noninteractive
 apt-get update
+# dbus-x11 is there as on most desktops: with it, a program that finds no session bus starts one
+# of its own and leaves files in the home folder, which the tests that start the program must
+# cope with.
 apt-get install -y cmake g++ make qt6-base-dev clang libclang-rt-14-dev \
     dpkg-dev file desktop-file-utils appstream poppler-utils xvfb xauth \
     shared-mime-info xdg-utils libfile-mimeinfo-perl lintian x11-utils weston qt6-wayland \
-    libswe-dev swe-basic-data openbox xdotool qt6-gtk-platformtheme gnome-themes-extra
+    libswe-dev swe-basic-data openbox xdotool qt6-gtk-platformtheme gnome-themes-extra \
+    dbus dbus-daemon dbus-x11 at-spi2-core python3-pyatspi
 
 # BUILD_TESTING is set explicitly: a build folder made by the README's first command has it off.
 # The Swiss Ephemeris tests must run here, never be skipped.

@@ -4,6 +4,7 @@
 #include "common/names.h"
 #include "common/vendorpages.h"
 #include "forms/fixedcolours.h"
+#include "forms/focusframe.h"
 #include "forms/vendorlinks.h"
 #include "startup.h"
 
@@ -18,6 +19,7 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui::f
         setFixedColours(link, FixedColour::Link, FixedColour::ClassicWindow);
     ui->Picture1->setPixmap(programIcon().pixmap(64, 64));
     setFixedSize(sizeHint());
+    drawFocusOfEveryControl(this);
     connect(ui->cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
     connectVendorLinks({{ui->lblCoBrand, Page::FullyBranded}, {ui->lblHomePage, Page::Home}});
 }

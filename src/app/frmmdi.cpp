@@ -71,12 +71,15 @@ std::optional<SavedPlacement> readSavedPlacement(const QByteArray &record)
     return saved;
 }
 
-// The first local file among the dragged addresses, or an empty text.
+// The first file among the dragged addresses, or an empty text. A file on another computer is
+// given by its address, to be refused by it when it is opened.
 QString droppedFile(const QMimeData *data)
 {
     for (const QUrl &url : data->urls()) {
-        if (url.isLocalFile())
-            return localFileFromUrl(url);
+        if (url.isLocalFile()) {
+            const QString local = localFileFromUrl(url);
+            return local.isEmpty() ? url.toString() : local;
+        }
     }
     return QString();
 }
@@ -126,6 +129,8 @@ frmMDI::frmMDI() : ui(std::make_unique<Ui::frmMDI>())
     ui->picMain->setSizePolicy(panelPolicy);
     ui->Picture6->installEventFilter(this);
 
+    // A reading's Exit has the same caption but closes only the reading.
+    ui->cmdMdiExit->setAccessibleDescription(QStringLiteral("Quits the program"));
     connect(ui->cmdMdiExit, &QPushButton::clicked, this, &frmMDI::unload);
     connect(ui->mnuExit, &QAction::triggered, this, &frmMDI::unload);
     connect(ui->mnuAbout, &QAction::triggered, this, [this] { showAboutBox(this); });
@@ -179,16 +184,23 @@ void frmMDI::setColours()
     setTextColour(ui->Label7, FixedColour::Link);
 }
 
+// Each picture is named, for screen readers, by what it shows.
 void frmMDI::showPictures()
 {
-    const std::pair<QLabel *, const char *> pictures[] = {{ui->Picture2, ":/pictures/sun.png"},
-                                                          {ui->Picture4, ":/pictures/star.png"},
-                                                          {ui->Picture5, ":/pictures/planet.png"},
-                                                          {ui->Picture7, ":/pictures/moon.png"},
-                                                          {ui->Picture8, ":/pictures/stars.png"}};
-    for (const auto &[label, file] : pictures) {
+    const struct
+    {
+        QLabel *label;
+        const char *file;
+        const char *shows;
+    } pictures[] = {{ui->Picture2, ":/pictures/sun.png", "Sun"},
+                    {ui->Picture4, ":/pictures/star.png", "Star"},
+                    {ui->Picture5, ":/pictures/planet.png", "Ringed planet"},
+                    {ui->Picture7, ":/pictures/moon.png", "Crescent moon"},
+                    {ui->Picture8, ":/pictures/stars.png", "Three stars"}};
+    for (const auto &[label, file, shows] : pictures) {
         label->setPixmap(QPixmap(QLatin1String(file)));
         label->setScaledContents(true);
+        label->setAccessibleName(QLatin1String(shows));
     }
 }
 
@@ -419,7 +431,7 @@ void frmMDI::showInputForm(int index)
     if (index < 0 || index >= ReadingCount)
         return;
     InputForm *input = ReadingInputForms[index]();
-    connect(input, &InputForm::updateReminderDue, this, &UpdateReminder);
+    connect(input, &InputForm::updateReminderDue, this, [this] { UpdateReminder(this); });
     createMdiChild(input);
     input->showForm();
     input->placeAtTopCentre();

@@ -6,6 +6,7 @@
 #include "common/vendorpages.h"
 #include "forms/desktop.h"
 #include "forms/fixedcolours.h"
+#include "forms/focusframe.h"
 #include "forms/keypressfilter.h"
 #include "forms/vendorlinks.h"
 
@@ -30,12 +31,19 @@ frmNagScreen2::frmNagScreen2()
     setClassicColours(ui->Frame6);
     setTextColour(ui->lblGoToHome, FixedColour::Link);
 
-    ui->txtName->setPlaceholderText(Placeholder::Name);
-    ui->txtEmail->setPlaceholderText(Placeholder::Email);
-    ui->txtMessage->setPlaceholderText(Placeholder::Message);
-    ui->txtFriendName->setPlaceholderText(Placeholder::FriendName);
-    ui->txtFriendEmail->setPlaceholderText(Placeholder::FriendEmail);
+    // The fields have no labels: each is named, for screen readers too, by the text it shows
+    // until something is typed in it, rather than all five after the box around them.
+    const auto ask = [](auto *field, const QString &text) {
+        field->setPlaceholderText(text);
+        field->setAccessibleName(text);
+    };
+    ask(ui->txtName, Placeholder::Name);
+    ask(ui->txtEmail, Placeholder::Email);
+    ask(ui->txtMessage, Placeholder::Message);
+    ask(ui->txtFriendName, Placeholder::FriendName);
+    ask(ui->txtFriendEmail, Placeholder::FriendEmail);
 
+    drawFocusOfEveryControl(this);
     KeyPressFilter::install(ui->txtEmail, [this](int &key) { txtEmail_KeyPress(key); });
     KeyPressFilter::install(ui->txtFriendEmail, [this](int &key) { txtFriendEmail_KeyPress(key); });
     connect(ui->cmdSubmit, &QPushButton::clicked, this, &frmNagScreen2::cmdSubmit_Click);
@@ -134,7 +142,7 @@ void frmNagScreen2::SendReferral()
         showCritical(this, problem);
         return;
     }
-    openWebPage(referralUrl(m_referral));
+    openWebPage(referralUrl(m_referral), this);
 }
 
 void frmNagScreen2::Check1_Click()
@@ -144,7 +152,7 @@ void frmNagScreen2::Check1_Click()
     if (!ui->Check1->isChecked())
         return;
     ui->Check1->setChecked(false);
-    OpenVendorPage(Page::Home);
+    OpenVendorPage(Page::Home, this);
 }
 
 void showSupportDialog()

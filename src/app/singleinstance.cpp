@@ -1,5 +1,6 @@
 #include "singleinstance.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDataStream>
 #include <QDeadlineTimer>
@@ -8,9 +9,11 @@
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QStandardPaths>
+#include <QSysInfo>
 #include <QtEndian>
 
 #ifdef Q_OS_UNIX
+#include <sys/un.h>
 #include <unistd.h>
 #endif
 
@@ -76,9 +79,29 @@ QString makePrivateFolder(const QString &folder)
     }
     return isPrivate(folder) ? folder : QString();
 }
-} // namespace
 
-QString SingleInstance::privateFolder(const QString &programName)
+QString socketFileName(const QString &programName)
+{
+    return programName + QStringLiteral(".socket");
+}
+
+// Whether the socket's path in the folder fits a Unix socket address, which holds about a
+// hundred bytes (107 on Linux, 103 on macOS) and cannot reach a longer path at all.
+bool socketFits(const QString &folder, const QString &programName)
+{
+#ifdef Q_OS_UNIX
+    const QByteArray path =
+        QFile::encodeName(folder + QLatin1Char('/') + socketFileName(programName));
+    return path.size() < qsizetype(sizeof(sockaddr_un::sun_path));
+#else
+    Q_UNUSED(folder);
+    Q_UNUSED(programName);
+    return true;
+#endif
+}
+
+// The runtime folder, or else a folder of the program's own made private in the cache folder.
+QString preferredFolder(const QString &programName)
 {
     // Qt gives the runtime folder only when it is the user's own and closed to others.
     const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
@@ -88,6 +111,38 @@ QString SingleInstance::privateFolder(const QString &programName)
     if (cache.isEmpty())
         return QString();
     return makePrivateFolder(cache + QLatin1Char('/') + programName + QStringLiteral("-run"));
+}
+
+// A folder with a short path for a preferred folder whose path is too long for the socket: in the
+// temporary folder (or /tmp, when that is long too), named after the user and the long path, so
+// that every copy started with the same folders finds the same one. Empty when none can be had.
+QString shortFolderFor(const QString &longFolder, const QString &programName)
+{
+#ifdef Q_OS_UNIX
+    const QString digest = QString::fromLatin1(
+        QCryptographicHash::hash(QFile::encodeName(longFolder), QCryptographicHash::Sha256)
+            .toHex()
+            .left(16));
+    const QString name = QStringLiteral("%1-%2-%3").arg(programName).arg(::geteuid()).arg(digest);
+    for (const QString &base : {QDir::tempPath(), QStringLiteral("/tmp")}) {
+        const QString folder = base + QLatin1Char('/') + name;
+        if (socketFits(folder, programName))
+            return makePrivateFolder(folder);
+    }
+#else
+    Q_UNUSED(longFolder);
+    Q_UNUSED(programName);
+#endif
+    return QString();
+}
+} // namespace
+
+QString SingleInstance::privateFolder(const QString &programName)
+{
+    const QString folder = preferredFolder(programName);
+    if (folder.isEmpty() || socketFits(folder, programName))
+        return folder;
+    return shortFolderFor(folder, programName);
 }
 
 QString SingleInstance::lockFilePath(const QString &programName)
@@ -102,7 +157,7 @@ QString SingleInstance::serverName(const QString &programName)
     if (folder.isEmpty())
         return QString();
 #ifdef Q_OS_UNIX
-    return folder + QLatin1Char('/') + programName + QStringLiteral(".socket");
+    return folder + QLatin1Char('/') + socketFileName(programName);
 #else
     // Named pipes have no folder; the pipe is limited to the user by UserAccessOption.
     return programName + QLatin1Char('-') +
@@ -142,7 +197,9 @@ void SingleInstance::setFileCheck(std::function<QString(const QString &)> check)
 
 bool SingleInstance::tryAcquire()
 {
-    if (!m_lock || !m_lock->tryLock(0))
+    if (!m_lock)
+        return false;
+    if (!m_lock->tryLock(0) && !(removeLockLeftUnderThisProcessId(*m_lock) && m_lock->tryLock(0)))
         return false;
     listen();
     return true;
@@ -236,6 +293,20 @@ SingleInstance::HandOver SingleInstance::handOver(const QString &filePath,
     if (tooLong || in.status() != QDataStream::Ok)
         return HandOver::NoRunningCopy;
     return accepted ? HandOver::Accepted : HandOver::Refused;
+}
+
+// QLockFile takes a lock as held while a process of its id and name runs; under this process's
+// own id, that is this process. (A lock of an id that has gone, or that another program has now,
+// it takes over by itself.) Removing the lock file fails while a running process holds its lock,
+// so a program that runs under the same id in another sandbox keeps its lock.
+bool removeLockLeftUnderThisProcessId(QLockFile &lock)
+{
+    qint64 processId = 0;
+    QString host;
+    QString application;
+    return lock.getLockInfo(&processId, &host, &application) &&
+           processId == QCoreApplication::applicationPid() &&
+           (host.isEmpty() || host == QSysInfo::machineHostName()) && lock.removeStaleLockFile();
 }
 
 } // namespace Lumo

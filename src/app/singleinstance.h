@@ -50,7 +50,8 @@ public:
     void setFileCheck(std::function<QString(const QString &)> check);
 
     // A folder only the user owns and can reach: the runtime folder, or else a folder of the
-    // program's own made private; empty when neither can be had.
+    // program's own made private; where that folder's path is too long for the socket, a private
+    // folder with a short path in the temporary folder. Empty when none can be had.
     static QString privateFolder(const QString &programName);
     static QString lockFilePath(const QString &programName);
     // The local socket's name: a full path in the private folder where the system allows it.
@@ -72,5 +73,11 @@ private:
     std::function<QString(const QString &)> m_fileCheck;
     QString m_refusal;
 };
+
+// Removes a lock file left under this process's own id by a program that ended without unlocking
+// it: in a sandbox or a container, which gives the program the same low process id at every
+// start, a copy that crashed leaves its locks for the next one under that id. A lock that a running
+// process holds stays. True when the lock file was removed.
+bool removeLockLeftUnderThisProcessId(QLockFile &lock);
 
 } // namespace Lumo

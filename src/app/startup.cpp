@@ -6,6 +6,7 @@
 #include "frmmdi.h"
 #include "readings/astrology/karfile.h"
 #include "resourceiconengine.h"
+#include "settingsfile.h"
 #include "updatereminder.h"
 
 #include <QApplication>
@@ -109,9 +110,13 @@ QString processCommandLine(const QStringList &arguments)
     const QStringList files = parser.positionalArguments();
     if (files.isEmpty() || files.constFirst().isEmpty())
         return QString();
-    // A file manager may pass a file: address instead of a path.
-    const QUrl url(files.constFirst());
-    const QString path = url.isLocalFile() ? localFileFromUrl(url) : files.constFirst();
+    // A file manager may pass a file: address instead of a path. The address of a file on another
+    // computer is kept as it is, to be refused by that address when it is opened.
+    const QString argument = files.constFirst();
+    if (!remoteFileHost(argument).isEmpty())
+        return argument;
+    const QUrl url(argument);
+    const QString path = url.isLocalFile() ? localFileFromUrl(url) : argument;
     // Joined as text: QFileInfo would pass the name through QFile::encodeName, which loses the
     // bytes of a name that is not UTF-8.
     return QDir::cleanPath(QDir::current().absoluteFilePath(path));
@@ -216,6 +221,8 @@ std::unique_ptr<SingleInstance> startProgram(QApplication &app, const QString &f
     QObject::connect(instance.get(), &SingleInstance::activationRequested, requests,
                      &LaterCopyRequests::request, Qt::QueuedConnection);
 
+    // Before the settings are first read.
+    checkSettingsFiles();
     UpdateReminder();
     auto *main = new frmMDI;
     main->open();

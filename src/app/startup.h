@@ -24,7 +24,8 @@ void setProgramIdentity();
 
 // Reads the command line (the application's arguments). --help and --version print their text
 // and end the program, an unknown option prints Qt's error and ends it with status 1. Returns the
-// file named on it as an absolute path, or an empty text.
+// file named on it as an absolute path (also when it was named by a file: address), the address
+// itself when it names a file on another computer, or an empty text.
 QString processCommandLine(const QStringList &arguments);
 
 // Everything runProgram does before the event loop. When another copy runs, hands the file (or

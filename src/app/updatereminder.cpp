@@ -82,7 +82,7 @@ bool isReminderDue(const QDate &reminderDate, const QDate &today)
     return daysAway < -ReminderIntervalDays || daysAway > ReminderIntervalDays;
 }
 
-void UpdateReminder()
+void UpdateReminder(QWidget *parent)
 {
     const QDate today = Desktop::instance().today();
     const QDate reminderDate = readReminderDate();
@@ -96,10 +96,10 @@ void UpdateReminder()
         return;
 
     const QMessageBox::StandardButton answer = Desktop::instance().message(
-        nullptr, updateQuestion(), QMessageBox::Information, QMessageBox::Yes | QMessageBox::No);
+        parent, updateQuestion(), QMessageBox::Information, QMessageBox::Yes | QMessageBox::No);
     storeReminderDate(today);
     if (answer == QMessageBox::Yes)
-        OpenVendorPage(Page::Download);
+        OpenVendorPage(Page::Download, parent);
 }
 
 } // namespace Lumo

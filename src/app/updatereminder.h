@@ -4,13 +4,16 @@
 #include <QLocale>
 #include <QString>
 
+class QWidget;
+
 namespace Lumo {
 
 // Asks about once a fortnight whether to look for a newer version of the program. The date it
 // last asked (or first ran) is kept as ISO text (2026-12-10) in the per-user settings; the
 // shifted locale date older builds kept is still read. On the first run it only stores today. A
-// stored text that is no date is replaced by today without asking.
-void UpdateReminder();
+// stored text that is no date is replaced by today without asking. The question, and the message
+// should no browser open the download page, go above the given window.
+void UpdateReminder(QWidget *parent = nullptr);
 
 // Where the reminder date lives in the program's settings (those of the application object's
 // organization and application name).

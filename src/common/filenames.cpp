@@ -103,18 +103,33 @@ QString fileNameForDisplay(const QString &fileName)
     return shown;
 }
 
+// A file: address without a host, or with the host "localhost", names a file on this computer.
+static bool namesThisComputer(const QUrl &url)
+{
+    return url.host().isEmpty() || url.host() == QLatin1String("localhost");
+}
+
 QString localFileFromUrl(const QUrl &url)
 {
-    if (!url.isLocalFile())
+    if (!url.isLocalFile() || !namesThisComputer(url))
         return QString();
 #ifdef Q_OS_UNIX
-    // Only a plain path: an address with a host names a file on another machine.
-    if (url.host().isEmpty()) {
-        const QByteArray encoded = url.path(QUrl::FullyEncoded).toUtf8();
-        return fileNameFromNative(QByteArray::fromPercentEncoding(encoded));
-    }
+    const QByteArray encoded = url.path(QUrl::FullyEncoded).toUtf8();
+    return fileNameFromNative(QByteArray::fromPercentEncoding(encoded));
+#else
+    QUrl local = url;
+    local.setHost(QString());
+    return local.toLocalFile();
 #endif
-    return url.toLocalFile();
+}
+
+QString remoteFileHost(const QString &fileOrAddress)
+{
+    // The program makes every path absolute, and an absolute path never starts so.
+    if (!fileOrAddress.startsWith(QLatin1String("file:"), Qt::CaseInsensitive))
+        return QString();
+    const QUrl url(fileOrAddress);
+    return url.isLocalFile() && !namesThisComputer(url) ? url.host() : QString();
 }
 
 QStringList programArguments(int argc, char **argv)

@@ -19,9 +19,14 @@ QByteArray nativeFileName(const QString &fileName);
 // The file name as the user should see it: kept bytes show as U+FFFD.
 QString fileNameForDisplay(const QString &fileName);
 
-// The local file of a file: address, with percent-encoded bytes kept as fileNameFromNative keeps
-// them; an empty text for any other address.
+// The local file of a file: address, file:///path or file://localhost/path, with percent-encoded
+// bytes kept as fileNameFromNative keeps them. An empty text for a file: address with any other
+// host, which names a file on another computer, and for every other kind of address.
 QString localFileFromUrl(const QUrl &url);
+
+// The host of a file: address that names a file on another computer (file://host/path), or an
+// empty text for anything else: a path, a local file: address, another kind of address.
+QString remoteFileHost(const QString &fileOrAddress);
 
 // The program's arguments from main's argc and argv (after QApplication took its own options):
 // on Unix decoded with fileNameFromNative; elsewhere QCoreApplication::arguments().

@@ -3,18 +3,20 @@
 #include "common/names.h"
 #include "common/vendorpages.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QDeadlineTimer>
 #include <QDesktopServices>
 #include <QDir>
-#include <QEventLoop>
 #include <QFileInfo>
+#include <QPointer>
 #include <QPrinter>
 #include <QProcess>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTimer>
 
-#include <optional>
+#include <memory>
+#include <utility>
 
 namespace Lumo {
 
@@ -45,36 +47,47 @@ QString rememberFolder(const QString &chosenFile)
 }
 
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
-// How long to wait for xdg-open's verdict. A browser it starts in the foreground keeps it
+// How long xdg-open has to give its verdict. A browser it starts in the foreground keeps it
 // running; by then it has found something to open the address with.
 constexpr int OpenerVerdictMs = 3000;
 
 // Qt hands an address to xdg-open without waiting, so it reports success even when nothing can
-// open the address. xdg-open itself exits with an error then: wait (painting, but taking no
-// input) for its exit status. Empty when there is no xdg-open.
-std::optional<bool> openWithXdgOpen(const QUrl &url)
+// open the address. xdg-open itself exits with an error then: its exit status is the verdict,
+// given when it ends, or as success once it has run for OpenerVerdictMs. The program goes on
+// meanwhile.
+void openWithXdgOpen(const QString &opener, const QUrl &url,
+                     std::function<void(bool opened)> verdict)
 {
-    const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
-    if (opener.isEmpty())
-        return std::nullopt;
     auto *process = new QProcess(QCoreApplication::instance());
     process->setProcessChannelMode(QProcess::ForwardedChannels);
+    // Given once, by whichever comes first: the exit, a failed start or the time limit.
+    auto pending = std::make_shared<std::function<void(bool)>>(std::move(verdict));
+    const auto give = [pending](bool opened) {
+        if (const auto answer = std::exchange(*pending, nullptr))
+            answer(opened);
+    };
+    QObject::connect(process, &QProcess::finished, process,
+                     [process, give](int exitCode, QProcess::ExitStatus exitStatus) {
+                         give(exitStatus == QProcess::NormalExit && exitCode == 0);
+                         process->deleteLater();
+                     });
+    QObject::connect(process, &QProcess::errorOccurred, process,
+                     [process, give](QProcess::ProcessError error) {
+                         if (error != QProcess::FailedToStart)
+                             return;
+                         give(false);
+                         process->deleteLater();
+                     });
+    QTimer::singleShot(OpenerVerdictMs, process, [give] { give(true); });
+    // Should the program end first, xdg-open may still hand the address on (within the time its
+    // verdict had) rather than be killed on the way out; its verdict is no longer wanted.
+    const QDeadlineTimer deadline(OpenerVerdictMs);
+    QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, process,
+                     [process, pending, deadline] {
+                         *pending = nullptr;
+                         process->waitForFinished(int(deadline.remainingTime()));
+                     });
     process->start(opener, {url.toString(QUrl::FullyEncoded)});
-    if (!process->waitForStarted()) {
-        delete process;
-        return false;
-    }
-    QEventLoop verdict;
-    QTimer::singleShot(OpenerVerdictMs, &verdict, &QEventLoop::quit);
-    QObject::connect(process, &QProcess::finished, &verdict, &QEventLoop::quit);
-    verdict.exec(QEventLoop::ExcludeUserInputEvents);
-    if (process->state() != QProcess::NotRunning) {
-        QObject::connect(process, &QProcess::finished, process, &QObject::deleteLater);
-        return true;
-    }
-    const bool opened = process->exitStatus() == QProcess::NormalExit && process->exitCode() == 0;
-    delete process;
-    return opened;
 }
 #endif
 
@@ -137,13 +150,16 @@ bool SystemDesktop::choosePrinter(QWidget *parent, QPrinter &printer,
     return dialog.exec() == QDialog::Accepted;
 }
 
-bool SystemDesktop::openUrl(const QUrl &url)
+void SystemDesktop::openUrl(const QUrl &url, std::function<void(bool opened)> verdict)
 {
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
-    if (const std::optional<bool> opened = openWithXdgOpen(url))
-        return *opened;
+    const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (!opener.isEmpty()) {
+        openWithXdgOpen(opener, url, std::move(verdict));
+        return;
+    }
 #endif
-    return QDesktopServices::openUrl(url);
+    verdict(QDesktopServices::openUrl(url));
 }
 
 QDate SystemDesktop::today()
@@ -173,18 +189,22 @@ void showCritical(QWidget *parent, const QString &text)
     Desktop::instance().message(parent, text, QMessageBox::Critical, QMessageBox::Ok);
 }
 
-void openWebPage(const QUrl &url)
+void openWebPage(const QUrl &url, QWidget *asker)
 {
-    if (Desktop::instance().openUrl(url))
-        return;
-    showInformation(nullptr, QStringLiteral("No web browser could be opened for this page. You can "
-                                            "visit it by typing its address into your browser:") +
-                                 CrLf + CrLf + url.toString());
+    Desktop::instance().openUrl(url, [url, asker = QPointer<QWidget>(asker)](bool opened) {
+        if (opened)
+            return;
+        QWidget *over = asker ? asker->window() : QApplication::activeWindow();
+        showInformation(over, QStringLiteral("No web browser could be opened for this page. You "
+                                             "can visit it by typing its address into your "
+                                             "browser:") +
+                                  CrLf + CrLf + url.toString());
+    });
 }
 
-void OpenVendorPage(const QString &pageKey)
+void OpenVendorPage(const QString &pageKey, QWidget *asker)
 {
-    openWebPage(vendorPageUrl(pageKey));
+    openWebPage(vendorPageUrl(pageKey), asker);
 }
 
 } // namespace Lumo

@@ -7,6 +7,8 @@
 #include <QString>
 #include <QUrl>
 
+#include <functional>
+
 class QPrinter;
 class QWidget;
 
@@ -42,8 +44,10 @@ public:
     virtual bool choosePrinter(QWidget *parent, QPrinter &printer,
                                QAbstractPrintDialog::PrintDialogOptions options,
                                QAbstractPrintDialog::PrintRange range) = 0;
-    // False when no browser (or other handler) could be started for the address.
-    virtual bool openUrl(const QUrl &url) = 0;
+    // Hands the address to the browser (or another handler) and returns at once. The verdict
+    // follows, at once or once the system's opener has decided: false when nothing could be
+    // started for the address.
+    virtual void openUrl(const QUrl &url, std::function<void(bool opened)> verdict) = 0;
     virtual QDate today() = 0;
 
     static Desktop &instance();
@@ -63,7 +67,7 @@ public:
     bool choosePrinter(QWidget *parent, QPrinter &printer,
                        QAbstractPrintDialog::PrintDialogOptions options,
                        QAbstractPrintDialog::PrintRange range) override;
-    bool openUrl(const QUrl &url) override;
+    void openUrl(const QUrl &url, std::function<void(bool opened)> verdict) override;
     QDate today() override;
 };
 
@@ -78,11 +82,12 @@ QString askSaveFileName(QWidget *parent, FileDialogRequest request);
 void showInformation(QWidget *parent, const QString &text);
 void showCritical(QWidget *parent, const QString &text);
 
-// Opens a web page in the browser. When none starts, a message box shows the address so that the
-// user can visit it by hand.
-void openWebPage(const QUrl &url);
+// Opens a web page in the browser, without waiting for it. When none starts, a message box above
+// the window of the control that asked (or the active window, should that control be gone by
+// then) shows the address, so that the user can visit it by hand.
+void openWebPage(const QUrl &url, QWidget *asker);
 
 // Opens VendorPageBase + "ssd.php?page=" + key with openWebPage.
-void OpenVendorPage(const QString &pageKey);
+void OpenVendorPage(const QString &pageKey, QWidget *asker);
 
 } // namespace Lumo

@@ -1,5 +1,7 @@
 #include "displayform.h"
 
+#include "focusframe.h"
+
 #include <QAction>
 #include <QPushButton>
 
@@ -8,9 +10,12 @@ namespace Lumo {
 void DisplayForm::connectDisplayControls(QPushButton *back, QPushButton *exit, QAction *backItem,
                                          QAction *exitItem)
 {
+    drawFocusOfEveryControl(this);
     connect(back, &QPushButton::clicked, this, &DisplayForm::cmdBack_Click);
-    if (exit)
+    if (exit) {
         connect(exit, &QPushButton::clicked, this, &DisplayForm::cmdExit_Click);
+        exit->setAccessibleDescription(ReadingExitDescription);
+    }
     if (backItem)
         connect(backItem, &QAction::triggered, this, &DisplayForm::cmdBack_Click);
     if (exitItem)

@@ -3,6 +3,7 @@
 #include "common/names.h"
 #include "datecheck.h"
 #include "desktop.h"
+#include "focusframe.h"
 #include "keypressfilter.h"
 
 #include <QAction>
@@ -34,6 +35,19 @@ std::optional<QString> numerologyNameText(const QString &text)
     return text.toUpper();
 }
 
+// Return, or Enter on the keypad, with no other modifier.
+bool isPlainEnter(const QKeyEvent *key)
+{
+    const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+    return enter && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+}
+
+void press(QPushButton *button)
+{
+    if (button && button->isVisible() && button->isEnabled())
+        button->click();
+}
+
 } // namespace
 
 InputForm::InputForm(const InputFormSettings &settings) : m_settings(settings) {}
@@ -53,6 +67,13 @@ void InputForm::connectInputControls(const InputControls &controls)
             KeyPressFilter::install(box, [](int &key) { key = upperCasedKey(key); });
         }
     }
+
+    // Under some platform themes (GTK's) Return presses a list, opening it, and a group box
+    // takes it: it reaches the form only through this filter.
+    for (QWidget *field : fields())
+        field->installEventFilter(this);
+    drawFocusOfEveryControl(this);
+    controls.cmdExit->setAccessibleDescription(ReadingExitDescription);
 
     connect(controls.cmdNext, &QPushButton::clicked, this, &InputForm::cmdNext_Click);
     connect(controls.cmdExit, &QPushButton::clicked, this, &InputForm::cmdExit_Click);
@@ -87,19 +108,37 @@ void InputForm::Form_Unload()
         m_display->unload();
 }
 
+QList<QWidget *> InputForm::fields() const
+{
+    const InputControls &c = m_controls;
+    QList<QWidget *> fields = {c.cboDate, c.cboMonth, c.cboYear};
+    if (QLineEdit *const *single = std::get_if<QLineEdit *>(&c.name))
+        fields.append(*single);
+    else
+        fields.append({std::get<NameBoxes>(c.name).txtFirstName,
+                       std::get<NameBoxes>(c.name).txtMiddleName,
+                       std::get<NameBoxes>(c.name).txtLastName});
+    return fields;
+}
+
 void InputForm::keyPressEvent(QKeyEvent *event)
 {
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
-    if (!enter || modifiers != Qt::NoModifier) {
+    if (!isPlainEnter(event)) {
         ReadingForm::keyPressEvent(event);
         return;
     }
     auto *button = qobject_cast<QPushButton *>(focusWidget());
-    if (!button)
-        button = m_controls.cmdNext;
-    if (button && button->isVisible() && button->isEnabled())
-        button->click();
+    press(button ? button : m_controls.cmdNext);
+}
+
+bool InputForm::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress && isPlainEnter(static_cast<QKeyEvent *>(event)) &&
+        fields().contains(watched)) {
+        press(m_controls.cmdNext);
+        return true;
+    }
+    return ReadingForm::eventFilter(watched, event);
 }
 
 void InputForm::cmdExit_Click()
@@ -138,15 +177,16 @@ bool InputForm::failEntry(const QString &message, QWidget *focus)
 bool InputForm::ValidateEntry()
 {
     const InputControls &c = m_controls;
+    // A name of only spaces is no name at all: the reading would be one of nobody.
+    const auto isBlank = [](const QLineEdit *box) { return box->text().trimmed().isEmpty(); };
     if (QLineEdit *const *single = std::get_if<QLineEdit *>(&c.name)) {
-        // The reading takes the name trimmed: a name of only spaces would be no name at all.
-        if ((*single)->text().trimmed().isEmpty())
+        if (isBlank(*single))
             return failEntry(QStringLiteral("Please Enter Your Name"), *single);
     } else {
         const NameBoxes &boxes = std::get<NameBoxes>(c.name);
-        if (boxes.txtFirstName->text().isEmpty())
+        if (isBlank(boxes.txtFirstName))
             return failEntry(QStringLiteral("Please Enter Your First Name"), boxes.txtFirstName);
-        if (boxes.txtLastName->text().isEmpty())
+        if (isBlank(boxes.txtLastName))
             return failEntry(QStringLiteral("Please Enter Your Last Name"), boxes.txtLastName);
         if (c.cboDate->currentText().isEmpty())
             return failEntry(QStringLiteral("Please Specify Your Birth Date"), c.cboDate);

@@ -99,8 +99,13 @@ protected:
     void Form_Unload() override;
     // Enter presses the focused button, or else the default button, Next, as in a dialog.
     void keyPressEvent(QKeyEvent *event) override;
+    // Enter in a name box or a date list presses Next before the box, the list or a group box
+    // around them can take it.
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // The name boxes and the date lists.
+    QList<QWidget *> fields() const;
     void txtName_KeyPress(int &KeyAscii);
     void fillLists();
     bool failEntry(const QString &message, QWidget *focus);

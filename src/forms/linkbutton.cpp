@@ -35,12 +35,13 @@ public:
 
     QAccessible::Role role() const override { return link()->accessibleRole(); }
 
+    // Named by its caption. Qt's own fallback would name a link in a group box after the box.
     QString text(QAccessible::Text t) const override
     {
-        QString text = QAccessibleWidget::text(t);
-        if (t == QAccessible::Name && text.isEmpty())
-            text = withoutMnemonic(link()->text());
-        return text;
+        if (t != QAccessible::Name)
+            return QAccessibleWidget::text(t);
+        const QString name = widget()->accessibleName();
+        return name.isEmpty() ? withoutMnemonic(link()->text()) : name;
     }
 
     QStringList actionNames() const override

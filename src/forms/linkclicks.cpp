@@ -115,7 +115,7 @@ private:
         const QString address = addressAt(*m_box, viewportPosition);
         if (address.isEmpty() || address.size() > MaxAddressLength)
             return;
-        openWebPage(linkUrl(address));
+        openWebPage(linkUrl(address), m_box);
     }
 
     QPointer<QTextEdit> m_box;

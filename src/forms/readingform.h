@@ -10,6 +10,10 @@ class QAction;
 
 namespace Lumo {
 
+// What a reading form's Exit does, told to screen readers: the main window's Exit has the same
+// caption but quits the program.
+inline const QString ReadingExitDescription = QStringLiteral("Closes the reading");
+
 // A form of a reading (input or display): it lives in the workspace and carries the vendor's
 // promotional labels and the Help and Make Money menus.
 class ReadingForm : public Form

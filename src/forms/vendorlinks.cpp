@@ -47,12 +47,16 @@ void connectVendorLinks(std::initializer_list<VendorLink> links)
             refuse(link, "it has no page");
             continue;
         }
-        const auto open = [page = link.page] { OpenVendorPage(page); };
+        const QString page = link.page;
         if (auto *button = qobject_cast<LinkButton *>(link.control)) {
-            QObject::connect(button, &LinkButton::clicked, button, open);
+            QObject::connect(button, &LinkButton::clicked, button,
+                             [button, page] { OpenVendorPage(page, button); });
             buttons.append(button);
         } else if (auto *action = qobject_cast<QAction *>(link.control)) {
-            QObject::connect(action, &QAction::triggered, action, open);
+            // A menu item belongs to the form whose menus hold it: a message goes above that.
+            QObject::connect(action, &QAction::triggered, action, [action, page] {
+                OpenVendorPage(page, qobject_cast<QWidget *>(action->parent()));
+            });
         } else {
             refuse(link, "it is neither a link button nor a menu item");
         }

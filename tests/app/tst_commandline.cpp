@@ -142,12 +142,15 @@ void tst_CommandLine::fileArgument_data()
 
     const QString current = QDir::currentPath();
     // clang-format off
-    QTest::newRow("no file")       << QStringList{}                                << "";
-    QTest::newRow("empty text")    << QStringList{""}                              << "";
-    QTest::newRow("absolute path") << QStringList{"/home/ann/ann.kar"}             << "/home/ann/ann.kar";
-    QTest::newRow("relative path") << QStringList{"readings/ann.kar"}              << current + "/readings/ann.kar";
-    QTest::newRow("file address")  << QStringList{"file:///home/ann/my%20ann.kar"} << "/home/ann/my ann.kar";
-    QTest::newRow("after --")      << QStringList{"--", "-ann.kar"}                << current + "/-ann.kar";
+    QTest::newRow("no file")          << QStringList{}                                       << "";
+    QTest::newRow("empty text")       << QStringList{""}                                     << "";
+    QTest::newRow("absolute path")    << QStringList{"/home/ann/ann.kar"}                    << "/home/ann/ann.kar";
+    QTest::newRow("relative path")    << QStringList{"readings/ann.kar"}                     << current + "/readings/ann.kar";
+    QTest::newRow("file address")     << QStringList{"file:///home/ann/my%20ann.kar"}        << "/home/ann/my ann.kar";
+    QTest::newRow("localhost")        << QStringList{"file://localhost/home/ann/ann.kar"}    << "/home/ann/ann.kar";
+    // Kept as the address, to be refused by it when it is opened.
+    QTest::newRow("another computer") << QStringList{"file://host.example/home/ann/ann.kar"} << "file://host.example/home/ann/ann.kar";
+    QTest::newRow("after --")         << QStringList{"--", "-ann.kar"}                       << current + "/-ann.kar";
     // clang-format on
 }
 

@@ -57,7 +57,9 @@ private:
 
     QProcess m_server;
     QProcess m_windowManager;
+    QProcess m_sessionBus;
     QString m_display;
+    QString m_sessionBusAddress;
     std::unique_ptr<QTemporaryDir> m_home;
     QProcess m_program;
 };
@@ -95,6 +97,16 @@ void tst_FirstStart::initTestCase()
             windowManagerReady() || m_windowManager.state() == QProcess::NotRunning, Timeout);
     }
     QVERIFY2(windowManagerReady(), "openbox did not start");
+
+    // A session bus of the test's own, as a desktop session has one: without it, D-Bus's
+    // autolaunch (dbus-x11) would start one and leave its files in the program's home folder.
+    if (!QStandardPaths::findExecutable(QStringLiteral("dbus-daemon")).isEmpty()) {
+        m_sessionBus.start(QStringLiteral("dbus-daemon"),
+                           {QStringLiteral("--session"), QStringLiteral("--nofork"),
+                            QStringLiteral("--print-address=1")});
+        QTRY_VERIFY_WITH_TIMEOUT(m_sessionBus.canReadLine(), Timeout);
+        m_sessionBusAddress = QString::fromLatin1(m_sessionBus.readLine().trimmed());
+    }
 }
 
 void tst_FirstStart::init()
@@ -114,6 +126,7 @@ void tst_FirstStart::cleanup()
 
 void tst_FirstStart::cleanupTestCase()
 {
+    stop(m_sessionBus);
     stop(m_windowManager);
     stop(m_server);
 }
@@ -134,9 +147,8 @@ QProcessEnvironment tst_FirstStart::programEnvironment() const
                        m_home->filePath(QStringLiteral("config")));
     environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_home->filePath(QStringLiteral("run")));
     environment.insert(QStringLiteral("TMPDIR"), m_home->filePath(QStringLiteral("run")));
-    // No session bus: D-Bus would otherwise start one of its own for the display and note its
-    // address in the home folder, a file that is not the program's.
-    environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), QStringLiteral("disabled:"));
+    if (!m_sessionBusAddress.isEmpty())
+        environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), m_sessionBusAddress);
     return environment;
 }
 

@@ -3,6 +3,7 @@
 #include "app/startup.h"
 #include "common/buildconfig.h"
 #include "common/vendorpages.h"
+#include "forms/linkbutton.h"
 #include "readings/soulmate/soulmateforms.h"
 #include "support/formdriving.h"
 #include "support/scripteddesktop.h"
@@ -102,7 +103,7 @@ void tst_frmNagScreen2::showsItsControls()
     QVERIFY(!control<QCheckBox>(dialog, "Check1")->isChecked());
     QCOMPARE(control<QGroupBox>(dialog, "Frame6")->title(),
              QStringLiteral("Download Orrel Softwares"));
-    QCOMPARE(control<QLabel>(dialog, "lblGoToHome")->text(),
+    QCOMPARE(control<LinkButton>(dialog, "lblGoToHome")->text(),
              QStringLiteral("Click Here To Visit Orrel Softwares"));
     QCOMPARE(control<QGroupBox>(dialog, "Frame2")->title(), QStringLiteral("Refer A Friend"));
     QCOMPARE(control<QPlainTextEdit>(dialog, "txtMessage")->verticalScrollBarPolicy(),
@@ -307,7 +308,7 @@ void tst_frmNagScreen2::links()
     QVERIFY(!control<QCheckBox>(dialog, "Check1")->isChecked());
     control<QCheckBox>(dialog, "Check1")->setChecked(true);
     QVERIFY(!control<QCheckBox>(dialog, "Check1")->isChecked());
-    QTest::mouseClick(control<QLabel>(dialog, "lblGoToHome"), Qt::LeftButton);
+    QTest::mouseClick(control<LinkButton>(dialog, "lblGoToHome"), Qt::LeftButton);
 
     QCOMPARE(desktop.openedUrls, (QList<QUrl>{vendorPageUrl(Page::Home), vendorPageUrl(Page::Home),
                                               vendorPageUrl(Page::OtherPrograms)}));

@@ -38,6 +38,8 @@ private Q_SLOTS:
 
     void refusedFileLeavesTheScreenAlone_data();
     void refusedFileLeavesTheScreenAlone();
+    void fileAddresses_data();
+    void fileAddresses();
 
 private:
     QString path(const QString &fileName) const { return m_dir.filePath(fileName); }
@@ -48,6 +50,8 @@ private:
 namespace {
 
 enum class Route { Drop, RunningCopy, OpenButton, FileMenu };
+// The ways a file: address comes in.
+enum class AddressRoute { Drop, RunningCopy, CommandLine };
 
 // What the user sees of the Karmic Astrology reading and which windows are up.
 QString screenState()
@@ -62,13 +66,13 @@ QString screenState()
     return state.join(QLatin1Char('|'));
 }
 
-void drop(const QString &file)
+void drop(const QUrl &address)
 {
     QWidget *target = loadedForm<frmKarmicAstrologyDisplay>()
                           ? loadedForm<frmKarmicAstrologyDisplay>()->centralWidget()
                           : loadedForm<frmMDI>()->startPanel();
     QMimeData data;
-    data.setUrls({QUrl::fromLocalFile(file)});
+    data.setUrls({address});
     const QPoint position = target->rect().center();
     QDragEnterEvent enter(position, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(target, &enter);
@@ -107,6 +111,7 @@ void tst_RefusedFile::initTestCase()
     QVERIFY(writeFile(path("feb30.kar"), encodeKarFile("ANN", 30, "February", 1960)));
     QCOMPARE(::mkfifo(QFile::encodeName(path("fifo.kar")).constData(), 0600), 0);
     QVERIFY(QFile::link(QStringLiteral("/dev/ptmx"), path("ptmx.kar")));
+    QVERIFY(writeFile(path("cat.kar"), encodeKarFile("CAT", 1, "January", 1953)));
 }
 
 void tst_RefusedFile::cleanup()
@@ -172,7 +177,7 @@ void tst_RefusedFile::refusedFileLeavesTheScreenAlone()
     clock.start();
     switch (route) {
     case Route::Drop:
-        drop(path(fileName));
+        drop(QUrl::fromLocalFile(path(fileName)));
         break;
     case Route::RunningCopy: {
         // The later copy, which the user has just started, says why; the running copy only
@@ -200,6 +205,75 @@ void tst_RefusedFile::refusedFileLeavesTheScreenAlone()
     QCOMPARE(screenState(), before);
     QCOMPARE(desktop.messages.first().icon, QMessageBox::Critical);
     QCOMPARE(desktop.messages.first().text, refusal);
+}
+
+void tst_RefusedFile::fileAddresses_data()
+{
+    QTest::addColumn<AddressRoute>("route");
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<QString>("refusal"); // empty: the reading opens
+
+    // The temporary folder's first part as a host: "file://tmp/tst_refusedfile-x/ann.kar" names a
+    // file on the computer "tmp", never the local /tmp/tst_refusedfile-x/ann.kar.
+    const QString folder = QDir(m_dir.path()).absolutePath();
+    const QString host = folder.section(u'/', 1, 1);
+    const QString onAnotherComputer = "file://" + host + folder.mid(host.size() + 1) + "/ann.kar";
+    const QString refusal = "Please Check The File.\n" + onAnotherComputer +
+                            ": It is on another computer: " + host + ".";
+    // clang-format off
+    const QList<std::pair<const char *, AddressRoute>> routes{
+        {"drop",         AddressRoute::Drop},
+        {"running copy", AddressRoute::RunningCopy},
+        {"command line", AddressRoute::CommandLine}};
+    const QList<std::tuple<const char *, QString, QString>> addresses{
+        {"no host",          "file://" + folder + "/ann.kar",          ""},
+        {"localhost",        "file://localhost" + folder + "/ann.kar", ""},
+        {"another computer", onAnotherComputer,                        refusal}};
+    // clang-format on
+    for (const auto &[routeName, route] : routes) {
+        for (const auto &[kind, address, refused] : addresses)
+            QTest::addRow("%s, %s", routeName, kind) << route << address << refused;
+    }
+}
+
+// A file: address opens the local file it names, by every route; the address of a file on
+// another computer is refused and the reading on screen stays.
+void tst_RefusedFile::fileAddresses()
+{
+    QFETCH(AddressRoute, route);
+    QFETCH(QString, address);
+    QFETCH(QString, refusal);
+
+    QSettings().remove(ReminderGroup + u'/' + ReminderValueName);
+    ScriptedDesktop desktop;
+    std::unique_ptr<SingleInstance> running;
+    QString laterCopyOutput;
+    if (route == AddressRoute::CommandLine) {
+        running = startProgram(*qApp, processCommandLine({"LumoFreeTessaray", address}));
+        QVERIFY(running);
+    } else {
+        running = startProgram(*qApp);
+        QVERIFY(running);
+        QVERIFY(loadedForm<frmMDI>()->openSavedReading(path("cat.kar")));
+        if (route == AddressRoute::Drop) {
+            drop(QUrl(address));
+        } else {
+            const std::optional<QString> printed = askAsLaterCopy(address);
+            QVERIFY(printed);
+            laterCopyOutput = *printed;
+        }
+    }
+
+    const QString before =
+        route == AddressRoute::CommandLine ? QString() : QStringLiteral("CAT: Aquarious");
+    QTRY_COMPARE(shownReading(), refusal.isEmpty() ? QStringLiteral("ANN: Virgo") : before);
+    // A later copy, which the user has just started, says it; otherwise the copy that has the file.
+    if (route == AddressRoute::RunningCopy) {
+        QCOMPARE(laterCopyOutput, refusal.isEmpty() ? QString() : "message: " + refusal + "\n");
+        QVERIFY(desktop.messages.isEmpty());
+    } else {
+        QCOMPARE(desktop.messageTexts(), refusal.isEmpty() ? QStringList() : QStringList(refusal));
+    }
 }
 
 QTEST_MAIN(tst_RefusedFile)

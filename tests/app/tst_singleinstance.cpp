@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QCryptographicHash>
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocalSocket>
@@ -59,12 +60,18 @@ private Q_SLOTS:
     void aFrozenRunningCopyIsNamedWithTheFile();
     void filesReachTheNextRunningCopyWhenTheRunningOneIsKilled();
     void anotherUserCannotTakeTheHandOverOrTheLock();
+    void aCopyKilledInASandboxDoesNotLockTheNextOneOut_data();
+    void aCopyKilledInASandboxDoesNotLockTheNextOneOut();
+    void aSettingsLockLeftInASandboxDoesNotHoldTheNextStart();
+    void aLongRuntimeFolderStillHandsOver();
 
 private:
     // Starts a probe and waits until it has tried the lock; returns its answer.
     QString startProbe(QProcess &probe);
     // Starts the program in a process of its own and waits until it serves later copies.
     bool startRunningCopy(QProcess &program);
+    // Waits until the program started serves later copies.
+    bool waitUntilServing(QProcess &program);
     // Runs the program in a process of its own until it ends, while this process serves it;
     // returns what it printed.
     QString runLaterCopy(const QStringList &arguments, int *exitCode);
@@ -144,6 +151,11 @@ bool tst_SingleInstance::startRunningCopy(QProcess &program)
 {
     program.setWorkingDirectory(m_dir.path());
     program.start(QStringLiteral(PROGRAM_PROBE), QStringList());
+    return waitUntilServing(program);
+}
+
+bool tst_SingleInstance::waitUntilServing(QProcess &program)
+{
     QDeadlineTimer deadline(15000);
     QLocalSocket socket;
     while (!deadline.hasExpired() && program.state() != QProcess::NotRunning) {
@@ -477,6 +489,203 @@ void tst_SingleInstance::anotherUserCannotTakeTheHandOverOrTheLock()
     QTRY_COMPARE(shownReading(), QStringLiteral("CAT: Virgo"));
     squatter.kill();
     squatter.waitForFinished();
+}
+
+void tst_SingleInstance::aCopyKilledInASandboxDoesNotLockTheNextOneOut_data()
+{
+    QTest::addColumn<bool>("underShell"); // the next start runs under a shell that has id 1
+
+    // clang-format off
+    QTest::newRow("the same process id again")   << false;
+    QTest::newRow("another program has the id") << true;
+    // clang-format on
+}
+
+// A sandbox gives the program the same low process id at every start: a lock left by a copy
+// killed there names the next copy's own id, or a process that is not the program.
+void tst_SingleInstance::aCopyKilledInASandboxDoesNotLockTheNextOneOut()
+{
+    QFETCH(bool, underShell);
+    if (::geteuid() != 0)
+        QSKIP("Needs root for a PID namespace (unshare --pid).");
+
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LUMO_PROBE_REPORT_NAMES"), QStringLiteral("1"));
+    // The program as process 1 of a PID namespace of its own (or under a shell that is), killed
+    // with the unshare process that started it.
+    const auto startSandboxed = [&](QProcess &program, const QStringList &arguments,
+                                    bool shellFirst) {
+        program.setProcessEnvironment(environment);
+        program.setWorkingDirectory(m_dir.path());
+        QStringList command{"--pid", "--fork", "--mount-proc", "--kill-child"};
+        if (shellFirst)
+            command << "sh"
+                    << "-c"
+                    << "\"$0\" \"$@\"; exit $?";
+        command << QStringLiteral(PROGRAM_PROBE) << arguments;
+        program.start(QStringLiteral("unshare"), command);
+    };
+    const auto serving = [] {
+        QLocalSocket socket;
+        socket.connectToServer(SingleInstance::serverName(programName()));
+        return socket.waitForConnected(100);
+    };
+
+    // Killed once its start is done, with a reading on screen.
+    QProcess killed;
+    QString printed;
+    const auto printedBy = [&printed](QProcess &program) {
+        return printed += QString::fromLocal8Bit(program.readAll());
+    };
+    startSandboxed(killed, {QStringLiteral("ann.kar")}, false);
+    QTRY_VERIFY_WITH_TIMEOUT(printedBy(killed).contains(QStringLiteral("name: ANN\n")), 20000);
+    killed.kill();
+    QVERIFY(killed.waitForFinished(10000));
+    QTRY_VERIFY(!serving());
+    QFile lock(SingleInstance::lockFilePath(programName()));
+    QVERIFY(lock.open(QIODevice::ReadOnly));
+    QCOMPARE(lock.readLine().trimmed(), QByteArray("1")); // the process id it names
+    lock.close();
+
+    // The next start takes the lock at once and shows the file it was given.
+    QProcess next;
+    printed.clear();
+    QElapsedTimer clock;
+    clock.start();
+    startSandboxed(next, {QStringLiteral("y.kar")}, underShell);
+    QTRY_VERIFY_WITH_TIMEOUT(printedBy(next).contains(QStringLiteral("name: CAT\n")), 20000);
+    qInfo("The next start showed its reading after %lld ms.", clock.elapsed());
+    QVERIFY2(clock.elapsed() < 8000, "the next start waited for the killed copy");
+
+    // A later copy, process 1 of a sandbox of its own too, hands its file to the running one.
+    QProcess later;
+    startSandboxed(later, {QStringLiteral("x.kar\ny.kar")}, false);
+    QVERIFY(later.waitForFinished(20000));
+    QCOMPARE(later.exitCode(), 0);
+    QCOMPARE(later.readAllStandardOutput(), QByteArray());
+    QTRY_VERIFY_WITH_TIMEOUT(printedBy(next).contains(QStringLiteral("name: BOB\n")), 10000);
+    QCOMPARE(printed, QStringLiteral("name: CAT\nname: BOB\n"));
+    next.kill();
+    next.waitForFinished();
+    // The program dies just after unshare: gone once it takes no more connections.
+    QTRY_VERIFY(!serving());
+    QFile::remove(SingleInstance::lockFilePath(programName()));
+}
+
+// A copy killed in a sandbox while it saved its settings leaves the settings' lock under the
+// process id the next copy there gets.
+void tst_SingleInstance::aSettingsLockLeftInASandboxDoesNotHoldTheNextStart()
+{
+    if (::geteuid() != 0)
+        QSKIP("Needs root for a PID namespace (unshare --pid).");
+    const QStringList sandbox{"--pid", "--fork", "--mount-proc", "--kill-child"};
+
+    // The lock is taken by process 1 of a PID namespace, killed with it. QLockFile names the
+    // program that took a lock by its file name, so the helper that takes it is copied under the
+    // program's file name: the lock it leaves is the one a copy killed while it saved leaves.
+    const QString settings =
+        m_dir.filePath(QStringLiteral("config/LumoFreeTessaray/LumoFreeTessaray.conf"));
+    QVERIFY(QDir().mkpath(QFileInfo(settings).absolutePath()));
+    QFile::remove(settings);
+    const QString holder = m_dir.filePath("bin/" + QFileInfo(PROGRAM_PROBE).fileName());
+    QVERIFY(QDir().mkpath(m_dir.filePath(QStringLiteral("bin"))));
+    QVERIFY(QFile::copy(QStringLiteral(INSTANCE_PROBE), holder));
+    QProcess killed;
+    killed.start(QStringLiteral("unshare"),
+                 sandbox + QStringList{holder, "--squat", settings + ".lock",
+                                       m_dir.filePath(QStringLiteral("holder.socket"))});
+    QVERIFY(killed.waitForReadyRead(10000));
+    QCOMPARE(killed.readLine().trimmed(), QByteArray("squatting"));
+    killed.kill();
+    QVERIFY(killed.waitForFinished(10000));
+    QVERIFY(QFile::exists(settings + ".lock"));
+
+    // The program starts as process 1 of a namespace of its own, saves its first settings, shows
+    // its reading and ends.
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LUMO_PROBE_SHOW_READING"), QStringLiteral("1"));
+    program.setProcessEnvironment(environment);
+    program.setWorkingDirectory(m_dir.path());
+    QElapsedTimer clock;
+    clock.start();
+    program.start(QStringLiteral("unshare"),
+                  sandbox + QStringList{QStringLiteral(PROGRAM_PROBE), QStringLiteral("ann.kar")});
+    QVERIFY(program.waitForFinished(60000));
+    qInfo("The program started and ended in %lld ms.", clock.elapsed());
+    QCOMPARE(program.readAllStandardOutput(), QByteArray("reading: ANN: Virgo\n"));
+    QVERIFY2(clock.elapsed() < 10000, "the start waited for the settings' lock");
+    QFile saved(settings);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QVERIFY(saved.readAll().contains("ReminderDate="));
+}
+
+// A Unix socket's path holds about a hundred bytes: where the runtime folder's path is longer,
+// the lock and the socket go to a short private folder instead.
+void tst_SingleInstance::aLongRuntimeFolderStillHandsOver()
+{
+    const auto longFolder = [this](const QString &start, int length) {
+        const QString folder = m_dir.filePath(start);
+        return folder + QString(length - folder.size(), u'x');
+    };
+    const QString runtime = longFolder(QStringLiteral("runtime-"), 120);
+    const QString home = longFolder(QStringLiteral("home-"), 100);
+    QVERIFY(QDir().mkpath(runtime));
+    QVERIFY(QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    QVERIFY(QDir().mkpath(home));
+    setEnvironment("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
+    setEnvironment("HOME", QFile::encodeName(home));
+
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LUMO_PROBE_REPORT_NAMES"), QStringLiteral("1"));
+    QProcess running;
+    running.setProcessEnvironment(environment);
+    running.setWorkingDirectory(m_dir.path());
+    running.start(QStringLiteral(PROGRAM_PROBE), {QStringLiteral("ann.kar")});
+    QVERIFY(waitUntilServing(running));
+    // Its start done, with a reading on screen.
+    QString printed;
+    const auto runningPrinted = [&] {
+        return printed += QString::fromLocal8Bit(running.readAll());
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(runningPrinted().contains(QStringLiteral("name: ANN\n")), 20000);
+
+    // The socket is in a folder of the program's own in the temporary folder: private to this
+    // user, a real folder, and short enough for the socket's path.
+    const QStringList folders = QDir(m_dir.path()).entryList({programName() + "-*"}, QDir::Dirs);
+    QCOMPARE(folders.size(), 1);
+    const QFileInfo folder(m_dir.filePath(folders.first()));
+    QVERIFY(!folder.isSymLink());
+    QCOMPARE(folder.ownerId(), ::geteuid());
+    QCOMPARE(folder.permissions() & ~(QFile::ReadUser | QFile::WriteUser | QFile::ExeUser),
+             QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const QByteArray socket =
+        QFile::encodeName(folder.filePath() + "/" + programName() + ".socket");
+    struct stat status = {};
+    QCOMPARE(::stat(socket.constData(), &status), 0);
+    QVERIFY(S_ISSOCK(status.st_mode));
+    QVERIFY2(socket.size() <= 107, socket.constData());
+
+    // A later copy's hand-over, timed on its own, and then a later copy as the user starts one.
+    SingleInstance laterCopy(programName());
+    QElapsedTimer clock;
+    clock.start();
+    QCOMPARE(laterCopy.handOver(m_dir.filePath(QStringLiteral("y.kar")), QDeadlineTimer(10000)),
+             SingleInstance::HandOver::Accepted);
+    qInfo("The file was handed over in %lld ms.", clock.elapsed());
+    QVERIFY2(clock.elapsed() < 1000, "the hand-over took a second or more");
+    QTRY_VERIFY_WITH_TIMEOUT(runningPrinted().contains(QStringLiteral("name: CAT\n")), 10000);
+    QProcess later;
+    later.setProcessEnvironment(environment);
+    later.setWorkingDirectory(m_dir.path());
+    later.start(QStringLiteral(PROGRAM_PROBE), {QStringLiteral("x.kar\ny.kar")});
+    QVERIFY(later.waitForFinished(15000));
+    QCOMPARE(later.exitCode(), 0);
+    QCOMPARE(later.readAllStandardOutput(), QByteArray());
+    QTRY_VERIFY_WITH_TIMEOUT(runningPrinted().contains(QStringLiteral("name: BOB\n")), 10000);
+    QCOMPARE(printed, QStringLiteral("name: ANN\nname: CAT\nname: BOB\n"));
+    running.kill();
+    running.waitForFinished();
 }
 
 QTEST_MAIN(tst_SingleInstance)

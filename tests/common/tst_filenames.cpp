@@ -58,12 +58,19 @@ void tst_FileNames::fileAddressKeepsItsBytes_data()
 {
     QTest::addColumn<QString>("address");
     QTest::addColumn<QByteArray>("bytes"); // of the local file; empty for none
+    QTest::addColumn<QString>("remoteHost");
 
     // clang-format off
-    QTest::newRow("space")       << "file:///home/ann/my%20ann.kar" << QByteArray("/home/ann/my ann.kar");
-    QTest::newRow("UTF-8")       << "file:///home/%C3%A4nn.kar"     << QByteArray("/home/\xc3\xa4nn.kar");
-    QTest::newRow("not UTF-8")   << "file:///tmp/bad%FF%FE.kar"     << QByteArray("/tmp/bad\xff\xfe.kar");
-    QTest::newRow("web address") << "https://example.org/ann.kar"   << QByteArray();
+    QTest::newRow("space")              << "file:///home/ann/my%20ann.kar"        << QByteArray("/home/ann/my ann.kar") << "";
+    QTest::newRow("UTF-8")              << "file:///home/%C3%A4nn.kar"            << QByteArray("/home/\xc3\xa4nn.kar") << "";
+    QTest::newRow("not UTF-8")          << "file:///tmp/bad%FF%FE.kar"            << QByteArray("/tmp/bad\xff\xfe.kar") << "";
+    QTest::newRow("localhost")          << "file://localhost/home/ann/ann.kar"    << QByteArray("/home/ann/ann.kar")    << "";
+    QTest::newRow("LOCALHOST")          << "FILE://LOCALHOST/home/ann/ann.kar"    << QByteArray("/home/ann/ann.kar")    << "";
+    // Another computer's file is not the local file of its path.
+    QTest::newRow("another computer")   << "file://host.example/home/ann/ann.kar" << QByteArray()                       << "host.example";
+    QTest::newRow("host like a folder") << "file://tmp/ann.kar"                   << QByteArray()                       << "tmp";
+    QTest::newRow("web address")        << "https://example.org/ann.kar"          << QByteArray()                       << "";
+    QTest::newRow("path")               << "/home/ann/ann.kar"                    << QByteArray()                       << "";
     // clang-format on
 }
 
@@ -71,10 +78,12 @@ void tst_FileNames::fileAddressKeepsItsBytes()
 {
     QFETCH(QString, address);
     QFETCH(QByteArray, bytes);
+    QFETCH(QString, remoteHost);
 #ifndef Q_OS_UNIX
     QSKIP("file names are text on this system");
 #endif
     QCOMPARE(nativeFileName(localFileFromUrl(QUrl(address))), bytes);
+    QCOMPARE(remoteFileHost(address), remoteHost);
 }
 
 QTEST_MAIN(tst_FileNames)

@@ -8,6 +8,7 @@
 #include "swesign.h"
 
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QTest>
@@ -147,6 +148,16 @@ void tst_ComputedReadings::randomDatesShowTheEphemerisSign()
     QCOMPARE(desktop.messageTexts(), QStringList());
     for (qsizetype i = 0; i + 1 < expected.size(); i += 2)
         QCOMPARE(labelText(display, qPrintable(expected[i])), expected[i + 1]);
+    // Every sign shown has its words under it.
+    const QStringList descriptions = button == 0 ? QStringList{"lblNorthKeyWord", "lblSouthKeyWord"}
+                                                 : QStringList{"lblSignDesc"};
+    for (const QString &description : descriptions)
+        QVERIFY2(labelText(display, qPrintable(description)).contains(u' '),
+                 qPrintable(description));
+    if (button == 0) {
+        for (const char *box : {"txtNorthDesc", "txtSouthDesc"})
+            QVERIFY2(control<QPlainTextEdit>(display, box)->toPlainText().contains(u' '), box);
+    }
 
     // The node reading's report names the same sign.
     if (button == 0) {

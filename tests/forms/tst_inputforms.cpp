@@ -181,7 +181,7 @@ void tst_InputForms::validateEntry_data()
     const QString febOrMonth = "Please Enter Correct Date Or Month!";
     const QString thirtyFirstOrMonth = "Please Enter Correct Date Or Month !";
 
-    // A single name of only spaces is no name (a numerology first name of spaces is taken).
+    // A name of only spaces is no name.
     // clang-format off
     const std::tuple<const char *, int, const char *> singleNameForms[]{
         {"astrology", Astrology, "1940"},
@@ -194,14 +194,16 @@ void tst_InputForms::validateEntry_data()
         // clang-format on
     }
     // clang-format off
-    QTest::newRow("lesson: first name of spaces")            << int(KarmicLesson) << "   " << "LEE" << "1"  << "January"   << "1900" << "" << "";
+    QTest::newRow("lesson: first name of spaces")            << int(KarmicLesson) << "   " << "LEE" << "1"  << "January"   << "1900" << "Please Enter Your First Name" << "txtFirstName";
+    QTest::newRow("debt: first and last name of spaces")     << int(KarmicDebt)   << "  "  << " "   << "1"  << "January"   << "1900" << "Please Enter Your First Name" << "txtFirstName";
+    QTest::newRow("lesson: last name of spaces")             << int(KarmicLesson) << "ANN" << "  "  << "1"  << "January"   << "1900" << "Please Enter Your Last Name" << "txtLastName";
 
     QTest::newRow("debt: no first and no last name")         << int(KarmicDebt)   << ""    << ""    << "1"  << "January"   << "1900" << "Please Enter Your First Name" << "txtFirstName";
     QTest::newRow("lesson: no last name")                    << int(KarmicLesson) << "ANN" << ""    << "1"  << "January"   << "1900" << "Please Enter Your Last Name" << "txtLastName";
     QTest::newRow("debt: no day and no month")               << int(KarmicDebt)   << "ANN" << "LEE" << ""   << ""          << "1900" << "Please Specify Your Birth Date" << "cboDate";
     QTest::newRow("lesson: no month")                        << int(KarmicLesson) << "ANN" << "LEE" << "1"  << ""          << "1900" << "Please Specify Your Birth Month" << "cboMonth";
     QTest::newRow("debt: no year")                           << int(KarmicDebt)   << "ANN" << "LEE" << "1"  << "January"   << ""     << "Please Specify Your Birth Year" << "cboYear";
-    QTest::newRow("debt: first name of spaces is not empty") << int(KarmicDebt)   << "  "  << "LEE" << "1"  << "January"   << "1900" << "" << "";
+    QTest::newRow("debt: names padded with spaces")          << int(KarmicDebt)   << " ANN" << "LEE " << "1"  << "January"   << "1900" << "" << "";
     QTest::newRow("debt: 29 February 1900")                  << int(KarmicDebt)   << "ANN" << "LEE" << "29" << "February"  << "1900" << febOrMonth << stays;
     QTest::newRow("lesson: 29 February 2000")                << int(KarmicLesson) << "ANN" << "LEE" << "29" << "February"  << "2000" << "" << "";
     QTest::newRow("lesson: 31 September 2050")               << int(KarmicLesson) << "ANN" << "LEE" << "31" << "September" << "2050" << thirtyFirstOrMonth << stays;

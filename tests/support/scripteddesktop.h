@@ -3,6 +3,7 @@
 #include "forms/desktop.h"
 
 #include <QList>
+#include <QPointer>
 #include <QPrinter>
 #include <QQueue>
 #include <functional>
@@ -19,6 +20,7 @@ public:
         QString text;
         QMessageBox::Icon icon;
         QMessageBox::StandardButtons buttons;
+        QPointer<QWidget> parent; // the window the box would show above
     };
 
     ScriptedDesktop() { Desktop::install(this); }
@@ -55,10 +57,11 @@ public:
         return headlines;
     }
 
-    QMessageBox::StandardButton message(QWidget *, const QString &text, QMessageBox::Icon icon,
+    QMessageBox::StandardButton message(QWidget *parent, const QString &text,
+                                        QMessageBox::Icon icon,
                                         QMessageBox::StandardButtons buttons) override
     {
-        messages.append({text, icon, buttons});
+        messages.append({text, icon, buttons, parent});
         if (onMessage)
             onMessage(messages.constLast());
         if (!answers.isEmpty())
@@ -87,10 +90,11 @@ public:
         printerSetup(printer);
         return true;
     }
-    bool openUrl(const QUrl &url) override
+    // The verdict comes at once.
+    void openUrl(const QUrl &url, std::function<void(bool opened)> verdict) override
     {
         openedUrls.append(url);
-        return browserOpens;
+        verdict(browserOpens);
     }
     QDate today() override { return todayDate; }
 };

@@ -2,8 +2,11 @@
 #include "ui_frmkarmicastrologysave.h"
 
 #include "common/vendorpages.h"
+#include "common/wholefile.h"
 #include "forms/desktop.h"
+#include "forms/documentprinting.h"
 #include "forms/fixedcolours.h"
+#include "forms/focusframe.h"
 #include "forms/linkclicks.h"
 #include "forms/screenplacement.h"
 #include "forms/textboxes.h"
@@ -16,9 +19,10 @@
 #include <QDir>
 #include <QPrinter>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QScreen>
 #include <QScrollBar>
+#include <QTextDocument>
+#include <QTextDocumentFragment>
 
 namespace Lumo {
 
@@ -52,6 +56,7 @@ frmKarmicAstrologySave::frmKarmicAstrologySave(const NodeReadingData &reading, Q
     box.setColor(QPalette::Text, FixedColour::ClassicText);
     box.setColor(QPalette::Link, FixedColour::ClassicLink);
     ui->RTB->setPalette(box);
+    drawFocusOfEveryControl(this);
     connect(ui->cmdSave, &QPushButton::clicked, this, &frmKarmicAstrologySave::cmdSave_Click);
     connect(ui->cmdPrint, &QPushButton::clicked, this, &frmKarmicAstrologySave::cmdprint_Click);
     connectVendorLinks({{ui->Label1, Page::Home},
@@ -132,8 +137,6 @@ static QString suggestedFileName(const QString &name)
 }
 
 // The file is written whole or not at all: an existing file stays as it was when writing fails.
-// The write is unbuffered, so a full disk shows in write() itself; a buffered write would only
-// fail in commit(), which still replaces the old file with the empty new one.
 void frmKarmicAstrologySave::cmdSave_Click()
 {
     const FileDialogRequest request{.title = KarFileTitle,
@@ -146,19 +149,18 @@ void frmKarmicAstrologySave::cmdSave_Click()
 
     const QByteArray bytes =
         encodeKarFile(m_reading.name, m_reading.day, m_reading.monthName, m_reading.year);
-    QSaveFile file(fileName);
-    const bool saved = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
-                       file.write(bytes) == bytes.size() && file.flush() && file.commit();
-    if (!saved)
+    const QString failure = writeWholeFile(fileName, bytes);
+    if (!failure.isEmpty())
         showCritical(this, QStringLiteral("The file could not be saved.\n%1: %2")
-                               .arg(QDir::toNativeSeparators(fileName), file.errorString()));
+                               .arg(QDir::toNativeSeparators(fileName), failure));
 }
 
 // Prints the selected part of the report when there is one, otherwise all of it, with its
-// formatting.
+// formatting. A PDF file is titled with the reading's name.
 void frmKarmicAstrologySave::cmdprint_Click()
 {
-    const bool hasSelection = ui->RTB->textCursor().hasSelection();
+    const QTextCursor caret = ui->RTB->textCursor();
+    const bool hasSelection = caret.hasSelection();
     QAbstractPrintDialog::PrintDialogOptions options = QAbstractPrintDialog::PrintToFile |
                                                        QAbstractPrintDialog::PrintShowPageSize |
                                                        QAbstractPrintDialog::PrintCollateCopies;
@@ -167,9 +169,27 @@ void frmKarmicAstrologySave::cmdprint_Click()
         hasSelection ? QAbstractPrintDialog::Selection : QAbstractPrintDialog::AllPages;
 
     QPrinter printer;
+    printer.setDocName(QStringLiteral("Karmic Astrology Report of %1").arg(m_reading.name));
     printer.setPrintRange(QPrinter::PrintRange(range));
-    if (Desktop::instance().choosePrinter(this, printer, options, range))
-        ui->RTB->print(&printer);
+    if (!Desktop::instance().choosePrinter(this, printer, options, range))
+        return;
+
+    QString failure;
+    if (hasSelection && printer.printRange() == QPrinter::Selection) {
+        QTextDocument selection;
+        selection.setDefaultFont(ui->RTB->document()->defaultFont());
+        QTextCursor(&selection).insertFragment(caret.selection());
+        failure = printDocument(selection, printer);
+    } else {
+        failure = printDocument(*ui->RTB->document(), printer);
+    }
+    if (failure.isEmpty())
+        return;
+    const QString target = printer.outputFileName().isEmpty()
+                               ? printer.printerName()
+                               : QDir::toNativeSeparators(printer.outputFileName());
+    showCritical(this,
+                 QStringLiteral("The report could not be printed.\n%1: %2").arg(target, failure));
 }
 
 } // namespace Lumo

@@ -133,8 +133,7 @@ bool isListedDay(const QString &day)
 bool isListedYear(const QString &year)
 {
     const int number = year.toInt();
-    return number >= FirstBirthYear && number <= LastBirthYear &&
-           year == QString::number(number);
+    return number >= FirstBirthYear && number <= LastBirthYear && year == QString::number(number);
 }
 
 // Why the date of birth cannot be shown, or an empty text: the day, month name and year must be
@@ -167,13 +166,16 @@ std::optional<KarFields> readKarFile(QIODevice &device)
     const QString &name = lines[0];
     const bool hasControl = std::any_of(
         name.begin(), name.end(), [](QChar c) { return c.category() == QChar::Other_Control; });
-    if (name.isEmpty() || hasControl)
+    if (name.trimmed().isEmpty() || hasControl)
         return std::nullopt;
     return KarFields{name, lines[1], lines[2], lines[3]};
 }
 
 SavedReadingFile readSavedReading(const QString &filePath)
 {
+    if (const QString host = remoteFileHost(filePath); !host.isEmpty())
+        return {.fields = std::nullopt,
+                .refusal = QStringLiteral("It is on another computer: %1.").arg(host)};
     if (!isKarFileName(filePath))
         return {.fields = std::nullopt, .refusal = NotASavedReading};
     QFile file(filePath);
@@ -194,8 +196,11 @@ SavedReadingFile readSavedReading(QIODevice &device)
 
 QString savedReadingRefusalMessage(const QString &filePath, const QString &refusal)
 {
-    return QStringLiteral("Please Check The File.\n%1: %2")
-        .arg(QDir::toNativeSeparators(fileNameForDisplay(filePath)), refusal);
+    // An address is shown as it was given; a path as the system writes it.
+    const QString shown = remoteFileHost(filePath).isEmpty()
+                              ? QDir::toNativeSeparators(fileNameForDisplay(filePath))
+                              : filePath;
+    return QStringLiteral("Please Check The File.\n%1: %2").arg(shown, refusal);
 }
 
 bool isKarFileName(const QString &fileName)

@@ -24,11 +24,11 @@ struct SavedReadingFile
     QString refusal;                 // otherwise why not, in words for the user
 };
 
-// Reads the saved reading at filePath and checks it fully before anything is shown: the name
-// must end in "kar", the path must lead to a regular file (a FIFO, socket or device, or a link to
-// one, is refused without being opened for a blocking read), the file must hold a saved reading
-// (readKarFile), and its day, month name and year must be what the input form's lists hold and a
-// real calendar date.
+// Reads the saved reading at filePath and checks it fully before anything is shown: a file:
+// address of a file on another computer is refused, the name must end in "kar", the path must lead
+// to a regular file (a FIFO, socket or device, or a link to one, is refused without being opened
+// for a blocking read), the file must hold a saved reading (readKarFile), and its day, month name
+// and year must be what the input form's lists hold and a real calendar date.
 SavedReadingFile readSavedReading(const QString &filePath);
 // The checks of the file's contents alone, from the current position of the device.
 SavedReadingFile readSavedReading(QIODevice &device);
@@ -45,8 +45,9 @@ QByteArray encodeKarFile(const QString &name, int day, const QString &monthName,
 // Reads a ".kar" file from the current position of the device: the first four lines are the
 // fields (ShiftDecode of the Latin-1 line); anything after them is ignored. A line ends at CR LF,
 // a lone LF or a lone CR. Gives nothing when the file has fewer than four lines or its name is
-// empty or holds control characters, so a file that is not a saved reading is refused as a
-// whole. The read is bounded, so a huge or binary file chosen by mistake cannot hang the program.
+// empty, only spaces, or holds control characters, so a file that is not a saved reading is refused
+// as a whole. The read is bounded, so a huge or binary file chosen by mistake cannot hang the
+// program.
 std::optional<KarFields> readKarFile(QIODevice &device);
 
 // True when the last three characters of the name are exactly "kar" (case-sensitive).

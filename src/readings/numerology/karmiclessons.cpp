@@ -17,6 +17,15 @@ const QString &explanatoryParagraph()
     return text;
 }
 
+// Said in place of the lessons when the name holds every number.
+const QString &noLessonSentence()
+{
+    static const QString text = QStringLiteral(
+        "Your name holds every number from 1 to 9, so there is no Karmic Lesson for you to learn "
+        "in this life.");
+    return text;
+}
+
 } // namespace
 
 QList<int> missingLessonDigits(const QString &fullName)
@@ -104,10 +113,13 @@ QString karmicLessonReading(const QString &fullName)
 {
     QString digitList;
     QString lessonText;
-    for (const int digit : missingLessonDigits(fullName)) {
+    const QList<int> missing = missingLessonDigits(fullName);
+    for (const int digit : missing) {
         digitList += u' ' + QString::number(digit);
         lessonText += CrLf + QString::number(digit) + CrLf + karmicLessonDescription(digit);
     }
+    if (missing.isEmpty())
+        lessonText = CrLf + noLessonSentence();
     const QString twoBreaks = CrLf + CrLf;
     QString text;
     text += QStringLiteral("Your Karmic Lesson Number is: ") + digitList + twoBreaks;

@@ -8,13 +8,19 @@ namespace Lumo {
 
 QString spiritualDescription(const QString &sign)
 {
-    // In zodiac order, Aries first. Neptune is never found in Aries or Taurus, whose
-    // descriptions are empty all the same.
+    // In zodiac order, Aries first.
     static const std::array<QString, 12> descriptions{
         // Aries
-        QStringLiteral(""),
+        QStringLiteral(
+            "You are a spiritual pioneer who follows your own inner light. Your imagination is "
+            "bold and quick, and you dream of brave new beginnings. Your intuition urges you to "
+            "act on faith rather than wait. Learn patience so that your ideals can take root."),
         // Taurus
-        QStringLiteral(""),
+        QStringLiteral(
+            "You look for the sacred in nature, in beauty and in simple comforts. Your "
+            "imagination gives form to dreams through art, music and the senses. Your intuition "
+            "is calm and patient, and it grows with time. Try not to make material security your "
+            "only faith."),
         // Gemini
         QStringLiteral(
             "You get along well with people thanks to your good communication skills. Your "

@@ -4,9 +4,8 @@
 
 namespace Lumo {
 
-// The paragraph on Neptune in sign, chosen by the exact, case-sensitive sign name. Empty (not
-// null) for "Aries" and "Taurus"; a null QString for any text that is no sign name, so the caller
-// can leave its caption as it was.
+// The paragraph on Neptune in sign, chosen by the exact, case-sensitive sign name; a null QString
+// for any text that is no sign name, so the caller can leave its caption as it was.
 QString spiritualDescription(const QString &sign);
 
 } // namespace Lumo

@@ -115,6 +115,8 @@ void tst_KarFile::read_data()
     QTest::newRow("two lines")                     << ann + "\r\n" + five + "\r\n"                        << QStringList{};
     QTest::newRow("three lines")                   << ann + "\r\n" + five + "\r\n" + may + "\r\n"         << QStringList{};
     QTest::newRow("empty name")                    << encodeKarFile("", 1, "January", 1940)               << QStringList{};
+    QTest::newRow("name of only spaces")           << encodeKarFile("   ", 1, "January", 1940)            << QStringList{};
+    QTest::newRow("name padded with spaces")       << encodeKarFile(" ANN ", 5, "May", 1960)              << QStringList{" ANN ", "5", "May", "1960"};
     QTest::newRow("fifth line ignored")            << ann + "\r\n" + five + "\r\n" + may + "\r\n" + year + "\r\n" + ann + "\r\n" << QStringList{"ANN", "5", "May", "1960"};
     QTest::newRow("lone LF")                       << ann + "\n" + five + "\n" + may + "\n" + year + "\n" << QStringList{"ANN", "5", "May", "1960"};
     QTest::newRow("lone CR, no end on last line")  << ann + "\r" + five + "\r" + may + "\r" + year        << QStringList{"ANN", "5", "May", "1960"};

@@ -6,6 +6,7 @@
 #include "readings/astrology/karfile.h"
 #include "readings/astrology/nodereading.h"
 #include "readings/astrology/nodetexts.h"
+#include "support/fullfilesystem.h"
 #include "support/readingfixture.h"
 #include "support/scripteddesktop.h"
 
@@ -26,8 +27,6 @@
 #include <QTimer>
 
 #include <optional>
-
-#include <unistd.h>
 
 using namespace Lumo;
 using namespace Lumo::Testing;
@@ -69,6 +68,8 @@ private Q_SLOTS:
 
     void print_data();
     void print();
+    void failedPrintKeepsTheEarlierPdf_data();
+    void failedPrintKeepsTheEarlierPdf();
 
 private:
     frmKarmicAstrologyDisplay *showReading(const QString &name, const QString &day,
@@ -189,47 +190,6 @@ QStringList listTexts(InputForm *form)
             control<QComboBox>(form, "cboMonth")->currentText(),
             control<QComboBox>(form, "cboYear")->currentText()};
 }
-
-// A small tmpfs mounted on a new folder for the life of the object, to be filled up. Mounting
-// needs root; skipReason says why not when it cannot be mounted.
-struct FullFileSystem
-{
-    explicit FullFileSystem(const QString &folder) : folder(folder)
-    {
-        if (geteuid() != 0) {
-            skipReason = QStringLiteral("mounting a full file system needs root");
-            return;
-        }
-        QDir().mkpath(folder);
-        mounted = QProcess::execute(QStringLiteral("mount"),
-                                    {"-t", "tmpfs", "-o", "size=64k", "tmpfs", folder}) == 0;
-        if (!mounted)
-            skipReason = QStringLiteral("a tmpfs could not be mounted here");
-    }
-    ~FullFileSystem()
-    {
-        if (mounted)
-            QProcess::execute(QStringLiteral("umount"), {folder});
-    }
-    FullFileSystem(const FullFileSystem &) = delete;
-    FullFileSystem &operator=(const FullFileSystem &) = delete;
-
-    // Writes a filler file until the file system has no room left.
-    bool fill() const
-    {
-        QFile filler(QDir(folder).filePath(QStringLiteral("filler")));
-        if (!filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-            return false;
-        const QByteArray block(4096, 'x');
-        while (filler.write(block) == block.size()) {
-        }
-        return filler.error() != QFileDevice::NoError;
-    }
-
-    QString folder;
-    QString skipReason;
-    bool mounted = false;
-};
 
 } // namespace
 
@@ -554,13 +514,18 @@ void tst_ReportWindow::failedSave_data()
 {
     QTest::addColumn<QString>("target");
     QTest::addColumn<bool>("readOnlyFolder");
-    QTest::addColumn<bool>("fullDisk"); // the earlier file lies on a full file system
+    QTest::addColumn<int>("room"); // bytes left on a full file system that holds the earlier file
+    QTest::addColumn<int>("nameLength"); // of a name of A's; 0: ANN
+    QTest::addColumn<QString>("reason");
 
+    const int none = -1;
     // clang-format off
-    QTest::newRow("folder missing")                 << "no/such/folder/ann.kar" << false << false;
-    QTest::newRow("folder in the way")              << "taken.kar"              << false << false;
-    QTest::newRow("read-only folder, earlier file") << "locked/ann.kar"         << true  << false;
-    QTest::newRow("full disk, earlier file")        << "full/ann.kar"           << false << true;
+    QTest::newRow("folder missing")                 << "no/such/folder/ann.kar" << false << none << 0    << "No such file or directory";
+    QTest::newRow("folder in the way")              << "taken.kar"              << false << none << 0    << "Filename refers to a directory";
+    QTest::newRow("read-only folder, earlier file") << "locked/ann.kar"         << true  << none << 0    << "Permission denied";
+    QTest::newRow("full disk, earlier file")        << "full/ann.kar"           << false << 0    << 0    << "No space left on device";
+    // A file longer than the room left is cut short part way.
+    QTest::newRow("disk full part way, long name")  << "full/ann.kar"           << false << 4096 << 8000 << "No space left on device";
     // clang-format on
 }
 
@@ -568,16 +533,18 @@ void tst_ReportWindow::failedSave()
 {
     QFETCH(QString, target);
     QFETCH(bool, readOnlyFolder);
-    QFETCH(bool, fullDisk);
+    QFETCH(int, room);
+    QFETCH(int, nameLength);
+    QFETCH(QString, reason);
 
     const QByteArray earlier = "an earlier reading";
     std::optional<FullFileSystem> full;
-    if (fullDisk) {
+    if (room >= 0) {
         full.emplace(path("full"));
         if (!full->skipReason.isEmpty())
             QSKIP(qPrintable(full->skipReason));
         writeFile(path(target), earlier);
-        QVERIFY(full->fill());
+        QVERIFY(full->fill(room));
     }
     QDir(m_dir->path()).mkdir("taken.kar");
     QDir(m_dir->path()).mkdir("locked");
@@ -590,23 +557,21 @@ void tst_ReportWindow::failedSave()
     if (readOnlyFolder && QFile(path("locked/probe")).open(QIODevice::WriteOnly))
         QSKIP("permissions do not bind this user (root)");
 
-    frmKarmicAstrologySave *report = openReport(showReading("ANN", "5", "May", "1960"));
+    const QString name = nameLength ? QString(nameLength, u'A') : QStringLiteral("ANN");
+    frmKarmicAstrologySave *report = openReport(showReading(name, "5", "May", "1960"));
     m_desktop->fileNames.enqueue(path(target));
     QTest::mouseClick(control<QPushButton>(report, "cmdSave"), Qt::LeftButton);
 
     // The message says why on its second line.
-    QCOMPARE(m_desktop->messages.size(), 1);
-    const QStringList lines = m_desktop->messages.first().text.split(u'\n');
-    QCOMPARE(lines.size(), 2);
-    QCOMPARE(lines[0], "The file could not be saved.");
-    QVERIFY2(lines[1].startsWith(QDir::toNativeSeparators(path(target)) + ": "),
-             qPrintable(lines[1]));
-    QVERIFY(lines[1].size() > path(target).size() + 2);
+    QCOMPARE(m_desktop->messageTexts(),
+             QStringList("The file could not be saved.\n" + QDir::toNativeSeparators(path(target)) +
+                         ": " + reason));
     QCOMPARE(m_desktop->messages.first().icon, QMessageBox::Critical);
     QCOMPARE(fileBytes(path("locked/ann.kar")), earlier);
-    if (fullDisk) {
+    if (full) {
+        // The earlier file as it was, and no part of the new one beside it.
         QCOMPARE(fileBytes(path(target)), earlier);
-        QCOMPARE(QDir(path("full")).entryList(QDir::Files | QDir::Hidden).size(), 2);
+        QCOMPARE(full->entries(), QStringList({"ann.kar", "filler"}));
     }
     QVERIFY(QFileInfo(path("taken.kar")).isDir());
     QVERIFY(!QFileInfo::exists(path("no")));
@@ -714,9 +679,10 @@ void tst_ReportWindow::open_data()
     // Anything that is not a saved reading is refused and changes nothing.
     const QString refused = QStringLiteral("Please Check The File.");
     // clang-format off
-    QTest::newRow("three lines") << "short.kar" << AnnFile.first(AnnFile.size() - 6)                << "BOB" << kept << refused << "";
-    QTest::newRow("empty file")  << "empty.kar" << QByteArray("")                                   << "BOB" << kept << refused << "";
-    QTest::newRow("text file")   << "notes.kar" << QByteArray("ann\r\nmet on 5 may\r\n\r\nbye\r\n") << "BOB" << kept << refused << "";
+    QTest::newRow("three lines")         << "short.kar"  << AnnFile.first(AnnFile.size() - 6)                << "BOB" << kept << refused << "";
+    QTest::newRow("empty file")          << "empty.kar"  << QByteArray("")                                   << "BOB" << kept << refused << "";
+    QTest::newRow("text file")           << "notes.kar"  << QByteArray("ann\r\nmet on 5 may\r\n\r\nbye\r\n") << "BOB" << kept << refused << "";
+    QTest::newRow("name of only spaces") << "spaces.kar" << encodeKarFile("   ", 5, "May", 1960)           << "BOB" << kept << refused << "";
     // clang-format on
     const QByteArray name = QByteArray::fromHex("96A3A30D0A");
     const QByteArray day = QByteArray::fromHex("8A0D0A");
@@ -818,6 +784,8 @@ void tst_ReportWindow::print()
     }
     QVERIFY(fileBytes(pdf).startsWith("%PDF"));
 
+    QVERIFY(m_desktop->messages.isEmpty());
+
     const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
     if (pdftotext.isEmpty())
         QSKIP("pdftotext is not installed; only the PDF header was checked");
@@ -829,6 +797,65 @@ void tst_ReportWindow::print()
         QVERIFY2(text.contains(part), qPrintable(part));
     for (const QString &part : notPrinted)
         QVERIFY2(!text.contains(part), qPrintable(part));
+
+    // The PDF is titled with the reading's name.
+    QProcess info;
+    info.start(QStandardPaths::findExecutable(QStringLiteral("pdfinfo")), {pdf});
+    QVERIFY(info.waitForFinished());
+    const QString title = QString::fromUtf8(info.readAllStandardOutput())
+                              .section(QStringLiteral("Title:"), 1)
+                              .section(u'\n', 0, 0)
+                              .trimmed();
+    QCOMPARE(title, "Karmic Astrology Report of ANN");
+}
+
+void tst_ReportWindow::failedPrintKeepsTheEarlierPdf_data()
+{
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<int>("room"); // bytes left on a full file system that holds the earlier file
+    QTest::addColumn<QString>("reason");
+
+    // clang-format off
+    QTest::newRow("folder missing")          << "no/such/folder/ann.pdf" << -1   << "No such file or directory";
+    QTest::newRow("full disk, earlier file") << "full/ann.pdf"           << 0    << "No space left on device";
+    // The PDF is longer than the room left: its writing is cut short part way.
+    QTest::newRow("disk full part way")      << "full/ann.pdf"           << 4096 << "No space left on device";
+    // clang-format on
+}
+
+void tst_ReportWindow::failedPrintKeepsTheEarlierPdf()
+{
+    QFETCH(QString, target);
+    QFETCH(int, room);
+    QFETCH(QString, reason);
+
+    const QByteArray earlier = "an earlier report";
+    std::optional<FullFileSystem> full;
+    if (room >= 0) {
+        full.emplace(path("full"));
+        if (!full->skipReason.isEmpty())
+            QSKIP(qPrintable(full->skipReason));
+        writeFile(path(target), earlier);
+        QVERIFY(full->fill(room));
+    }
+
+    frmKarmicAstrologySave *report = openReport(showReading("ANN", "5", "May", "1960"));
+    m_desktop->printerSetup = [&](QPrinter &printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path(target));
+    };
+    QTest::mouseClick(control<QPushButton>(report, "cmdPrint"), Qt::LeftButton);
+
+    QCOMPARE(m_desktop->messageTexts(),
+             QStringList("The report could not be printed.\n" +
+                         QDir::toNativeSeparators(path(target)) + ": " + reason));
+    QCOMPARE(m_desktop->messages.first().icon, QMessageBox::Critical);
+    QVERIFY(!QFileInfo::exists(path("no")));
+    if (full) {
+        // The earlier file as it was, and no part of the new one beside it.
+        QCOMPARE(fileBytes(path(target)), earlier);
+        QCOMPARE(full->entries(), QStringList({"ann.pdf", "filler"}));
+    }
 }
 
 QTEST_MAIN(tst_ReportWindow)

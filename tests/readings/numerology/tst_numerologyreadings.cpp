@@ -26,6 +26,7 @@ private Q_SLOTS:
     void debtReading_data();
     void debtReading();
     void lessonReading();
+    void lessonReadingOfANameWithEveryNumber();
     void pastedNamesReadAsTyped_data();
     void pastedNamesReadAsTyped();
     void backAndNextShowTheSameReadingAfresh();
@@ -103,6 +104,31 @@ void tst_NumerologyReadings::lessonReading()
     QVERIFY(text.startsWith(QStringLiteral("Your Karmic Lesson Number is:  3 7\n\n")));
     QVERIFY(text.contains(QStringLiteral("\n3\n") + karmicLessonDescription(3) +
                           QStringLiteral("\n7\n") + karmicLessonDescription(7)));
+}
+
+// A name with a letter for every number from 1 to 9 has no lesson to learn, and is told so.
+void tst_NumerologyReadings::lessonReadingOfANameWithEveryNumber()
+{
+    ReadingFixture fixture;
+    ScriptedDesktop desktop;
+    fixture.mainWindow()->OpenReading(2);
+    auto *input = loadedForm<InputForm>("frmKarmicLessonNumberMain");
+    ReadingFixture::typeName(control<QLineEdit>(input, "txtFirstName"), "abcdefghi");
+    ReadingFixture::typeName(control<QLineEdit>(input, "txtLastName"), "lee");
+
+    QTest::mouseClick(control<QPushButton>(input, "cmdNext"), Qt::LeftButton);
+
+    auto *display = loadedForm<DisplayForm>("frmKarmicLessionNoDisplay");
+    QVERIFY(display);
+    const QStringList paragraphs = control<QPlainTextEdit>(display, "txtDisplay")
+                                       ->toPlainText()
+                                       .split(QStringLiteral("\n\n"), Qt::SkipEmptyParts);
+    QCOMPARE(paragraphs.size(), 3);
+    QCOMPARE(paragraphs[0], QStringLiteral("Your Karmic Lesson Number is: "));
+    QVERIFY(paragraphs[1].startsWith(QStringLiteral("Karmic Lessons are areas")));
+    QCOMPARE(paragraphs[2].trimmed(),
+             QStringLiteral("Your name holds every number from 1 to 9, so there is no Karmic "
+                            "Lesson for you to learn in this life."));
 }
 
 // The reading text shown for a name entered into the first and last name boxes.

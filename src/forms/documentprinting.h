@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+class QPrinter;
+class QTextDocument;
+
+namespace Lumo {
+
+// Prints the whole document to the printer. When the printer writes a PDF file, the file is
+// written whole or not at all (an earlier file of that name stays as it was when writing fails),
+// with the printer's page layout and resolution, and the PDF's title is the printer's docName().
+// Gives an empty text on success, otherwise why the document could not be printed, in words.
+QString printDocument(const QTextDocument &document, QPrinter &printer);
+
+} // namespace Lumo

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QString>
+
+#include <unistd.h>
+
+namespace Lumo::Testing {
+
+// A small tmpfs mounted on a new folder for the life of the object, to be filled up. Mounting
+// needs root; skipReason says why not when it cannot be mounted.
+struct FullFileSystem
+{
+    explicit FullFileSystem(const QString &folder) : folder(folder)
+    {
+        if (::geteuid() != 0) {
+            skipReason = QStringLiteral("mounting a full file system needs root");
+            return;
+        }
+        QDir().mkpath(folder);
+        mounted = QProcess::execute(QStringLiteral("mount"),
+                                    {"-t", "tmpfs", "-o", "size=64k", "tmpfs", folder}) == 0;
+        if (!mounted)
+            skipReason = QStringLiteral("a tmpfs could not be mounted here");
+    }
+    ~FullFileSystem()
+    {
+        if (mounted)
+            QProcess::execute(QStringLiteral("umount"), {folder});
+    }
+    FullFileSystem(const FullFileSystem &) = delete;
+    FullFileSystem &operator=(const FullFileSystem &) = delete;
+
+    // Writes a filler file until the file system has no room left, then gives back the last
+    // `room` bytes (a multiple of the 4 KiB page): a longer write is then cut short part way,
+    // rather than refused at its first byte.
+    bool fill(qint64 room = 0) const
+    {
+        QFile filler(QDir(folder).filePath(QStringLiteral("filler")));
+        if (!filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+            return false;
+        const QByteArray block(4096, 'x');
+        qint64 size = 0;
+        for (qint64 written; (written = filler.write(block)) > 0;)
+            size += written;
+        if (filler.error() == QFileDevice::NoError)
+            return false;
+        return room == 0 || (size >= room && filler.resize(size - room));
+    }
+
+    // The names in the folder, the filler's included.
+    QStringList entries() const
+    {
+        return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    }
+
+    QString folder;
+    QString skipReason;
+    bool mounted = false;
+};
+
+} // namespace Lumo::Testing
