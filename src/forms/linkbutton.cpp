@@ -240,6 +240,8 @@ void LinkButton::paintEvent(QPaintEvent *)
         QStyleOptionFocusRect focus;
         focus.initFrom(this);
         focus.backgroundColor = palette().color(backgroundRole());
+        // In the caption's colour, which stands out from the background as the caption does.
+        focus.palette.setColor(QPalette::Highlight, palette().color(foregroundRole()));
         painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
     }
 }
