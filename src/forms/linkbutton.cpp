@@ -164,8 +164,9 @@ QSize LinkButton::measure(int width) const
 QSize LinkButton::sizeHint() const
 {
     ensurePolished();
-    if (m_measuredText != text()) {
+    if (m_measuredText != text() || m_measuredMaximumWidth != maximumWidth()) {
         m_measuredText = text();
+        m_measuredMaximumWidth = maximumWidth();
         forgetMeasurements();
     }
     if (!m_sizeHint.isValid()) {
