@@ -20,14 +20,19 @@
 #include "startup.h"
 #include "updatereminder.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QChildEvent>
+#include <QDataStream>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QSettings>
+#include <QShortcut>
+
+#include <optional>
 
 namespace Lumo {
 
@@ -35,6 +40,37 @@ namespace {
 constexpr int FirstReadingCaption = 3;
 constexpr QSize ClientArea(792, 546); // 11880 by 8190 twips
 constexpr int KarmicAstrology = 0;    // the reading whose files can be opened
+
+// What QWidget::saveGeometry keeps of a window, read back to check where the window was before it
+// is put there again.
+struct SavedPlacement
+{
+    QRect normal; // the client area when not maximised
+    bool maximised = false;
+};
+
+// saveGeometry writes, in Qt's version 4.0 stream format, a magic number, its format's major and
+// minor version, the frame and the normal geometry, the screen's number and the maximised state
+// (then more that is not needed here). A record in another format gives nothing.
+std::optional<SavedPlacement> readSavedPlacement(const QByteArray &record)
+{
+    QDataStream stream(record);
+    stream.setVersion(QDataStream::Qt_4_0);
+    quint32 magic = 0;
+    quint16 majorVersion = 0;
+    quint16 minorVersion = 0;
+    QRect frame;
+    SavedPlacement saved;
+    qint32 screen = 0;
+    quint8 maximised = 0;
+    stream >> magic >> majorVersion >> minorVersion >> frame >> saved.normal >> screen >> maximised;
+    constexpr quint32 GeometryMagic = 0x1D9D0CB;
+    if (stream.status() != QDataStream::Ok || magic != GeometryMagic || majorVersion < 1 ||
+        majorVersion > 3)
+        return std::nullopt;
+    saved.maximised = maximised != 0;
+    return saved;
+}
 
 // The first file among the dragged addresses, or an empty text. A file on another computer is
 // given by its address, to be refused by it when it is opened.
@@ -115,6 +151,7 @@ frmMDI::frmMDI() : ui(std::make_unique<Ui::frmMDI>())
                         {ui->mnuUpdate, Page::Download},
                         {ui->mkmoney, Page::FullyBranded}});
     setAcceptDrops(true);
+    setUpKeyboard();
 
     m_ownMenus = menuBar()->actions();
     connect(ui->mdiWorkspace, &QMdiArea::subWindowActivated, this, &frmMDI::showActiveFormMenus);
@@ -207,34 +244,115 @@ void frmMDI::Form_Load()
 }
 
 // Where the window was when it last closed, if that still lies on a screen; otherwise the
-// designed client area, centred on the primary screen and made to fit it.
+// designed client area, centred on the primary screen and made to fit it. With nothing saved yet
+// (the first start) the window fills the screen, which its screen-wide banner and centred
+// captions are drawn for. A place kept by an earlier version, under keys of its own, is read
+// here once: closing the window keeps it the new way.
 void frmMDI::restorePlacement()
 {
     const QSettings settings;
-    const QRect saved = settings.value(WindowGeometryKey).toRect();
-    const QScreen *savedScreen =
-        saved.isValid() ? QGuiApplication::screenAt(saved.center()) : nullptr;
-    const QRect savedFrame = saved.marginsAdded(windowFrameMargins(this));
-    if (savedScreen && savedScreen->availableGeometry().contains(savedFrame) &&
-        saved.width() >= minimumWidth() && saved.height() >= minimumHeight()) {
-        setGeometry(saved);
+    QRect normal;
+    bool maximised = true;
+    if (settings.contains(WindowPlacementKey)) {
+        const QByteArray placement = settings.value(WindowPlacementKey).toByteArray();
+        const std::optional<SavedPlacement> saved = readSavedPlacement(placement);
+        if (saved && liesOnAScreen(saved->normal) && restoreGeometry(placement))
+            return;
+        maximised = saved && saved->maximised;
+    } else {
+        normal = settings.value(OldWindowGeometryKey).toRect();
+        maximised = settings.value(OldWindowMaximizedKey, true).toBool();
+    }
+    if (liesOnAScreen(normal)) {
+        setGeometry(normal);
     } else if (const QScreen *screen = QGuiApplication::primaryScreen()) {
         const QSize designed(ClientArea.width(),
                              ClientArea.height() + menuBar()->sizeHint().height());
         Lumo::placeOnScreen(this, screen->availableGeometry(), designed,
                             VerticalPlacement::Centred);
     }
-    // With no placement saved yet (the first start) the window fills the screen, which is what its
-    // screen-wide banner and centred captions are drawn for.
-    if (settings.value(WindowMaximizedKey, true).toBool())
+    if (maximised)
         setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+// A client area lies on a screen when its frame lies wholly on one screen's available area and
+// it is no smaller than the window can be.
+bool frmMDI::liesOnAScreen(const QRect &normal)
+{
+    const QScreen *screen = normal.isValid() ? QGuiApplication::screenAt(normal.center()) : nullptr;
+    const QSize smallest = minimumSize().expandedTo(minimumSizeHint());
+    return screen &&
+           screen->availableGeometry().contains(normal.marginsAdded(windowFrameMargins(this))) &&
+           normal.width() >= smallest.width() && normal.height() >= smallest.height();
 }
 
 void frmMDI::storePlacement()
 {
     QSettings settings;
-    settings.setValue(WindowGeometryKey, normalGeometry());
-    settings.setValue(WindowMaximizedKey, isMaximized());
+    settings.setValue(WindowPlacementKey, saveGeometry());
+    settings.remove(OldWindowGeometryKey);
+    settings.remove(OldWindowMaximizedKey);
+}
+
+// Ctrl+1 to Ctrl+5 click the reading buttons, in the order of their indexes, wherever the focus
+// is in the window; their tooltips say so. F6 (and Shift+F6) moves the focus between the reading
+// open in the workspace and the window's own controls.
+void frmMDI::setUpKeyboard()
+{
+    for (int reading = 0; reading < ReadingCount; ++reading) {
+        QAbstractButton *button = m_readingButtons->button(reading);
+        button->setShortcut(QKeySequence(Qt::CTRL | Qt::Key(Qt::Key_1 + reading)));
+        button->setToolTip(
+            QStringLiteral("Open the %1 reading (%2)")
+                .arg(button->text(), button->shortcut().toString(QKeySequence::NativeText)));
+    }
+    for (const QKeySequence &key :
+         {QKeySequence(Qt::Key_F6), QKeySequence(Qt::SHIFT | Qt::Key_F6)}) {
+        auto *shortcut = new QShortcut(key, this);
+        connect(shortcut, &QShortcut::activated, this, &frmMDI::switchFocusArea);
+    }
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+        if (now && isAncestorOf(now) && !ui->mdiWorkspace->isAncestorOf(now))
+            m_ownFocus = now;
+    });
+}
+
+// The reading's form that shows in the workspace (its input or its display form), if any.
+QMdiSubWindow *frmMDI::shownReading() const
+{
+    const QList<QMdiSubWindow *> windows = ui->mdiWorkspace->subWindowList();
+    const auto shown =
+        std::find_if(windows.cbegin(), windows.cend(),
+                     [](const QMdiSubWindow *window) { return window->isVisible(); });
+    return shown == windows.cend() ? nullptr : *shown;
+}
+
+// From the reading to the window's own control that last had the focus (the first reading
+// button if none did), and back to the reading's control that last had it.
+void frmMDI::switchFocusArea()
+{
+    QMdiSubWindow *reading = shownReading();
+    if (!reading)
+        return;
+    if (reading->isAncestorOf(QApplication::focusWidget())) {
+        QWidget *own = m_ownFocus && m_ownFocus->isVisible() && m_ownFocus->isEnabled()
+                           ? m_ownFocus.data()
+                           : m_readingButtons->button(0);
+        own->setFocus(Qt::ShortcutFocusReason);
+        return;
+    }
+    ui->mdiWorkspace->setActiveSubWindow(reading);
+    QWidget *form = reading->widget();
+    QWidget *target = form->focusWidget();
+    // A form not yet visited takes the focus at its first control, as Tab would give it.
+    for (QWidget *next = form->nextInFocusChain(); !target && next != form;
+         next = next->nextInFocusChain()) {
+        if (form->isAncestorOf(next) && (next->focusPolicy() & Qt::TabFocus) && next->isVisible() &&
+            next->isEnabled())
+            target = next;
+    }
+    if (target)
+        target->setFocus(Qt::ShortcutFocusReason);
 }
 
 // The start panel shows exactly while no reading form shows in the workspace.

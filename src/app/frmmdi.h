@@ -2,6 +2,8 @@
 
 #include "forms/form.h"
 
+#include <QPointer>
+
 #include <algorithm>
 #include <array>
 #include <memory>
@@ -63,11 +65,15 @@ private:
     void showAboutBox(QWidget *over);
     void createMdiChild(ReadingForm *form);
     void showStartPanelWhenNoFormShows();
+    void setUpKeyboard();
+    QMdiSubWindow *shownReading() const;
+    void switchFocusArea();
 
     void showInputForm(int index);
     void showInputForm(InputForm *input);
     void setColours();
     void restorePlacement();
+    bool liesOnAScreen(const QRect &normal);
     void storePlacement();
     void showPictures();
     void showActiveFormMenus();
@@ -77,11 +83,16 @@ private:
     QButtonGroup *m_readingButtons = nullptr;
     std::array<LinkButton *, ReadingCount> m_readingCaptions{};
     QList<QAction *> m_ownMenus;
+    // The window's own control (not a reading's) that last had the focus.
+    QPointer<QWidget> m_ownFocus;
 };
 
-// Where the main window's size and position are kept in the program's settings: the window's
-// client area when last shown normal (not maximised) and whether it was maximised.
-inline const QString WindowGeometryKey = QStringLiteral("Settings/WindowGeometry");
-inline const QString WindowMaximizedKey = QStringLiteral("Settings/WindowMaximized");
+// Where the main window's size, position and state are kept in the program's settings: what
+// QWidget::saveGeometry gives.
+inline const QString WindowPlacementKey = QStringLiteral("Settings/MainWindowGeometry");
+// Where earlier versions kept them: the client area when last shown normal (not maximised), and
+// whether the window was maximised. Read once, never written.
+inline const QString OldWindowGeometryKey = QStringLiteral("Settings/WindowGeometry");
+inline const QString OldWindowMaximizedKey = QStringLiteral("Settings/WindowMaximized");
 
 } // namespace Lumo

@@ -164,8 +164,9 @@ QSize LinkButton::measure(int width) const
 QSize LinkButton::sizeHint() const
 {
     ensurePolished();
-    if (m_measuredText != text()) {
+    if (m_measuredText != text() || m_measuredMaximumWidth != maximumWidth()) {
         m_measuredText = text();
+        m_measuredMaximumWidth = maximumWidth();
         forgetMeasurements();
     }
     if (!m_sizeHint.isValid()) {
@@ -240,6 +241,8 @@ void LinkButton::paintEvent(QPaintEvent *)
         QStyleOptionFocusRect focus;
         focus.initFrom(this);
         focus.backgroundColor = palette().color(backgroundRole());
+        // In the caption's colour, which stands out from the background as the caption does.
+        focus.palette.setColor(QPalette::Highlight, palette().color(foregroundRole()));
         painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
     }
 }

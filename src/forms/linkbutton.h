@@ -66,6 +66,7 @@ private:
     // Layouts ask for the same measurements many times; each is laid out once per caption and
     // font.
     mutable QString m_measuredText;
+    mutable int m_measuredMaximumWidth = -1;
     mutable QSize m_sizeHint;
     mutable QSize m_minimumSizeHint;
     mutable int m_heightWidth = -1;

@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QDebug>
+#include <QWidget>
 
 namespace Lumo {
 
@@ -66,6 +67,7 @@ void connectVendorLinks(std::initializer_list<VendorLink> links)
             refuse(link, "it is neither a link button nor a menu item");
         }
     }
+    // The window's own controls come first in the Tab order, its links after them.
     putLinksLastInTabOrder(buttons);
 }
 

@@ -86,6 +86,11 @@ private Q_SLOTS:
     void karmicProfileOpensFromEveryWayIn_data();
     void karmicProfileOpensFromEveryWayIn();
     void karmicProfileCaptionStandsUnderTheReadings();
+    void ctrlDigitOpensTheReadingFromAnywhere_data();
+    void ctrlDigitOpensTheReadingFromAnywhere();
+    void tabFollowsTheLayout();
+    void f6MovesTheFocusBetweenTheReadingAndTheWindow_data();
+    void f6MovesTheFocusBetweenTheReadingAndTheWindow();
     void exitClosesTheReadingForms_data();
     void exitClosesTheReadingForms();
 
@@ -571,6 +576,119 @@ void tst_frmMDI::karmicProfileCaptionStandsUnderTheReadings()
     QCOMPARE(QAccessible::queryAccessibleInterface(profile)->role(), QAccessible::Button);
     QVERIFY(mainWindow()->startPanel()->rect().contains(profile->geometry()));
     QVERIFY(profile->width() >= profile->sizeHint().width());
+}
+
+// Ctrl+1 to Ctrl+5 open the readings in the order of the buttons' indexes, from the window's own
+// controls and from inside another reading alike, and the buttons' tooltips name the keys.
+void tst_frmMDI::ctrlDigitOpensTheReadingFromAnywhere_data()
+{
+    QTest::addColumn<int>("digit");
+    QTest::addColumn<bool>("fromAReading");
+    for (int digit = 1; digit <= 5; ++digit) {
+        QTest::addRow("Ctrl+%d from the buttons", digit) << digit << false;
+        QTest::addRow("Ctrl+%d from a reading", digit) << digit << true;
+    }
+}
+
+void tst_frmMDI::ctrlDigitOpensTheReadingFromAnywhere()
+{
+    QFETCH(int, digit);
+    QFETCH(bool, fromAReading);
+    const int reading = digit - 1;
+    auto *button = qobject_cast<QPushButton *>(control(QString("cmdSelectOption_%1").arg(reading)));
+    QVERIFY(button->toolTip().contains(QString("Ctrl+%1").arg(digit)));
+    QVERIFY(button->toolTip().contains(button->text()));
+
+    // The offscreen platform leaves a closed menu the active window: the main window is made so.
+    QApplication::setActiveWindow(mainWindow());
+    QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget *>(mainWindow()));
+    QWidget *from = control("cmdSelectOption_0");
+    if (fromAReading) {
+        openInputForm(reading == Spiritual ? Astrology : Spiritual);
+        from = QApplication::focusWidget();
+        QVERIFY(from && mainWindow()->workspace()->isAncestorOf(from));
+    }
+    from->setFocus();
+    QTest::keyClick(from, Qt::Key(Qt::Key_0 + digit), Qt::ControlModifier);
+
+    const auto openReading = [] {
+        const QList<Form *> open = readingForms();
+        return open.size() == 1 ? open.first()->objectName() : QString();
+    };
+    QTRY_COMPARE(openReading(), InputFormNames.at(reading));
+    QVERIFY(readingForms().first()->isFormVisible());
+}
+
+// Tab runs through the reading buttons left to right as they are drawn (Lesson between the two
+// columns), the start panel's readings top to bottom, Exit, and then the links; Shift+Tab back.
+void tst_frmMDI::tabFollowsTheLayout()
+{
+    const QStringList layoutOrder = {"cmdSelectOption_0", "cmdSelectOption_2",
+                                     "cmdSelectOption_1", "cmdSelectOption_3",
+                                     "cmdSelectOption_4", "lblCaption_3",
+                                     "lblCaption_5",      "lblCaption_4",
+                                     "lblCaption_6",      "lblCaption_7",
+                                     "lblCaption_8",      "cmdMdiExit",
+                                     "lblQuennetBanner",  "Label7"};
+    control(layoutOrder.first())->setFocus();
+    QStringList forwards{QApplication::focusWidget()->objectName()};
+    for (qsizetype i = 1; i <= layoutOrder.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        forwards.append(QApplication::focusWidget()->objectName());
+    }
+    QCOMPARE(forwards, layoutOrder + QStringList{layoutOrder.first()});
+
+    QStringList backwards{QApplication::focusWidget()->objectName()};
+    for (qsizetype i = 1; i <= layoutOrder.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+        backwards.prepend(QApplication::focusWidget()->objectName());
+    }
+    QCOMPARE(backwards, layoutOrder + QStringList{layoutOrder.first()});
+}
+
+// With a reading open, F6 (and Shift+F6) moves the focus to the window's control that had it
+// before, and back to the reading's control that had it; with no reading open it stays.
+void tst_frmMDI::f6MovesTheFocusBetweenTheReadingAndTheWindow_data()
+{
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    // clang-format off
+    QTest::newRow("F6")       << Qt::KeyboardModifiers();
+    QTest::newRow("Shift+F6") << Qt::KeyboardModifiers(Qt::ShiftModifier);
+    // clang-format on
+}
+
+void tst_frmMDI::f6MovesTheFocusBetweenTheReadingAndTheWindow()
+{
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    QWidget *lesson = control("cmdSelectOption_2");
+    lesson->setFocus();
+    QTest::keyClick(lesson, Qt::Key_F6, modifiers);
+    QCOMPARE(QApplication::focusWidget(), lesson);
+
+    QTest::keyClick(lesson, Qt::Key_Space);
+    QTRY_COMPARE(readingForms().size(), 1);
+    Form *reading = readingForms().first();
+    QTRY_VERIFY(reading->isAncestorOf(QApplication::focusWidget()));
+    // A control further on in the reading, so that coming back finds it and not the first one.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QWidget *inReading = QApplication::focusWidget();
+    QVERIFY(reading->isAncestorOf(inReading));
+
+    QTest::keyClick(inReading, Qt::Key_F6, modifiers);
+    QTRY_COMPARE(QApplication::focusWidget(), lesson);
+    QTest::keyClick(lesson, Qt::Key_F6, modifiers);
+    QTRY_COMPARE(QApplication::focusWidget(), inReading);
+
+    // The display form that takes the input form's place is reached in its turn.
+    auto *input = qobject_cast<InputForm *>(reading);
+    control<QLineEdit>(input, "txtFirstName")->setText("ANN");
+    control<QLineEdit>(input, "txtLastName")->setText("LEE");
+    input->cmdNext_Click();
+    Form *display = latestReadingForm(mainWindow()->workspace());
+    QVERIFY(display && display != reading);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6, modifiers);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6, modifiers);
+    QTRY_VERIFY(display->isAncestorOf(QApplication::focusWidget()));
 }
 
 void tst_frmMDI::exitClosesTheReadingForms_data()

@@ -39,6 +39,9 @@ private Q_SLOTS:
     void mainWindowOpensOnTheScreen();
     void placementIsRemembered_data();
     void placementIsRemembered();
+    void placementOfAnEarlierVersionIsReadOnce_data();
+    void placementOfAnEarlierVersionIsReadOnce();
+    void unreadablePlacementOpensAsDesigned();
     void formsAreUsableWithoutScrollingTheWorkspace_data();
     void formsAreUsableWithoutScrollingTheWorkspace();
     void reportWindowFitsTheScreen();
@@ -49,15 +52,15 @@ private:
     static QRect available() { return QGuiApplication::primaryScreen()->availableGeometry(); }
     static void forgetPlacement()
     {
-        QSettings().remove(WindowGeometryKey);
-        QSettings().remove(WindowMaximizedKey);
+        for (const QString &key : {WindowPlacementKey, OldWindowGeometryKey, OldWindowMaximizedKey})
+            QSettings().remove(key);
     }
     // The designed size in the middle of the screen, where the window opens when its saved place
     // lies off every screen.
     static void placeAsDesigned()
     {
-        QSettings().remove(WindowGeometryKey);
-        QSettings().setValue(WindowMaximizedKey, false);
+        forgetPlacement();
+        forgetMainWindowPlacement();
     }
     static frmMDI *openMainWindow(bool maximised = false);
     static bool minimumFits(frmMDI *main);
@@ -190,6 +193,68 @@ void tst_ScreenFit::placementIsRemembered()
     if (maximised)
         return;
     QCOMPARE(main->geometry(), fits ? wanted : firstRun);
+}
+
+// An earlier version kept the client area and the maximised state under keys of their own. They
+// place the window; closing it keeps its place the new way and drops them.
+void tst_ScreenFit::placementOfAnEarlierVersionIsReadOnce_data()
+{
+    QTest::addColumn<QPoint>("offset"); // from the available area's top-left corner
+    QTest::addColumn<bool>("onScreen");
+    QTest::addColumn<bool>("maximised");
+    // clang-format off
+    QTest::newRow("on the screen")      << QPoint(20, 40)   << true  << false;
+    QTest::newRow("maximised")          << QPoint(20, 40)   << true  << true;
+    QTest::newRow("off the right edge") << QPoint(4000, 40) << false << false;
+    // clang-format on
+}
+
+void tst_ScreenFit::placementOfAnEarlierVersionIsReadOnce()
+{
+    QFETCH(QPoint, offset);
+    QFETCH(bool, onScreen);
+    QFETCH(bool, maximised);
+    placeAsDesigned();
+    frmMDI *main = openMainWindow();
+    const QRect designed = main->geometry();
+    const QMargins frame = main->windowHandle()->frameMargins();
+    const QRect old(available().topLeft() + offset + QPoint(frame.left(), frame.top()),
+                    main->minimumSize() + QSize(10, 6));
+    const bool fits = onScreen && available().contains(old.marginsAdded(frame));
+    closeAllForms();
+    forgetPlacement();
+    {
+        QSettings settings;
+        settings.setValue(OldWindowGeometryKey, old);
+        settings.setValue(OldWindowMaximizedKey, maximised);
+    }
+
+    main = openMainWindow();
+    QTRY_COMPARE(main->isMaximized(), maximised);
+    if (!maximised)
+        QCOMPARE(main->geometry(), fits ? old : designed);
+    closeAllForms();
+    const QSettings settings;
+    QVERIFY(settings.contains(WindowPlacementKey));
+    QVERIFY(!settings.contains(OldWindowGeometryKey));
+    QVERIFY(!settings.contains(OldWindowMaximizedKey));
+}
+
+// A record that is not the window's place (another program's, a damaged file) opens the window
+// as when its place lies off every screen.
+void tst_ScreenFit::unreadablePlacementOpensAsDesigned()
+{
+    placeAsDesigned();
+    frmMDI *main = openMainWindow();
+    const QRect designed = main->geometry();
+    closeAllForms();
+    for (const QByteArray &record : {QByteArray("not a place"), QByteArray(), QByteArray(64, 0)}) {
+        QSettings().setValue(WindowPlacementKey, record);
+        main = openMainWindow();
+        QVERIFY(!main->isMaximized());
+        QCOMPARE(main->geometry(), designed);
+        closeAllForms();
+    }
 }
 
 void tst_ScreenFit::formsAreUsableWithoutScrollingTheWorkspace_data()

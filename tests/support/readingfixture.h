@@ -22,8 +22,9 @@ namespace Lumo::Testing {
 // it opens when its saved place lies off every screen.
 inline void forgetMainWindowPlacement()
 {
-    QSettings().remove(WindowGeometryKey);
-    QSettings().setValue(WindowMaximizedKey, false);
+    QWidget offScreen;
+    offScreen.setGeometry(-30000, -30000, 800, 600);
+    QSettings().setValue(WindowPlacementKey, offScreen.saveGeometry());
 }
 
 // Opens the real main window and drives a reading through its input form.
