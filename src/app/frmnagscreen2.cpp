@@ -12,6 +12,7 @@
 #include "forms/vendorlinks.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QRandomGenerator>
 #include <QScreen>
 
@@ -49,6 +50,7 @@ frmNagScreen2::frmNagScreen2() : ui(std::make_unique<Ui::frmNagScreen2>())
     connect(ui->cmdSubmit, &QPushButton::clicked, this, &frmNagScreen2::cmdSubmit_Click);
     connect(ui->cmdClose, &QPushButton::clicked, this, &frmNagScreen2::cmdClose_Click);
     connect(ui->Check1, &QCheckBox::toggled, this, &frmNagScreen2::Check1_Click);
+    ui->Check1->installEventFilter(this);
     connectVendorLinks({{ui->lblGoToHome, Page::OtherPrograms}});
     Form_Load();
 }
@@ -152,6 +154,22 @@ void frmNagScreen2::SendReferral()
         return;
     }
     openWebPage(referralUrl(m_referral), this);
+}
+
+// Return on the check box presses the default button, as elsewhere in the dialog. Desktops that
+// let Return press the focused button (GTK's) would otherwise tick it, and the box opens the
+// forum: the dialog opens with the focus on it.
+bool frmNagScreen2::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == ui->Check1 && event->type() == QEvent::KeyPress) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+            !(key->modifiers() & ~Qt::KeypadModifier)) {
+            QDialog::keyPressEvent(key);
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void frmNagScreen2::Check1_Click()

@@ -35,6 +35,9 @@ public:
     // Every way of leaving the dialog ends here, and so does the program.
     void done(int result) override;
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void Form_Load();
     void Form_Unload();

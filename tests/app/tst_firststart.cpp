@@ -1,30 +1,20 @@
 // Runs the real program on a real X server (Xvfb) under a window manager (openbox), as a new user
 // with empty home and configuration folders, and drives it with the keyboard (xdotool) to its
 // normal end through the support dialog.
-#include <QDir>
+#include "support/xdesktop.h"
+
 #include <QDirIterator>
 #include <QFileInfo>
-#include <QProcess>
 #include <QRegularExpression>
-#include <QStandardPaths>
-#include <QTemporaryDir>
-#include <QTest>
+
+#include <memory>
+
+using namespace Lumo::Testing;
 
 namespace {
 const QString ProgramClass = QStringLiteral("LumoFreeTessaray");
 const QString SettingsFile = QStringLiteral("config/LumoFreeTessaray/LumoFreeTessaray.conf");
-constexpr int Timeout = 20000;
-
-void stop(QProcess &process)
-{
-    if (process.state() == QProcess::NotRunning)
-        return;
-    process.terminate();
-    if (!process.waitForFinished(5000)) {
-        process.kill();
-        process.waitForFinished();
-    }
-}
+constexpr int Timeout = XDesktop::Timeout;
 } // namespace
 
 class tst_FirstStart : public QObject
@@ -35,7 +25,6 @@ private Q_SLOTS:
     void initTestCase();
     void init();
     void cleanup();
-    void cleanupTestCase();
 
     void settingsLiveInOneFile();
     void keyboardLeavesAReadingForTheWindowsControls();
@@ -43,142 +32,44 @@ private Q_SLOTS:
     void windowPlacement();
 
 private:
-    QProcessEnvironment displayEnvironment() const;
-    QProcessEnvironment programEnvironment() const;
-    QString onDisplay(const QString &tool, const QStringList &arguments);
-    QString xdotool(const QStringList &arguments);
-    QString xprop(const QStringList &arguments);
+    QString xdotool(const QStringList &arguments) const { return m_desktop.xdotool(arguments); }
     QString startProgram();
     void endProgramNormally(const QString &mainWindow);
     QStringList filesUnderHome() const;
     QString settingsText() const;
-    bool isMaximised(const QString &window);
-    QRect windowGeometry(const QString &window);
+    bool isMaximised(const QString &window) const;
+    QRect windowGeometry(const QString &window) const;
 
-    QProcess m_server;
-    QProcess m_windowManager;
-    QProcess m_sessionBus;
-    QString m_display;
-    QString m_sessionBusAddress;
-    std::unique_ptr<QTemporaryDir> m_home;
+    // With a session bus of its own, as a desktop session has one: without it, D-Bus's
+    // autolaunch (dbus-x11) would start one and leave its files in the program's home folder.
+    XDesktop m_desktop;
+    std::unique_ptr<NewUserHome> m_home;
     QProcess m_program;
 };
 
 void tst_FirstStart::initTestCase()
 {
-    for (const char *tool : {"Xvfb", "openbox", "xdotool", "xprop"}) {
-        if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
-            QSKIP(qPrintable(QStringLiteral("%1 is not installed").arg(QLatin1String(tool))));
-    }
-    // The server picks a free display and writes its number on standard output.
-    m_server.start(QStringLiteral("Xvfb"),
-                   {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
-                    QStringLiteral("0"), QStringLiteral("1920x1080x24"),
-                    QStringLiteral("-nolisten"), QStringLiteral("tcp")});
-    QTRY_VERIFY_WITH_TIMEOUT(m_server.canReadLine(), Timeout);
-    m_display = u':' + QString::fromLatin1(m_server.readLine().trimmed());
-
-    // A window mapped before the window manager has taken the screen is not managed as a desktop
-    // would manage it (no maximised state), so wait until it announces itself. Openbox has been
-    // seen to end at once now and then when several servers start together: start it again.
-    const auto windowManagerReady = [this] {
-        return xprop({QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")})
-            .contains(QLatin1String("window id"));
-    };
-    m_windowManager.setProcessEnvironment(displayEnvironment());
-    m_windowManager.setProcessChannelMode(QProcess::MergedChannels);
-    for (int attempt = 0; attempt < 3 && !windowManagerReady(); ++attempt) {
-        if (attempt > 0)
-            qWarning("openbox ended (status %d): %s", m_windowManager.exitCode(),
-                     m_windowManager.readAll().constData());
-        m_windowManager.start(QStringLiteral("openbox"), {});
-        QVERIFY(m_windowManager.waitForStarted());
-        QTRY_VERIFY_WITH_TIMEOUT(
-            windowManagerReady() || m_windowManager.state() == QProcess::NotRunning, Timeout);
-    }
-    QVERIFY2(windowManagerReady(), "openbox did not start");
-
-    // A session bus of the test's own, as a desktop session has one: without it, D-Bus's
-    // autolaunch (dbus-x11) would start one and leave its files in the program's home folder.
-    if (!QStandardPaths::findExecutable(QStringLiteral("dbus-daemon")).isEmpty()) {
-        m_sessionBus.start(QStringLiteral("dbus-daemon"),
-                           {QStringLiteral("--session"), QStringLiteral("--nofork"),
-                            QStringLiteral("--print-address=1")});
-        QTRY_VERIFY_WITH_TIMEOUT(m_sessionBus.canReadLine(), Timeout);
-        m_sessionBusAddress = QString::fromLatin1(m_sessionBus.readLine().trimmed());
-    }
+    if (const QString missing = XDesktop::missingTool(); !missing.isEmpty())
+        QSKIP(qPrintable(missing));
+    QVERIFY(m_desktop.start(QStringLiteral("1920x1080")));
 }
 
 void tst_FirstStart::init()
 {
-    m_home = std::make_unique<QTemporaryDir>();
+    m_home = std::make_unique<NewUserHome>();
     QVERIFY(m_home->isValid());
-    QVERIFY(QDir(m_home->path()).mkpath(QStringLiteral("run")));
-    QFile::setPermissions(m_home->filePath(QStringLiteral("run")),
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
 void tst_FirstStart::cleanup()
 {
-    stop(m_program);
+    XDesktop::stop(m_program);
     m_home.reset();
-}
-
-void tst_FirstStart::cleanupTestCase()
-{
-    stop(m_sessionBus);
-    stop(m_windowManager);
-    stop(m_server);
-}
-
-QProcessEnvironment tst_FirstStart::displayEnvironment() const
-{
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("DISPLAY"), m_display);
-    return environment;
-}
-
-QProcessEnvironment tst_FirstStart::programEnvironment() const
-{
-    QProcessEnvironment environment = displayEnvironment();
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-    environment.insert(QStringLiteral("HOME"), m_home->path());
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"),
-                       m_home->filePath(QStringLiteral("config")));
-    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_home->filePath(QStringLiteral("run")));
-    environment.insert(QStringLiteral("TMPDIR"), m_home->filePath(QStringLiteral("run")));
-    if (!m_sessionBusAddress.isEmpty())
-        environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), m_sessionBusAddress);
-    return environment;
-}
-
-// Runs an X tool (xdotool, xprop) on the test's display and gives what it printed.
-QString tst_FirstStart::onDisplay(const QString &tool, const QStringList &arguments)
-{
-    QProcess process;
-    process.setProcessEnvironment(displayEnvironment());
-    process.start(tool, arguments);
-    if (!process.waitForFinished(Timeout)) {
-        stop(process);
-        return QString();
-    }
-    return QString::fromLatin1(process.readAllStandardOutput()).trimmed();
-}
-
-QString tst_FirstStart::xdotool(const QStringList &arguments)
-{
-    return onDisplay(QStringLiteral("xdotool"), arguments);
-}
-
-QString tst_FirstStart::xprop(const QStringList &arguments)
-{
-    return onDisplay(QStringLiteral("xprop"), arguments);
 }
 
 // Starts the program and gives its main window's id once it shows.
 QString tst_FirstStart::startProgram()
 {
-    m_program.setProcessEnvironment(programEnvironment());
+    m_program.setProcessEnvironment(m_home->programEnvironment(m_desktop));
     m_program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     m_program.start(QStringLiteral(PROGRAM), {});
     if (!m_program.waitForStarted())
@@ -195,11 +86,11 @@ void tst_FirstStart::endProgramNormally(const QString &mainWindow)
              QStringLiteral("key"), QStringLiteral("alt+e")});
     QTRY_VERIFY_WITH_TIMEOUT(
         [&] {
-            const QString active = xdotool({QStringLiteral("getactivewindow")});
+            const QString active = m_desktop.activeWindow();
             return !active.isEmpty() && active != mainWindow;
         }(),
         Timeout);
-    xdotool({QStringLiteral("key"), QStringLiteral("alt+x")});
+    m_desktop.key(QStringLiteral("alt+x"));
     QVERIFY(m_program.waitForFinished(Timeout));
     QCOMPARE(m_program.exitStatus(), QProcess::NormalExit);
     QCOMPARE(m_program.exitCode(), 0);
@@ -269,24 +160,25 @@ void tst_FirstStart::keyboardLeavesAReadingForTheWindowsControls()
                              Timeout);
     QTRY_VERIFY_WITH_TIMEOUT(
         [&] {
-            const QString active = xdotool({QStringLiteral("getactivewindow")});
+            const QString active = m_desktop.activeWindow();
             return !active.isEmpty() && active != mainWindow;
         }(),
         Timeout);
-    xdotool({QStringLiteral("key"), QStringLiteral("alt+x")});
+    m_desktop.key(QStringLiteral("alt+x"));
     QVERIFY(m_program.waitForFinished(Timeout));
     QCOMPARE(m_program.exitStatus(), QProcess::NormalExit);
     QCOMPARE(m_program.exitCode(), 0);
 }
 
-bool tst_FirstStart::isMaximised(const QString &window)
+bool tst_FirstStart::isMaximised(const QString &window) const
 {
-    const QString state = xprop({QStringLiteral("-id"), window, QStringLiteral("_NET_WM_STATE")});
+    const QString state = m_desktop.run(
+        QStringLiteral("xprop"), {QStringLiteral("-id"), window, QStringLiteral("_NET_WM_STATE")});
     return state.contains(QLatin1String("_NET_WM_STATE_MAXIMIZED_HORZ")) &&
            state.contains(QLatin1String("_NET_WM_STATE_MAXIMIZED_VERT"));
 }
 
-QRect tst_FirstStart::windowGeometry(const QString &window)
+QRect tst_FirstStart::windowGeometry(const QString &window) const
 {
     const QString shell =
         xdotool({QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), window});

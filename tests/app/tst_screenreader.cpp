@@ -5,11 +5,8 @@
 #include "support/accessibletree.h"
 #include "support/xdesktop.h"
 
-#include <QDir>
-#include <QFile>
 #include <QMultiHash>
 #include <QProcess>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <functional>
@@ -156,7 +153,7 @@ private:
     bool bringUp(const QString &window);
 
     XDesktop m_desktop;
-    QTemporaryDir m_home;
+    NewUserHome m_home;
     QProcess m_program;
     QString m_readError;
 };
@@ -165,23 +162,13 @@ void tst_ScreenReader::initTestCase()
 {
     if (const QString missing = XDesktop::missingTool(); !missing.isEmpty())
         QSKIP(qPrintable(missing));
-    QProcess probe;
-    probe.start(QStringLiteral(PYTHON), {QStringLiteral("-c"), QStringLiteral("import pyatspi")});
-    if (!probe.waitForFinished() || probe.exitCode() != 0)
+    if (!readsAccessibleTrees(QStringLiteral(PYTHON)))
         QSKIP("python3-pyatspi is not installed");
 
     QVERIFY(m_desktop.start(QStringLiteral("1366x768")));
     QVERIFY(m_home.isValid());
-    QVERIFY(QDir(m_home.path()).mkpath(QStringLiteral("run")));
-    QFile::setPermissions(m_home.filePath(QStringLiteral("run")),
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    QProcessEnvironment environment = m_desktop.environment();
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    QProcessEnvironment environment = m_home.programEnvironment(m_desktop);
     environment.insert(QStringLiteral("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"), QStringLiteral("1"));
-    environment.insert(QStringLiteral("HOME"), m_home.path());
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"),
-                       m_home.filePath(QStringLiteral("config")));
-    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_home.filePath(QStringLiteral("run")));
     m_program.setProcessEnvironment(environment);
     m_program.setProcessChannelMode(QProcess::ForwardedChannels);
     m_program.start(QStringLiteral(PROGRAM), {});

@@ -9,7 +9,6 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace Lumo::Testing;
@@ -34,7 +33,7 @@ private:
     QList<AccessibleNode> read();
 
     XDesktop m_desktop;
-    QTemporaryDir m_home;
+    NewUserHome m_home;
     QProcess m_program;
     QString m_dialog; // the support dialog's window
     QString m_readError;
@@ -44,32 +43,23 @@ void tst_SupportMessages::initTestCase()
 {
     if (const QString missing = XDesktop::missingTool(); !missing.isEmpty())
         QSKIP(qPrintable(missing));
-    QProcess probe;
-    probe.start(QStringLiteral(PYTHON), {QStringLiteral("-c"), QStringLiteral("import pyatspi")});
-    if (!probe.waitForFinished() || probe.exitCode() != 0)
+    if (!readsAccessibleTrees(QStringLiteral(PYTHON)))
         QSKIP("python3-pyatspi is not installed");
 
     QVERIFY(m_desktop.start(QStringLiteral("1366x768")));
     QVERIFY(m_home.isValid());
-    const QDir home(m_home.path());
-    QVERIFY(home.mkpath(QStringLiteral("run")) && home.mkpath(QStringLiteral("bin")));
-    QFile::setPermissions(home.filePath(QStringLiteral("run")),
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QVERIFY(QDir(m_home.path()).mkpath(QStringLiteral("bin")));
     // An xdg-open that finds nothing to open addresses with, as on a desktop without a browser.
-    QFile opener(home.filePath(QStringLiteral("bin/xdg-open")));
+    QFile opener(m_home.filePath(QStringLiteral("bin/xdg-open")));
     QVERIFY(opener.open(QIODevice::WriteOnly));
     opener.write("#!/bin/sh\nexit 3\n");
     opener.close();
     QVERIFY(opener.setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner));
 
-    QProcessEnvironment environment = m_desktop.environment();
-    environment.insert(QStringLiteral("PATH"), home.filePath(QStringLiteral("bin")) + u':' +
+    QProcessEnvironment environment = m_home.programEnvironment(m_desktop);
+    environment.insert(QStringLiteral("PATH"), m_home.filePath(QStringLiteral("bin")) + u':' +
                                                    environment.value(QStringLiteral("PATH")));
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     environment.insert(QStringLiteral("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"), QStringLiteral("1"));
-    environment.insert(QStringLiteral("HOME"), m_home.path());
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
-    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), home.filePath(QStringLiteral("run")));
     m_program.setProcessEnvironment(environment);
     m_program.setProcessChannelMode(QProcess::ForwardedChannels);
     m_program.start(QStringLiteral(PROGRAM), {});

@@ -96,6 +96,15 @@ struct AccessibleNode
     }
 };
 
+// Whether the given Python can read programs over AT-SPI (python3-pyatspi is installed for it).
+inline bool readsAccessibleTrees(const QString &python)
+{
+    QProcess probe;
+    probe.start(python, {QStringLiteral("-c"), QStringLiteral("import pyatspi")});
+    return probe.waitForFinished() && probe.exitStatus() == QProcess::NormalExit &&
+           probe.exitCode() == 0;
+}
+
 // The windows of the running program named `application` that show, read through AT-SPI by the
 // reader script with the given Python. Empty when the program cannot be read; `error` then says
 // why.

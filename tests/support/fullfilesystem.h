@@ -2,8 +2,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QString>
+
+#include <optional>
 
 #include <unistd.h>
 
@@ -59,6 +62,45 @@ struct FullFileSystem
     QString folder;
     QString skipReason;
     bool mounted = false;
+};
+
+// A file that a test then fails to write over, on a full file system: its folder becomes a small
+// tmpfs, the earlier bytes are written, and the file system is filled up to `room` bytes left. A
+// negative room places no file at all.
+struct EarlierFile
+{
+    EarlierFile(const QString &fileName, const QByteArray &bytes, qint64 room)
+        : fileName(fileName), bytes(bytes)
+    {
+        if (room < 0)
+            return;
+        full.emplace(QFileInfo(fileName).path());
+        skipReason = full->skipReason;
+        if (!skipReason.isEmpty())
+            return;
+        QFile file(fileName);
+        ready = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+        file.close();
+        ready = ready && full->fill(room);
+    }
+
+    // The earlier file as it was, and no part of a new one beside it.
+    bool untouched() const
+    {
+        if (!full)
+            return true;
+        QStringList expected{QStringLiteral("filler"), QFileInfo(fileName).fileName()};
+        expected.sort(Qt::CaseInsensitive);
+        QFile file(fileName);
+        return file.open(QIODevice::ReadOnly) && file.readAll() == bytes &&
+               full->entries() == expected;
+    }
+
+    QString fileName;
+    QByteArray bytes;
+    std::optional<FullFileSystem> full;
+    QString skipReason;
+    bool ready = true;
 };
 
 } // namespace Lumo::Testing

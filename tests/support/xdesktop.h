@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QDir>
+#include <QFile>
 #include <QPoint>
 #include <QProcess>
 #include <QRegularExpression>
@@ -178,6 +180,41 @@ private:
     QTemporaryDir m_runtime;
     QString m_display;
     QString m_busAddress;
+};
+
+// The empty folders of a new user, in which the real program starts on a desktop of a test's own:
+// a home folder, its configuration folder and a runtime folder closed to others.
+class NewUserHome
+{
+public:
+    NewUserHome()
+    {
+        m_valid = m_home.isValid() && QDir(m_home.path()).mkpath(QStringLiteral("run")) &&
+                  QFile::setPermissions(filePath(QStringLiteral("run")),
+                                        QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                            QFileDevice::ExeOwner);
+    }
+
+    bool isValid() const { return m_valid; }
+    QString path() const { return m_home.path(); }
+    QString filePath(const QString &name) const { return m_home.filePath(name); }
+
+    // The program's environment on the desktop (its display and bus, Qt's X11 platform) with
+    // this user's folders.
+    QProcessEnvironment programEnvironment(const XDesktop &desktop) const
+    {
+        QProcessEnvironment environment = desktop.environment();
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        environment.insert(QStringLiteral("HOME"), path());
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), filePath(QStringLiteral("config")));
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), filePath(QStringLiteral("run")));
+        environment.insert(QStringLiteral("TMPDIR"), filePath(QStringLiteral("run")));
+        return environment;
+    }
+
+private:
+    QTemporaryDir m_home;
+    bool m_valid = false;
 };
 
 } // namespace Lumo::Testing
