@@ -3,6 +3,7 @@
 #include "common/wholefile.h"
 
 #include <QBuffer>
+#include <QDir>
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QTextDocument>
@@ -42,6 +43,14 @@ QString printDocument(const QTextDocument &document, QPrinter &printer)
     if (printer.printerState() == QPrinter::Error || printer.printerState() == QPrinter::Aborted)
         return QStringLiteral("The printer did not take the document.");
     return QString();
+}
+
+QString printFailureMessage(const QString &what, const QPrinter &printer, const QString &reason)
+{
+    const QString target = printer.outputFileName().isEmpty()
+                               ? printer.printerName()
+                               : QDir::toNativeSeparators(printer.outputFileName());
+    return QStringLiteral("The %1 could not be printed.\n%2: %3").arg(what, target, reason);
 }
 
 } // namespace Lumo

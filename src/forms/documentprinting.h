@@ -13,4 +13,8 @@ namespace Lumo {
 // Gives an empty text on success, otherwise why the document could not be printed, in words.
 QString printDocument(const QTextDocument &document, QPrinter &printer);
 
+// The message for a print that failed: "The <what> could not be printed." and, on a second line,
+// the file (or the printer) and why.
+QString printFailureMessage(const QString &what, const QPrinter &printer, const QString &reason);
+
 } // namespace Lumo

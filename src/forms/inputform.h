@@ -59,6 +59,19 @@ template <class FormUi> InputControls singleNameControls(FormUi &ui, QAction *ne
             .mnuExit = ui.mnuExit};
 }
 
+// The shared controls of a form with the first, middle and last name boxes, from its generated ui.
+template <class FormUi> InputControls threeNameControls(FormUi &ui)
+{
+    return {.name = NameBoxes{ui.txtFirstName, ui.txtMiddleName, ui.txtLastName},
+            .cboDate = ui.cboDate,
+            .cboMonth = ui.cboMonth,
+            .cboYear = ui.cboYear,
+            .cmdNext = ui.cmdNext,
+            .cmdExit = ui.cmdExit,
+            .nextItem = ui.mnuNext,
+            .mnuExit = ui.mnuExit};
+}
+
 // An input form: a name (one box, or first, middle and last name boxes) and a date of birth
 // picked from three lists, checked by ValidateEntry before the reading is computed.
 class InputForm : public ReadingForm

@@ -66,11 +66,7 @@ void frmKarmicProfileDisplay::cmdPrint_Click()
     const QString failure = printDocument(document(), printer);
     if (failure.isEmpty())
         return;
-    const QString target = printer.outputFileName().isEmpty()
-                               ? printer.printerName()
-                               : QDir::toNativeSeparators(printer.outputFileName());
-    showCritical(this,
-                 QStringLiteral("The profile could not be printed.\n%1: %2").arg(target, failure));
+    showCritical(this, printFailureMessage(QStringLiteral("profile"), printer, failure));
 }
 
 // The PDF is written whole or not at all: an earlier file of that name stays as it was when

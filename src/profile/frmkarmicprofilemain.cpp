@@ -14,14 +14,7 @@ frmKarmicProfileMain::frmKarmicProfileMain()
       ui(std::make_unique<Ui::frmKarmicProfileMain>())
 {
     ui->setupUi(this);
-    connectInputControls({.name = NameBoxes{ui->txtFirstName, ui->txtMiddleName, ui->txtLastName},
-                          .cboDate = ui->cboDate,
-                          .cboMonth = ui->cboMonth,
-                          .cboYear = ui->cboYear,
-                          .cmdNext = ui->cmdNext,
-                          .cmdExit = ui->cmdExit,
-                          .nextItem = ui->mnuNext,
-                          .mnuExit = ui->mnuExit});
+    connectInputControls(threeNameControls(*ui));
     connectMenuLinks(*ui, ui->mkmoney);
     connect(ui->cboRecent, &QComboBox::activated, this, &frmKarmicProfileMain::cboRecent_Click);
     connect(ui->mnuForgetRecent, &QAction::triggered, this,

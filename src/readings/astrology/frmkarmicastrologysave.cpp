@@ -189,11 +189,7 @@ void frmKarmicAstrologySave::cmdprint_Click()
     }
     if (failure.isEmpty())
         return;
-    const QString target = printer.outputFileName().isEmpty()
-                               ? printer.printerName()
-                               : QDir::toNativeSeparators(printer.outputFileName());
-    showCritical(this,
-                 QStringLiteral("The report could not be printed.\n%1: %2").arg(target, failure));
+    showCritical(this, printFailureMessage(QStringLiteral("report"), printer, failure));
 }
 
 } // namespace Lumo

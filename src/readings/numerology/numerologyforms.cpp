@@ -60,14 +60,7 @@ NumerologyInputForm::NumerologyInputForm(const NumerologyReading &reading)
     ui->setupUi(this);
     setObjectName(reading.inputName);
     setWindowTitle(reading.title);
-    connectInputControls({.name = NameBoxes{ui->txtFirstName, ui->txtMiddleName, ui->txtLastName},
-                          .cboDate = ui->cboDate,
-                          .cboMonth = ui->cboMonth,
-                          .cboYear = ui->cboYear,
-                          .cmdNext = ui->cmdNext,
-                          .cmdExit = ui->cmdExit,
-                          .nextItem = ui->mnuNext,
-                          .mnuExit = ui->mnuExit});
+    connectInputControls(threeNameControls(*ui));
     connectMenuLinks(*ui, ui->mkmoney);
 }
 
