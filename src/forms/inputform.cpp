@@ -35,6 +35,16 @@ std::optional<QString> numerologyNameText(const QString &text)
     return text.toUpper();
 }
 
+// The numbers from first to last, as the date lists show them.
+QStringList numbers(int first, int last)
+{
+    QStringList texts;
+    texts.reserve(qMax(0, last - first + 1));
+    for (int number = first; number <= last; ++number)
+        texts.append(QString::number(number));
+    return texts;
+}
+
 // Return, or Enter on the keypad, with no other modifier.
 bool isPlainEnter(const QKeyEvent *key)
 {
@@ -92,11 +102,10 @@ void InputForm::Form_Load()
 void InputForm::fillLists()
 {
     const InputControls &c = m_controls;
-    for (int day = 1; day <= 31; ++day)
-        c.cboDate->addItem(QString::number(day));
+    // Each list is filled at once: one insertion of all its items costs a fraction of one per item.
+    c.cboDate->addItems(numbers(1, 31));
     c.cboMonth->addItems(monthNames());
-    for (int year = m_settings.firstYear; year <= m_settings.lastYear; ++year)
-        c.cboYear->addItem(QString::number(year));
+    c.cboYear->addItems(numbers(m_settings.firstYear, m_settings.lastYear));
     c.cboDate->setCurrentIndex(0);
     c.cboMonth->setCurrentIndex(0);
     c.cboYear->setCurrentIndex(0);

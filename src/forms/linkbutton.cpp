@@ -1,6 +1,8 @@
 #include "linkbutton.h"
 
 #include <QAccessibleWidget>
+#include <QCache>
+#include <QHashFunctions>
 #include <QKeyEvent>
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
@@ -60,6 +62,32 @@ public:
 private:
     LinkButton *link() const { return static_cast<LinkButton *>(widget()); }
 };
+
+// Everything a caption's laid-out size depends on.
+struct TextSizeKey
+{
+    QString text;
+    QFont font;
+    int flags;
+    int room;
+    qreal devicePixelRatio;
+
+    friend bool operator==(const TextSizeKey &, const TextSizeKey &) = default;
+};
+
+size_t qHash(const TextSizeKey &key, size_t seed = 0)
+{
+    return qHashMulti(seed, key.text, key.font, key.flags, key.room, key.devicePixelRatio);
+}
+
+// The sizes of the captions laid out so far, for the whole program. Forms are made anew each
+// time they open, and their layouts ask each link for its size at several widths: shaping a
+// caption once per width keeps opening a form as cheap as the first time it was measured.
+QCache<TextSizeKey, QSize> &textSizes()
+{
+    static QCache<TextSizeKey, QSize> cache(1024);
+    return cache;
+}
 
 QAccessibleInterface *accessibleLinkButton(const QString &className, QObject *object)
 {
@@ -150,9 +178,13 @@ QSize LinkButton::textSize(int room) const
 {
     // Centring does not change the size, and its halving could round it.
     const int flags = textFlags() & ~(Qt::AlignHCenter | Qt::AlignVCenter);
-    return fontMetrics()
-        .boundingRect(QRect(0, 0, qMax(0, room), QWIDGETSIZE_MAX), flags, text())
-        .size();
+    const TextSizeKey key{text(), font(), flags, qMax(0, room), devicePixelRatio()};
+    if (const QSize *size = textSizes().object(key))
+        return *size;
+    const QSize size =
+        fontMetrics().boundingRect(QRect(0, 0, key.room, QWIDGETSIZE_MAX), flags, key.text).size();
+    textSizes().insert(key, new QSize(size));
+    return size;
 }
 
 QSize LinkButton::measure(int width) const

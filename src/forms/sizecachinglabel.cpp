@@ -48,7 +48,8 @@ bool showsPlainText(const QLabel &label)
     case Qt::PlainText:
         return true;
     case Qt::AutoText:
-        return !Qt::mightBeRichText(label.text());
+        // Without a "<" no text is taken for rich text; most captions have none.
+        return !label.text().contains(u'<') || !Qt::mightBeRichText(label.text());
     default:
         return false;
     }

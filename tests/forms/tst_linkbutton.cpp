@@ -41,6 +41,7 @@ private Q_SLOTS:
     void measuresAndDrawsAsTheLabelItReplaces_data();
     void measuresAndDrawsAsTheLabelItReplaces();
     void wrappedCaptionGrowsDownwards();
+    void measuresAgainForANewFontOrCaption();
     void underlinedWhileThePointerIsOverIt();
     void accessibleRoleNameAndPress_data();
     void accessibleRoleNameAndPress();
@@ -230,6 +231,32 @@ void tst_LinkButton::wrappedCaptionGrowsDownwards()
     QVERIFY(m_link->minimumSizeHint().width() >=
             m_link->fontMetrics().horizontalAdvance(QStringLiteral("Opportunity.")));
     QVERIFY(m_link->minimumSizeHint().width() < m_link->sizeHint().width());
+}
+
+// Measurements are kept for the whole program; a link whose font or caption changes, and another
+// link with the same caption in another font, are measured for what they show.
+void tst_LinkButton::measuresAgainForANewFontOrCaption()
+{
+    m_link->setText(LongCaption);
+    m_link->setWordWrap(true);
+    const QSize small = m_link->sizeHint();
+    const int smallAt200 = m_link->heightForWidth(200);
+
+    LinkButton other;
+    other.setText(LongCaption);
+    other.setWordWrap(true);
+    QFont large = m_link->font();
+    large.setPointSize(large.pointSize() * 2);
+    other.setFont(large);
+    QVERIFY(other.heightForWidth(200) > smallAt200);
+
+    m_link->setFont(large);
+    QCOMPARE(m_link->sizeHint(), other.sizeHint());
+    QCOMPARE(m_link->heightForWidth(200), other.heightForWidth(200));
+    m_link->setFont(QFont());
+    QCOMPARE(m_link->sizeHint(), small);
+    m_link->setText(LongCaption + LongCaption);
+    QVERIFY(m_link->heightForWidth(200) > smallAt200);
 }
 
 // Only a link asked to underlines itself; the underline goes with the pointer.
