@@ -163,7 +163,8 @@ import glob, json, os, re, statistics, sys
 out, counted_iterations, date, cores, load = sys.argv[1:6]
 counted_iterations = int(counted_iterations)
 FRAME_MS = 1000 / 120  # one frame at 120 Hz
-BOUND = 1.1
+STARTUP_BOUND = 1.05  # start-up and peak memory
+BOUND = 1.1  # each action
 
 
 def startup_medians(platform):
@@ -247,18 +248,18 @@ for platform, label in (("offscreen", "offscreen"), ("xcb", "Xvfb")):
     ratio = lumo / replica
     rows.append((f"Start-up, {label}", f"{t['lumo']:.1f} ms", f"{t['replica']:.1f} ms",
                  f"{mega(lumo)} / {mega(replica)}",
-                 f"{ratio:.2f} ({t['lumo'] / t['replica']:.2f})", met(ratio <= BOUND), ""))
+                 f"{ratio:.2f} ({t['lumo'] / t['replica']:.2f})", met(ratio <= STARTUP_BOUND), ""))
     if platform == "offscreen":
         # The stricter floor: the replica with the window icon made as the program makes it.
         ratio = lumo / ir["replica-engine"]
         rows.append((f"Start-up, {label}: replica with the program's icon engine", "", "",
                      f"{mega(lumo)} / {mega(ir['replica-engine'])}", f"{ratio:.2f}",
-                     met(ratio <= BOUND), ""))
+                     met(ratio <= STARTUP_BOUND), ""))
 for platform, label in (("offscreen", "offscreen"), ("xcb", "Xvfb")):
     m = rss_medians(platform)
     ratio = m["lumo"] / m["replica"]
     rows.append((f"Peak memory, {label}", f"{m['lumo']:.1f} MiB", f"{m['replica']:.1f} MiB", "",
-                 f"{ratio:.2f}", met(ratio <= BOUND), ""))
+                 f"{ratio:.2f}", met(ratio <= STARTUP_BOUND), ""))
 lumo_counts = action_instructions("bench_actions")
 replica_counts = action_instructions("bench_replica_actions")
 replica_times = action_medians("bench_replica_actions")
@@ -280,7 +281,7 @@ print(f"Measured {date} on {cores} cores (load average {load}), Release build. S
       "wall time also holds the waits for other processes); instructions counted by callgrind. "
       "Ratio: of the instructions, and in brackets of the wall times.")
 print()
-table(("Measure", "Lumo", "Replica", "Instructions (Lumo / replica)", "Ratio", "≤ 1.1 × replica",
+table(("Measure", "Lumo", "Replica", "Instructions (Lumo / replica)", "Ratio", "Goal met",
        "CPU < 8.3 ms"), rows)
 
 # What the program's own classes gain, in instructions.
