@@ -80,6 +80,34 @@ private:
     int m_anchor = 0;
 };
 
+// A text box lays its text out when it is given the text, and again at every new width. A form
+// is sized as it is shown, so a box not shown yet gets its text only then, laid out once.
+const char *const PendingText = "lumoPendingText";
+
+void putText(QPlainTextEdit *box, const QString &text)
+{
+    box->setPlainText(text);
+    box->moveCursor(QTextCursor::Start);
+}
+
+class PendingTextOnShow : public QObject
+{
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show) {
+            auto *box = static_cast<QPlainTextEdit *>(watched);
+            box->removeEventFilter(this);
+            putText(box, box->property(PendingText).toString());
+            box->setProperty(PendingText, QVariant());
+            deleteLater();
+        }
+        return false;
+    }
+};
+
 } // namespace
 
 void preventCopying(QPlainTextEdit *box)
@@ -106,8 +134,15 @@ int heightForLines(const QAbstractScrollArea *box, int lines)
 
 void showReadingText(QPlainTextEdit *box, const QString &text)
 {
-    box->setPlainText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-    box->moveCursor(QTextCursor::Start);
+    const QString shown = QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    if (box->isVisible()) {
+        putText(box, shown);
+        return;
+    }
+    box->clear();
+    if (!box->property(PendingText).isValid())
+        box->installEventFilter(new PendingTextOnShow(box));
+    box->setProperty(PendingText, shown);
 }
 
 void printReadingText(QPlainTextEdit *box)

@@ -20,7 +20,8 @@ constexpr int SqueezedTextBoxLines = 4;
 // The height of a text box that shows the given number of lines of its text.
 int heightForLines(const QAbstractScrollArea *box, int lines);
 
-// Shows a reading text built with CR LF line breaks, with the caret at its start.
+// Shows a reading text built with CR LF line breaks, with the caret at its start. A box that is
+// not shown yet is left empty and gets the text as it is shown, once its form has its size.
 void showReadingText(QPlainTextEdit *box, const QString &text);
 
 // Asks for a printer and prints the box's whole text; cancelling prints nothing.
