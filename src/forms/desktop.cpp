@@ -39,10 +39,16 @@ QString fileDialogFolder()
     return QDir::homePath();
 }
 
+// The settings file is written again only when the folder is another one: a file opened from the
+// same folder as the last one costs no write to the disk.
 QString rememberFolder(const QString &chosenFile)
 {
-    if (!chosenFile.isEmpty())
-        QSettings().setValue(LastFolderKey, QFileInfo(chosenFile).absolutePath());
+    if (chosenFile.isEmpty())
+        return chosenFile;
+    const QString folder = QFileInfo(chosenFile).absolutePath();
+    QSettings settings;
+    if (settings.value(LastFolderKey).toString() != folder)
+        settings.setValue(LastFolderKey, folder);
     return chosenFile;
 }
 

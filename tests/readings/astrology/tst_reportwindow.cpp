@@ -28,6 +28,8 @@
 
 #include <optional>
 
+#include <sys/stat.h>
+
 using namespace Lumo;
 using namespace Lumo::Testing;
 using namespace Lumo::Testing::FormsFixture;
@@ -61,6 +63,7 @@ private Q_SLOTS:
     void failedSave();
     void cancelledDialogsAreSilent();
     void dialogsStartInTheLastFolder();
+    void sameFolderAgainLeavesTheSettingsFile();
     void saveDialogStartsInAFolderThatExists_data();
     void saveDialogStartsInAFolderThatExists();
     void open_data();
@@ -609,6 +612,37 @@ void tst_ReportWindow::dialogsStartInTheLastFolder()
     QVERIFY(QDir(save.folder) != QDir(m_dir->path()));
     QCOMPARE(save.suggestedName, "MARY ANN.kar");
     QCOMPARE(QDir(m_desktop->fileRequests[1].folder), QDir(m_dir->path()));
+}
+
+// The settings file is written again only when a file comes from another folder than the last.
+// Each write replaces the file, so its inode tells whether it was written.
+void tst_ReportWindow::sameFolderAgainLeavesTheSettingsFile()
+{
+    const QByteArray settingsFile = QFile::encodeName(QSettings().fileName());
+    const auto inode = [&] {
+        struct stat status
+        {
+        };
+        return ::stat(settingsFile.constData(), &status) == 0 ? status.st_ino : 0;
+    };
+    frmKarmicAstrologyDisplay *display = showReading("ANN", "5", "May", "1960");
+    display->cmdBack_Click();
+    flushDeletes();
+    QPushButton *open = button(loadedForm<frmKarmicAstrologyMain>(), "cmdOpen");
+    const auto choose = [&](const QString &file) {
+        m_desktop->fileNames.enqueue(file);
+        QTest::mouseClick(open, Qt::LeftButton);
+    };
+
+    QVERIFY(QDir(m_dir->path()).mkdir("other"));
+    choose(path("first.kar"));
+    const auto written = inode();
+    QVERIFY(written != 0);
+    choose(path("second.kar"));
+    QCOMPARE(inode(), written);
+    choose(path("other/third.kar"));
+    QVERIFY(inode() != written);
+    QCOMPARE(QDir(QSettings().value("Settings/LastFolder").toString()), QDir(path("other")));
 }
 
 void tst_ReportWindow::saveDialogStartsInAFolderThatExists_data()
