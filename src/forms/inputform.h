@@ -46,10 +46,12 @@ struct InputControls
     QAction *mnuExit;
 };
 
-// The shared controls of a form with the single name box, from its generated ui.
-template <class FormUi> InputControls singleNameControls(FormUi &ui, QAction *nextItem)
+// The shared controls of an input form, from its generated ui: the name box or boxes, and the
+// File menu's item that runs Next.
+template <class FormUi>
+InputControls inputControls(FormUi &ui, decltype(InputControls::name) name, QAction *nextItem)
 {
-    return {.name = ui.txtName,
+    return {.name = name,
             .cboDate = ui.cboDate,
             .cboMonth = ui.cboMonth,
             .cboYear = ui.cboYear,
@@ -59,17 +61,17 @@ template <class FormUi> InputControls singleNameControls(FormUi &ui, QAction *ne
             .mnuExit = ui.mnuExit};
 }
 
-// The shared controls of a form with the first, middle and last name boxes, from its generated ui.
+// The same for a form with the single name box.
+template <class FormUi> InputControls singleNameControls(FormUi &ui, QAction *nextItem)
+{
+    return inputControls(ui, ui.txtName, nextItem);
+}
+
+// The same for a form with the first, middle and last name boxes.
 template <class FormUi> InputControls threeNameControls(FormUi &ui)
 {
-    return {.name = NameBoxes{ui.txtFirstName, ui.txtMiddleName, ui.txtLastName},
-            .cboDate = ui.cboDate,
-            .cboMonth = ui.cboMonth,
-            .cboYear = ui.cboYear,
-            .cmdNext = ui.cmdNext,
-            .cmdExit = ui.cmdExit,
-            .nextItem = ui.mnuNext,
-            .mnuExit = ui.mnuExit};
+    return inputControls(ui, NameBoxes{ui.txtFirstName, ui.txtMiddleName, ui.txtLastName},
+                         ui.mnuNext);
 }
 
 // An input form: a name (one box, or first, middle and last name boxes) and a date of birth
