@@ -53,4 +53,10 @@ QString printFailureMessage(const QString &what, const QPrinter &printer, const 
     return QStringLiteral("The %1 could not be printed.\n%2: %3").arg(what, target, reason);
 }
 
+QString saveFailureMessage(const QString &fileName, const QString &reason)
+{
+    return QStringLiteral("The file could not be saved.\n%1: %2")
+        .arg(QDir::toNativeSeparators(fileName), reason);
+}
+
 } // namespace Lumo

@@ -1,6 +1,7 @@
 #include "textboxes.h"
 
 #include "desktop.h"
+#include "documentprinting.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -148,9 +149,14 @@ void showReadingText(QPlainTextEdit *box, const QString &text)
 void printReadingText(QPlainTextEdit *box)
 {
     QPrinter printer;
-    if (Desktop::instance().choosePrinter(box->window(), printer, QAbstractPrintDialog::PrintToFile,
-                                          QAbstractPrintDialog::AllPages))
-        box->print(&printer);
+    if (!Desktop::instance().choosePrinter(box->window(), printer,
+                                           QAbstractPrintDialog::PrintToFile,
+                                           QAbstractPrintDialog::AllPages))
+        return;
+    const QString failure = printDocument(*box->document(), printer);
+    if (!failure.isEmpty())
+        showCritical(box->window(),
+                     printFailureMessage(QStringLiteral("reading"), printer, failure));
 }
 
 } // namespace Lumo

@@ -8,7 +8,6 @@
 #include "forms/textboxes.h"
 #include "profiledocument.h"
 
-#include <QDir>
 #include <QPrinter>
 
 namespace Lumo {
@@ -58,10 +57,8 @@ void frmKarmicProfileDisplay::cmdPrint_Click()
 {
     QPrinter printer;
     printer.setDocName(profileTitle(m_profile.person));
-    const QAbstractPrintDialog::PrintDialogOptions options =
-        QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize |
-        QAbstractPrintDialog::PrintCollateCopies;
-    if (!Desktop::instance().choosePrinter(this, printer, options, QAbstractPrintDialog::AllPages))
+    if (!Desktop::instance().choosePrinter(this, printer, DocumentPrintOptions,
+                                           QAbstractPrintDialog::AllPages))
         return;
     const QString failure = printDocument(document(), printer);
     if (failure.isEmpty())
@@ -88,8 +85,7 @@ void frmKarmicProfileDisplay::cmdSavePdf_Click()
     printer.setDocName(profileTitle(m_profile.person));
     const QString failure = printDocument(document(), printer);
     if (!failure.isEmpty())
-        showCritical(this, QStringLiteral("The file could not be saved.\n%1: %2")
-                               .arg(QDir::toNativeSeparators(fileName), failure));
+        showCritical(this, saveFailureMessage(fileName, failure));
 }
 
 } // namespace Lumo

@@ -17,7 +17,6 @@
 #include "reportsegments.h"
 
 #include <QComboBox>
-#include <QDir>
 #include <QPrinter>
 #include <QScreen>
 #include <QScrollBar>
@@ -155,8 +154,7 @@ void frmKarmicAstrologySave::cmdSave_Click()
         encodeKarFile(m_reading.name, m_reading.day, m_reading.monthName, m_reading.year);
     const QString failure = writeWholeFile(fileName, bytes);
     if (!failure.isEmpty())
-        showCritical(this, QStringLiteral("The file could not be saved.\n%1: %2")
-                               .arg(QDir::toNativeSeparators(fileName), failure));
+        showCritical(this, saveFailureMessage(fileName, failure));
 }
 
 // Prints the selected part of the report when there is one, otherwise all of it, with its
@@ -165,9 +163,7 @@ void frmKarmicAstrologySave::cmdprint_Click()
 {
     const QTextCursor caret = ui->RTB->textCursor();
     const bool hasSelection = caret.hasSelection();
-    QAbstractPrintDialog::PrintDialogOptions options = QAbstractPrintDialog::PrintToFile |
-                                                       QAbstractPrintDialog::PrintShowPageSize |
-                                                       QAbstractPrintDialog::PrintCollateCopies;
+    QAbstractPrintDialog::PrintDialogOptions options = DocumentPrintOptions;
     options.setFlag(QAbstractPrintDialog::PrintSelection, hasSelection);
     const auto range =
         hasSelection ? QAbstractPrintDialog::Selection : QAbstractPrintDialog::AllPages;

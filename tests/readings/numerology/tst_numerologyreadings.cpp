@@ -1,10 +1,12 @@
 #include "common/names.h"
 #include "readings/numerology/karmicdebt.h"
 #include "readings/numerology/karmiclessons.h"
+#include "support/fullfilesystem.h"
 #include "support/readingfixture.h"
 #include "support/scripteddesktop.h"
 #include "support/textentry.h"
 
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -32,6 +34,7 @@ private Q_SLOTS:
     void backAndNextShowTheSameReadingAfresh();
     void printsTheReadingToPdf();
     void cancelledPrintPrintsNothing();
+    void failedPrintKeepsTheEarlierPdf();
 
 private:
     static QString readingOf(int reading, const std::function<void(QLineEdit *, QString)> &enter,
@@ -272,6 +275,39 @@ void tst_NumerologyReadings::cancelledPrintPrintsNothing()
     QCOMPARE(desktop.printDialogs, 1);
     QVERIFY(desktop.messages.isEmpty());
     QVERIFY(loadedForm<DisplayForm>("frmKarmicDebtNoDisplay")->isFormVisible());
+}
+
+// A PDF that cannot be written whole (here on a full disk) is not written at all: the earlier
+// file stays as it was, and the message says why.
+void tst_NumerologyReadings::failedPrintKeepsTheEarlierPdf()
+{
+    ReadingFixture fixture;
+    ScriptedDesktop desktop;
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("full/reading.pdf"));
+    const EarlierFile earlier(pdf, "an earlier reading", 0);
+    if (!earlier.skipReason.isEmpty())
+        QSKIP(qPrintable(earlier.skipReason));
+    QVERIFY(earlier.ready);
+    desktop.printerSetup = [&](QPrinter &printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+    };
+    fixture.mainWindow()->OpenReading(1);
+    auto *input = loadedForm<InputForm>("frmKarmicDebtNumberMain");
+    ReadingFixture::typeName(control<QLineEdit>(input, "txtFirstName"), "ANN");
+    ReadingFixture::typeName(control<QLineEdit>(input, "txtLastName"), "LEE");
+    QTest::mouseClick(control<QPushButton>(input, "cmdNext"), Qt::LeftButton);
+
+    QTest::mouseClick(
+        control<QPushButton>(loadedForm<DisplayForm>("frmKarmicDebtNoDisplay"), "cmdprint"),
+        Qt::LeftButton);
+
+    QCOMPARE(desktop.messages.size(), 1);
+    QCOMPARE(desktop.messages.first().text,
+             QStringLiteral("The reading could not be printed.\n%1: No space left on device")
+                 .arg(QDir::toNativeSeparators(pdf)));
+    QVERIFY(earlier.untouched());
 }
 
 QTEST_MAIN(tst_NumerologyReadings)
