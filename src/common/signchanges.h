@@ -43,9 +43,10 @@ constexpr std::optional<Zodiac::Sign> signOn(std::span<const SignChange> changes
 // True when each row starts after the one before it, as the lookups need.
 constexpr bool isInDateOrder(std::span<const SignChange> changes)
 {
-    return std::is_sorted(
-        changes.begin(), changes.end(),
-        [](const SignChange &a, const SignChange &b) { return a.firstDay() < b.firstDay(); });
+    return std::adjacent_find(changes.begin(), changes.end(),
+                              [](const SignChange &a, const SignChange &b) {
+                                  return !(a.firstDay() < b.firstDay());
+                              }) == changes.end();
 }
 
 // A body's signs over the years of birth: the program's own table over its days (from its first

@@ -70,6 +70,7 @@ struct TextSizeKey
     QFont font;
     int flags;
     int room;
+    int logicalDpi;
     qreal devicePixelRatio;
 
     friend bool operator==(const TextSizeKey &, const TextSizeKey &) = default;
@@ -77,7 +78,8 @@ struct TextSizeKey
 
 size_t qHash(const TextSizeKey &key, size_t seed = 0)
 {
-    return qHashMulti(seed, key.text, key.font, key.flags, key.room, key.devicePixelRatio);
+    return qHashMulti(seed, key.text, key.font, key.flags, key.room, key.logicalDpi,
+                      key.devicePixelRatio);
 }
 
 // The sizes of the captions laid out so far, for the whole program. Forms are made anew each
@@ -178,7 +180,8 @@ QSize LinkButton::textSize(int room) const
 {
     // Centring does not change the size, and its halving could round it.
     const int flags = textFlags() & ~(Qt::AlignHCenter | Qt::AlignVCenter);
-    const TextSizeKey key{text(), font(), flags, qMax(0, room), devicePixelRatio()};
+    // A font compares equal on screens of another resolution, where it measures otherwise.
+    const TextSizeKey key{text(), font(), flags, qMax(0, room), logicalDpiY(), devicePixelRatio()};
     if (const QSize *size = textSizes().object(key))
         return *size;
     const QSize size =
@@ -203,19 +206,21 @@ QSize LinkButton::sizeHint() const
     }
     if (!m_sizeHint.isValid()) {
         const QMargins margins = textMargins();
-        QSize text = textSize(QWIDGETSIZE_MAX);
+        QSize caption;
         if (m_wordWrap) {
             // As a word-wrapped label: about 80 characters wide, narrower for a short caption.
             const QFontMetrics metrics = fontMetrics();
             const int room = qMin(metrics.averageCharWidth() * 80, maximumWidth()) -
                              margins.left() - margins.right();
-            text = textSize(room);
-            if (text.height() < 4 * metrics.lineSpacing() && text.width() > room / 2)
-                text = textSize(room / 2);
-            if (text.height() < 2 * metrics.lineSpacing() && text.width() > room / 4)
-                text = textSize(room / 4);
+            caption = textSize(room);
+            if (caption.height() < 4 * metrics.lineSpacing() && caption.width() > room / 2)
+                caption = textSize(room / 2);
+            if (caption.height() < 2 * metrics.lineSpacing() && caption.width() > room / 4)
+                caption = textSize(room / 4);
+        } else {
+            caption = textSize(QWIDGETSIZE_MAX);
         }
-        m_sizeHint = text.grownBy(margins);
+        m_sizeHint = caption.grownBy(margins);
     }
     return m_sizeHint.expandedTo(minimumSize());
 }
@@ -227,8 +232,8 @@ QSize LinkButton::minimumSizeHint() const
         return hint;
     if (!m_minimumSizeHint.isValid()) {
         // The longest word wide, one line high.
-        m_minimumSizeHint =
-            QSize(measure(0).width(), qMin(measure(QWIDGETSIZE_MAX).height(), m_sizeHint.height()));
+        const int oneLine = textSize(QWIDGETSIZE_MAX).grownBy(textMargins()).height();
+        m_minimumSizeHint = QSize(measure(0).width(), qMin(oneLine, m_sizeHint.height()));
     }
     return m_minimumSizeHint.expandedTo(minimumSize());
 }

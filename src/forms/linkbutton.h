@@ -63,8 +63,8 @@ private:
     bool m_underlinedOnHover = false;
     QAccessible::Role m_accessibleRole = QAccessible::Link;
 
-    // Layouts ask for the same measurements many times; each is laid out once per caption and
-    // font.
+    // Layouts ask for the same measurements many times: the last answers are kept here, and the
+    // captions' laid-out sizes for the whole program.
     mutable QString m_measuredText;
     mutable int m_measuredMaximumWidth = -1;
     mutable QSize m_sizeHint;

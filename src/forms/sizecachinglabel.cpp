@@ -48,8 +48,7 @@ bool showsPlainText(const QLabel &label)
     case Qt::PlainText:
         return true;
     case Qt::AutoText:
-        // Without a "<" no text is taken for rich text; most captions have none.
-        return !label.text().contains(u'<') || !Qt::mightBeRichText(label.text());
+        return !Qt::mightBeRichText(label.text());
     default:
         return false;
     }

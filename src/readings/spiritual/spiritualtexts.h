@@ -10,7 +10,7 @@ namespace Lumo {
 QString describeSpiritualSign(Zodiac::Sign sign);
 
 // The same chosen by the exact, case-sensitive sign name; a null QString for any text that is no
-// sign name, so the caller can leave its caption as it was.
+// sign name.
 QString spiritualDescription(const QString &sign);
 
 } // namespace Lumo
