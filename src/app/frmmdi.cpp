@@ -288,8 +288,11 @@ bool frmMDI::liesOnAScreen(const QRect &normal)
 
 void frmMDI::storePlacement()
 {
+    // A window put back where it was writes no settings: each write replaces the whole file.
     QSettings settings;
-    settings.setValue(WindowPlacementKey, saveGeometry());
+    const QByteArray placement = saveGeometry();
+    if (settings.value(WindowPlacementKey).toByteArray() != placement)
+        settings.setValue(WindowPlacementKey, placement);
     settings.remove(OldWindowGeometryKey);
     settings.remove(OldWindowMaximizedKey);
 }

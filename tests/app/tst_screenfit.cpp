@@ -8,6 +8,7 @@
 #include "support/everywindow.h"
 #include "support/readingfixture.h"
 #include "support/scripteddesktop.h"
+#include "support/settingswrites.h"
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -39,6 +40,7 @@ private Q_SLOTS:
     void mainWindowOpensOnTheScreen();
     void placementIsRemembered_data();
     void placementIsRemembered();
+    void windowLeftWhereItWasWritesNoSettings();
     void placementOfAnEarlierVersionIsReadOnce_data();
     void placementOfAnEarlierVersionIsReadOnce();
     void unreadablePlacementOpensAsDesigned();
@@ -193,6 +195,23 @@ void tst_ScreenFit::placementIsRemembered()
     if (maximised)
         return;
     QCOMPARE(main->geometry(), fits ? wanted : firstRun);
+}
+
+// Closed where it opened, the window leaves the settings file as it was. It is put back from the
+// settings twice first: on a small screen the platform moves a window put back the first time by
+// its frame.
+void tst_ScreenFit::windowLeftWhereItWasWritesNoSettings()
+{
+    placeAsDesigned();
+    for (int start = 0; start < 2; ++start) {
+        openMainWindow();
+        closeAllForms();
+    }
+    const auto written = settingsFileIdentity();
+    QVERIFY(written != 0);
+    openMainWindow();
+    closeAllForms();
+    QCOMPARE(settingsFileIdentity(), written);
 }
 
 // An earlier version kept the client area and the maximised state under keys of their own. They

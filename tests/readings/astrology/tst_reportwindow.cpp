@@ -9,6 +9,7 @@
 #include "support/fullfilesystem.h"
 #include "support/readingfixture.h"
 #include "support/scripteddesktop.h"
+#include "support/settingswrites.h"
 
 #include <QAction>
 #include <QApplication>
@@ -27,8 +28,6 @@
 #include <QTimer>
 
 #include <optional>
-
-#include <sys/stat.h>
 
 using namespace Lumo;
 using namespace Lumo::Testing;
@@ -615,16 +614,8 @@ void tst_ReportWindow::dialogsStartInTheLastFolder()
 }
 
 // The settings file is written again only when a file comes from another folder than the last.
-// Each write replaces the file, so its inode tells whether it was written.
 void tst_ReportWindow::sameFolderAgainLeavesTheSettingsFile()
 {
-    const QByteArray settingsFile = QFile::encodeName(QSettings().fileName());
-    const auto inode = [&] {
-        struct stat status
-        {
-        };
-        return ::stat(settingsFile.constData(), &status) == 0 ? status.st_ino : 0;
-    };
     frmKarmicAstrologyDisplay *display = showReading("ANN", "5", "May", "1960");
     display->cmdBack_Click();
     flushDeletes();
@@ -636,12 +627,12 @@ void tst_ReportWindow::sameFolderAgainLeavesTheSettingsFile()
 
     QVERIFY(QDir(m_dir->path()).mkdir("other"));
     choose(path("first.kar"));
-    const auto written = inode();
+    const auto written = settingsFileIdentity();
     QVERIFY(written != 0);
     choose(path("second.kar"));
-    QCOMPARE(inode(), written);
+    QCOMPARE(settingsFileIdentity(), written);
     choose(path("other/third.kar"));
-    QVERIFY(inode() != written);
+    QVERIFY(settingsFileIdentity() != written);
     QCOMPARE(QDir(QSettings().value("Settings/LastFolder").toString()), QDir(path("other")));
 }
 
