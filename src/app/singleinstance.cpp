@@ -86,13 +86,20 @@ QString socketFileName(const QString &programName)
 }
 
 // Whether the socket's path in the folder fits a Unix socket address, which holds about a
-// hundred bytes (107 on Linux, 103 on macOS) and cannot reach a longer path at all.
+// hundred bytes and cannot reach a longer path at all. Besides the closing zero, Qt keeps one more
+// byte free on Linux, where an address may also start with a zero: a path takes at most 106 bytes
+// there, 103 on macOS.
 bool socketFits(const QString &folder, const QString &programName)
 {
 #ifdef Q_OS_UNIX
+#if defined(Q_OS_LINUX) || defined(Q_OS_ANDROID)
+    constexpr qsizetype Spare = 2;
+#else
+    constexpr qsizetype Spare = 1;
+#endif
     const QByteArray path =
         QFile::encodeName(folder + QLatin1Char('/') + socketFileName(programName));
-    return path.size() < qsizetype(sizeof(sockaddr_un::sun_path));
+    return path.size() + Spare <= qsizetype(sizeof(sockaddr_un::sun_path));
 #else
     Q_UNUSED(folder);
     Q_UNUSED(programName);
