@@ -68,8 +68,8 @@ private:
             // The main window has closed and the support dialog ends the program: no more files.
             m_pendingFile.clear();
             for (QWidget *window : QApplication::topLevelWidgets()) {
-                if (auto *form = qobject_cast<Form *>(window); form && form->isLoaded())
-                    bringForward(form);
+                if (window->isVisible())
+                    bringForward(window);
             }
             return;
         }

@@ -1,4 +1,5 @@
 #include "app/frmmdi.h"
+#include "app/frmnagscreen2.h"
 #include "app/singleinstance.h"
 #include "app/startup.h"
 #include "app/updatereminder.h"
@@ -57,6 +58,7 @@ private Q_SLOTS:
     void laterCopyShowsNoWindow();
     void aKilledCopyDoesNotBlockTheNextStart();
     void aFileWaitsWhileAModalWindowIsOpen();
+    void theSupportDialogComesForwardAfterTheMainWindow();
     void aFrozenRunningCopyIsNamedWithTheFile();
     void filesReachTheNextRunningCopyWhenTheRunningOneIsKilled();
     void anotherUserCannotTakeTheHandOverOrTheLock();
@@ -346,6 +348,27 @@ void tst_SingleInstance::aFileWaitsWhileAModalWindowIsOpen()
 
     modal.close();
     QTRY_COMPARE(shownReading(), QStringLiteral("ANN: Virgo"));
+}
+
+// Once the main window has closed, the support dialog is what a later copy brings forward.
+void tst_SingleInstance::theSupportDialogComesForwardAfterTheMainWindow()
+{
+    ScriptedDesktop desktop;
+    const std::unique_ptr<SingleInstance> running = startProgram(*qApp);
+    QVERIFY(running);
+    QVERIFY(loadedForm<frmMDI>()->close());
+    frmNagScreen2 *dialog = shownWindow<frmNagScreen2>();
+    QVERIFY(dialog);
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&other));
+
+    int exitCode = -1;
+    QCOMPARE(runLaterCopy({}, &exitCode),
+             QStringLiteral("message: Application is already running\n"));
+    QCOMPARE(exitCode, 0);
+    QTRY_COMPARE(QApplication::activeWindow(), dialog);
 }
 
 void tst_SingleInstance::aFrozenRunningCopyIsNamedWithTheFile()
