@@ -69,11 +69,9 @@ template <class T> T *newestForm()
 // A date of birth outside every reading's own table, whose sign is computed.
 const QString ComputedYear = QStringLiteral("2015");
 
-// Opens a reading from the start panel and fills in a valid name and date of birth.
-InputForm *openFilledReading(int index, const QString &year = QStringLiteral("1960"))
+// Fills in a valid name and date of birth on the input form just opened.
+InputForm *fillNewestInputForm(const QString &year = QStringLiteral("1960"))
 {
-    closeReadings();
-    mainWindow()->OpenReading(index);
     settle();
     auto *input = newestForm<InputForm>();
     for (const char *name : {"txtName", "txtFirstName", "txtLastName"}) {
@@ -90,23 +88,20 @@ InputForm *openFilledReading(int index, const QString &year = QStringLiteral("19
     return input;
 }
 
-// Opens the Karmic Profile from the start panel and fills in the same name and date of birth.
+// Opens a reading from the start panel and fills it in.
+InputForm *openFilledReading(int index, const QString &year = QStringLiteral("1960"))
+{
+    closeReadings();
+    mainWindow()->OpenReading(index);
+    return fillNewestInputForm(year);
+}
+
+// Opens the Karmic Profile from the start panel and fills it in.
 InputForm *openFilledProfile()
 {
     closeReadings();
     mainWindow()->openKarmicProfile();
-    settle();
-    auto *input = newestForm<InputForm>();
-    for (const char *name : {"txtFirstName", "txtLastName"})
-        input->findChild<QLineEdit *>(QLatin1String(name))->setText(QStringLiteral("ANN"));
-    const auto select = [input](const char *name, const QString &text) {
-        auto *list = input->findChild<QComboBox *>(QLatin1String(name));
-        list->setCurrentIndex(list->findText(text));
-    };
-    select("cboDate", QStringLiteral("5"));
-    select("cboMonth", QStringLiteral("May"));
-    select("cboYear", QStringLiteral("1960"));
-    return input;
+    return fillNewestInputForm();
 }
 
 frmKarmicAstrologyDisplay *showAstrologyReading()

@@ -495,11 +495,10 @@ void frmMDI::dropEvent(QDropEvent *event)
 
 void frmMDI::lblCaption_Click(int index)
 {
-    closeReadings();
     if (index < FirstReadingCaption)
-        return;
-    ui->picMain->hide();
-    showInputForm(index - FirstReadingCaption);
+        closeReadings();
+    else
+        OpenReading(index - FirstReadingCaption);
 }
 
 // A click on the banner's strip is a click on the banner. The release comes to the strip only

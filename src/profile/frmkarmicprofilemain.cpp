@@ -65,8 +65,8 @@ void frmKarmicProfileMain::cmdNext_Click()
     rememberShown(shown);
 }
 
-// The list offers the person first at once. The settings file is written once the profile has
-// been drawn: writing it waits for the disk.
+// The list offers the person first at once. The settings file is written once control is back in
+// the event loop, so that a click that shows the profile does not wait for the disk.
 void frmKarmicProfileMain::rememberShown(const Person &person)
 {
     const QList<Person> people = withPersonFirst(m_recentPeople, person);
