@@ -19,17 +19,23 @@ const QString BirthDateKey = QStringLiteral("BirthDate");
 // As long as a name box takes.
 constexpr qsizetype LongestName = 32767;
 
-// A name as the settings hold it, trimmed; nothing when it is no text a name box could hold.
+// A name the list keeps: one line of text no longer than a name box takes.
+bool isKeptName(const QString &name)
+{
+    const bool control = std::any_of(name.cbegin(), name.cend(), [](QChar c) {
+        return c.category() == QChar::Other_Control || c == QChar::LineSeparator ||
+               c == QChar::ParagraphSeparator;
+    });
+    return !control && name.size() <= LongestName;
+}
+
+// A name as the settings hold it, trimmed; nothing when it is no name the list keeps.
 std::optional<QString> storedName(const QVariant &value)
 {
     if (value.typeId() != QMetaType::QString)
         return std::nullopt;
     const QString name = value.toString().trimmed();
-    const bool control = std::any_of(name.cbegin(), name.cend(), [](QChar c) {
-        return c.category() == QChar::Other_Control || c == QChar::LineSeparator ||
-               c == QChar::ParagraphSeparator;
-    });
-    if (control || name.size() > LongestName)
+    if (!isKeptName(name))
         return std::nullopt;
     return name.toUpper();
 }
@@ -69,6 +75,11 @@ QList<Person> recentPeople()
 
 QList<Person> withPersonFirst(QList<Person> people, const Person &person)
 {
+    // A name pasted with a line break or a tab in it is shown, but not kept: read back, the list
+    // would take it for damage.
+    if (!isKeptName(person.firstName) || !isKeptName(person.middleName) ||
+        !isKeptName(person.lastName))
+        return people;
     people.removeAll(person);
     people.prepend(person);
     return people.first(std::min<qsizetype>(people.size(), RecentPeopleKept));

@@ -21,7 +21,8 @@ inline const QString RecentPeopleKey = QStringLiteral("Settings/RecentPeople");
 QList<Person> recentPeople();
 
 // The list with the person first, the same person taken out further down, and no more than
-// RecentPeopleKept people.
+// RecentPeopleKept people. A person whose name the list could not read back (holding control
+// characters) is not put in.
 QList<Person> withPersonFirst(QList<Person> people, const Person &person);
 
 // Keeps the list in the settings in place of the one there.

@@ -90,6 +90,7 @@ private Q_SLOTS:
     void keepsTheLastTenMostRecentFirst();
     void choosingOneFillsTheForm();
     void forgetEmptiesTheList();
+    void aNameWithALineBreakIsShownButNotKept();
     void survivesARestart();
     void damagedListShowsNoOneItCannotShow_data();
     void damagedListShowsNoOneItCannotShow();
@@ -204,6 +205,24 @@ void tst_RecentPeople::forgetEmptiesTheList()
     QVERIFY(!readSettingsFile().contains("RecentPeople"));
     closeReadingForms();
     QCOMPARE(recentList(openInputForm(Profile))->count(), 0);
+}
+
+// A name pasted with a line break in it gets its profile, but the list, which could not read it
+// back, does not keep it.
+void tst_RecentPeople::aNameWithALineBreakIsShownButNotKept()
+{
+    InputForm *form = openInputForm(Profile);
+    showProfile(form, "ANN", "LEE", "5", "May", "1960");
+    auto *first = control<QLineEdit>(form, "txtFirstName");
+    first->clear();
+    first->insert(QStringLiteral("BOB") + QChar(QChar::LineSeparator) + QStringLiteral("AL"));
+    clickNext(form);
+    QVERIFY(loadedForm<frmKarmicProfileDisplay>());
+
+    QCOMPARE(itemTexts(recentList(form)), QStringList("ANN LEE (May 5, 1960)"));
+    closeReadingForms();
+    QSettings().sync();
+    QCOMPARE(itemTexts(recentList(openInputForm(Profile))), QStringList("ANN LEE (May 5, 1960)"));
 }
 
 // The list is in the settings file on disk; a new form of a later start reads it from there.
