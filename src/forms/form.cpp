@@ -117,10 +117,13 @@ void Form::fitToWorkspace()
     const bool roomy = m_designedSize.height() <= area.height();
     if (m_body)
         m_body->setSqueezed(!roomy);
-    keepLayoutHeight();
-    // The main window's smallest size leaves the workspace room for every form's buttons.
+    // The smallest height kept for the old width must not hold the new size; the one for the new
+    // width is set once the sub-window has it. The main window's smallest size leaves the
+    // workspace room for every form's buttons.
+    m_subWindow->setMinimumHeight(0);
     m_subWindow->resize(qMin(m_designedSize.width(), area.width()),
                         roomy ? m_designedSize.height() : area.height());
+    keepLayoutHeight();
 }
 
 // Wider than designed (maximised, say), the form keeps its designed width in the middle: the

@@ -1,10 +1,12 @@
 #include "forms/form.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPointer>
 #include <QTest>
+#include <QVBoxLayout>
 
 using namespace Lumo;
 
@@ -44,6 +46,7 @@ private Q_SLOTS:
     void cleanup();
     void openLoadsOnce();
     void workspaceFormOpensInAHiddenSubWindow();
+    void formFitsAWorkspaceThatGrewWiderAndShorter();
     void secondUnloadOfTheSameFormDoesNothing();
     void closeBoxUnloads();
     void endProgramUnloadsEveryForm();
@@ -104,6 +107,31 @@ void tst_Form::workspaceFormOpensInAHiddenSubWindow()
     flushDeletes();
     QVERIFY(form.isNull());
     QVERIFY(workspace.subWindowList().isEmpty());
+}
+
+// A form squeezed narrow needs more height for its wrapped text; given a wider and shorter
+// workspace, it takes the height it needs at its new width, not at its old one.
+void tst_Form::formFitsAWorkspaceThatGrewWiderAndShorter()
+{
+    QMdiArea workspace;
+    workspace.resize(220, 900);
+    workspace.show();
+    auto *form = new ProbeForm(Form::Placement::Workspace);
+    auto *central = new QWidget;
+    auto *label = new QLabel(QString(200, u'x').replace(u'x', QStringLiteral("word ")));
+    label->setWordWrap(true);
+    (new QVBoxLayout(central))->addWidget(label);
+    form->setCentralWidget(central);
+    form->resize(600, 300);
+    form->open(&workspace);
+    form->showForm();
+    form->placeAtTopCentre();
+    QVERIFY(form->frame()->height() > 250);
+
+    workspace.resize(900, 250);
+    QTRY_VERIFY(form->frame()->width() > 400);
+    QCOMPARE(form->frame()->height(),
+             qMax(workspace.contentsRect().height(), form->frame()->minimumHeight()));
 }
 
 void tst_Form::secondUnloadOfTheSameFormDoesNothing()
