@@ -4,6 +4,7 @@
 #include "common/filenames.h"
 #include "forms/desktop.h"
 #include "frmmdi.h"
+#include "frmnagscreen2.h"
 #include "readings/astrology/karfile.h"
 #include "resourceiconengine.h"
 #include "settingsfile.h"
@@ -68,7 +69,7 @@ private:
             // The main window has closed and the support dialog ends the program: no more files.
             m_pendingFile.clear();
             for (QWidget *window : QApplication::topLevelWidgets()) {
-                if (window->isVisible())
+                if (qobject_cast<frmNagScreen2 *>(window) && window->isVisible())
                     bringForward(window);
             }
             return;
